@@ -1,0 +1,5 @@
+#include "time_source.h"
+
+QDateTime SystemTimeSource::now() const {
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,43 @@
+#include "work_clock.h"
+
+float SecondsOfDay(const QTime& time) {
+    // Evaluated in double and stored in single precision: every second of a day is exact there.
+    const double hour = time.hour();
+    const double minute = time.minute();
+    const float second = static_cast<float>(time.second());
+    return static_cast<float>(hour * 60 * 60 + minute * 60 + second);
+}
+
+QString TimeText(const QTime& time) {
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString DateText(const QDate& date) {
+    return date.toString(QStringLiteral("MM/dd"));
+}
+
+void CaptureDate(WindowState& state, const QDateTime& reading) {
+    const QDate date = reading.date();
+    state.YearText = QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+    state.MonthText = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
+    state.DayText = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+    ReadClock(state, reading);
+}
+
+void ReadClock(WindowState& state, const QDateTime& reading) {
+    const QTime time = reading.time();
+    state.HourValue = time.hour();
+    state.MinuteValue = time.minute();
+    state.SecondValue = static_cast<float>(time.second());
+    state.ClockSeconds = SecondsOfDay(time);
+}
+
+QString UpdateElapsed(WindowState& state, const QDateTime& reading, int breakBoxValue) {
+    ReadClock(state, reading);
+    state.EndSeconds = state.ClockSeconds;
+    state.ElapsedSeconds = state.EndSeconds - state.StartSeconds;
+    if (breakBoxValue == 1) {
+        state.ElapsedSeconds -= BreakSeconds;
+    }
+    return TimeText(reading.time());
+}

@@ -1,0 +1,232 @@
+#include "cp932.h"
+
+
+#include <optional>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_err.h>
+#include <unicode/utypes.h>
+#endif
+
+namespace {
+
+bool IsControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+std::optional<char32_t> FirstControl(QStringView text) {
+    for (QChar c : text) {
+        if (IsControl(c.unicode())) {
+            return c.unicode();
+        }
+    }
+    return std::nullopt;
+}
+
+Cp932Result Failure(QString error) {
+    Cp932Result result;
+    result.error = std::move(error);
+    return result;
+}
+
+QString CannotStore(char32_t c) {
+    return QStringLiteral("%1 cannot be stored in CP932").arg(DescribeCharacter(c));
+}
+
+QString ByteText(const QByteArray& bytes, qsizetype at) {
+    QString shown;
+    for (qsizetype i = at; i < bytes.size() && i < at + 2; ++i) {
+        if (!shown.isEmpty()) {
+            shown += QLatin1Char(' ');
+        }
+        shown += QStringLiteral("%1").arg(static_cast<uchar>(bytes[i]), 2, 16, QLatin1Char('0'))
+                     .toUpper();
+    }
+    return shown;
+}
+
+QString NotCp932(const QByteArray& bytes, qsizetype at) {
+    return QStringLiteral("bytes %1 at offset %2 are not CP932").arg(ByteText(bytes, at)).arg(at);
+}
+
+#ifdef _WIN32
+
+// The first character that the code page has no exact place for, found one character at a time.
+char32_t FirstUnencodable(QStringView text) {
+    for (char32_t c : text.toString().toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        BOOL usedDefault = FALSE;
+        const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS,
+                                          reinterpret_cast<LPCWCH>(one.utf16()), int(one.size()),
+                                          nullptr, 0, nullptr, &usedDefault);
+        if (n == 0 || usedDefault) {
+            return c;
+        }
+    }
+    return 0xFFFD;
+}
+
+Cp932Result EncodeText(QStringView text) {
+    if (text.isEmpty()) {
+        return {true, {}, {}, {}};
+    }
+    BOOL usedDefault = FALSE;
+    const auto* wide = reinterpret_cast<LPCWCH>(text.utf16());
+    const int size = int(text.size());
+    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, nullptr,
+                                      &usedDefault);
+    if (n == 0 || usedDefault) {
+        return Failure(CannotStore(FirstUnencodable(text)));
+    }
+    QByteArray bytes(n, Qt::Uninitialized);
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, bytes.data(), n, nullptr,
+                        &usedDefault);
+    return {true, bytes, {}, {}};
+}
+
+Cp932Result DecodeBytes(const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+        return {true, {}, {}, {}};
+    }
+    const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(),
+                                      int(bytes.size()), nullptr, 0);
+    if (n == 0) {
+        return Failure(QStringLiteral("bytes that are not CP932"));
+    }
+    QString text(n, Qt::Uninitialized);
+    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
+                        reinterpret_cast<LPWSTR>(text.data()), n);
+    return {true, {}, text, {}};
+}
+
+#else
+
+// One ICU converter per thread, opened once: "windows-31j" is Microsoft's CP932 table. Fallback
+// mappings are switched off so that only characters that round-trip are accepted, and both
+// directions stop at the first character or byte sequence they cannot convert.
+class Converter {
+public:
+    Converter() {
+        UErrorCode status = U_ZERO_ERROR;
+        conv_ = ucnv_open("windows-31j", &status);
+        if (U_FAILURE(status)) {
+            conv_ = nullptr;
+            return;
+        }
+        ucnv_setFallback(conv_, false);
+        status = U_ZERO_ERROR;
+        ucnv_setFromUCallBack(conv_, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                              &status);
+        ucnv_setToUCallBack(conv_, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    }
+    ~Converter() {
+        if (conv_) {
+            ucnv_close(conv_);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    UConverter* get() {
+        if (conv_) {
+            ucnv_reset(conv_);
+        }
+        return conv_;
+    }
+
+private:
+    UConverter* conv_ = nullptr;
+};
+
+UConverter* ThreadConverter() {
+    thread_local Converter converter;
+    return converter.get();
+}
+
+Cp932Result EncodeText(QStringView text) {
+    UConverter* conv = ThreadConverter();
+    if (!conv) {
+        return Failure(QStringLiteral("the CP932 converter is not available"));
+    }
+    const auto* source = reinterpret_cast<const UChar*>(text.utf16());
+    const UChar* sourceEnd = source + text.size();
+    // CP932 needs at most two bytes for one UTF-16 unit.
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char* target = bytes.data();
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_fromUnicode(conv, &target, bytes.data() + bytes.size(), &source, sourceEnd, nullptr, true,
+                     &status);
+    if (U_FAILURE(status)) {
+        // ICU has consumed the offending character; it is the one just before `source`.
+        const qsizetype consumed = source - reinterpret_cast<const UChar*>(text.utf16());
+        char32_t bad = 0xFFFD;
+        if (consumed > 0) {
+            const QChar last = text[consumed - 1];
+            bad = last.unicode();
+            if (last.isLowSurrogate() && consumed > 1 && text[consumed - 2].isHighSurrogate()) {
+                bad = QChar::surrogateToUcs4(text[consumed - 2], last);
+            }
+        }
+        return Failure(CannotStore(bad));
+    }
+    bytes.resize(target - bytes.data());
+    return {true, bytes, {}, {}};
+}
+
+Cp932Result DecodeBytes(const QByteArray& bytes) {
+    UConverter* conv = ThreadConverter();
+    if (!conv) {
+        return Failure(QStringLiteral("the CP932 converter is not available"));
+    }
+    const char* source = bytes.constData();
+    const char* sourceEnd = source + bytes.size();
+    QString text(bytes.size(), Qt::Uninitialized);  // one byte never gives more than one unit
+    auto* target = reinterpret_cast<UChar*>(text.data());
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_toUnicode(conv, &target, target + text.size(), &source, sourceEnd, nullptr, true, &status);
+    if (U_FAILURE(status)) {
+        char errorBytes[8];
+        int8_t length = sizeof errorBytes;
+        UErrorCode ignored = U_ZERO_ERROR;
+        ucnv_getInvalidChars(conv, errorBytes, &length, &ignored);
+        const qsizetype at = (source - bytes.constData()) - (U_SUCCESS(ignored) ? length : 1);
+        return Failure(NotCp932(bytes, qMax<qsizetype>(0, at)));
+    }
+    text.resize(target - reinterpret_cast<UChar*>(text.data()));
+    return {true, {}, text, {}};
+}
+
+#endif
+
+}  // namespace
+
+QString DescribeCharacter(char32_t codePoint) {
+    const QString hex = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+    if (IsControl(codePoint) || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        return hex;
+    }
+    return QStringLiteral("\"%1\" (%2)").arg(QString::fromUcs4(&codePoint, 1), hex);
+}
+
+Cp932Result EncodeCp932(QStringView text) {
+    if (const auto control = FirstControl(text)) {
+        return Failure(CannotStore(*control));
+    }
+    return EncodeText(text);
+}
+
+Cp932Result DecodeCp932(const QByteArray& bytes) {
+    Cp932Result result = DecodeBytes(bytes);
+    if (result.ok) {
+        if (const auto control = FirstControl(result.text)) {
+            return Failure(
+                QStringLiteral("the bytes hold the control character %1").arg(
+                    DescribeCharacter(*control)));
+        }
+    }
+    return result;
+}

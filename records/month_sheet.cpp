@@ -1,0 +1,1 @@
+#include "month_sheet.h"

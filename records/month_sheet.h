@@ -1,0 +1,81 @@
+#pragma once
+
+#include "window_state.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The month sheet: one CSV file per person and month in the working folder, CP932, CR LF, exactly
+// 32 lines (a header row, then the rows of days 1 to 31). The whole month lives in
+// WindowState::SheetLines while the window is open; only WriteMonthSheet puts it on disk.
+//
+// The person's name is passed in (it is the text of the name box), because every operation takes
+// it afresh each time it runs.
+
+// " 7" for "07", " 17" for "17", " 0" for "00": a number without leading zeros, after one blank.
+QString NumberText(const QString& value);
+QString NumberText(int value);
+
+// The full path of a file in the working folder, joined with the platform's separator.
+QString AppFilePath(const QString& appDir, const QString& fileName);
+
+// "Taro 17 7.csv" in the working folder for Taro in July 2017.
+QString MonthSheetPath(const WindowState& state, const QString& userName);
+
+// " 7,08,30,17,45,AB" from the day and InHour, InMinute, OutHour, OutMinute, ReasonCodes.
+QString ComposeDayRow(const WindowState& state, int day);
+QString ComposeDayRow(const WindowState& state, const QString& dayText);
+
+// " 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,<name>".
+QString ComposeHeaderRow(const WindowState& state, const QString& userName);
+
+// The two cuts of a day row: the text between the first and second comma (in-hour) and between
+// the second and third (in-minute). A cut that fails gives no value.
+struct DayRowCut {
+    std::optional<QString> inHour;
+    std::optional<QString> inMinute;
+};
+DayRowCut SplitDayRow(const QString& row);
+
+// The hour and minute of a time text "hh:nn:ss".
+struct TimeTextCut {
+    std::optional<QString> hour;
+    std::optional<QString> minute;
+};
+TimeTextCut SplitTimeText(const QString& text);
+
+// What became of reading a sheet. `linesRead` counts the lines put into the table (0 to 32); a
+// sheet shorter than 32 lines leaves the later entries as they were.
+struct SheetReadResult {
+    bool opened = false;
+    int linesRead = 0;
+    QString error;  // why the sheet could not be opened, naming the path
+};
+
+// What became of writing a sheet: written whole, or not at all (the old file stays as it was).
+struct SheetWriteResult {
+    bool ok = false;
+    QString path;
+    QString error;  // names the path and the reason: the system's, or the character not storable
+};
+
+// Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes.
+SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines);
+
+// Reads this month's sheet into SheetLines 0..31.
+SheetReadResult ReadMonthSheet(WindowState& state, const QString& userName);
+
+// Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM.
+SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines);
+
+// Replaces this month's sheet with SheetLines 0..31.
+SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName);
+
+// Empties InHour and InMinute, then reads this month's sheet, or, when there is none, makes the
+// blank month in memory (rows 1 to 31 composed from the current OutHour, OutMinute, ReasonCodes).
+void LoadMonthSheet(WindowState& state, const QString& userName);
+
+// Whether a file exists; a path that cannot be tested counts as absent.
+bool FileExists(const QString& path);
