@@ -62,15 +62,20 @@ struct SheetWriteResult {
 };
 
 // Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes.
+// A line ends at LF, less one CR before it (so CR LF and LF alike); a last line without an end
+// counts when it is not empty. A line that is not CP932 reads as empty text, its bytes kept.
 SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines);
 
 // Reads this month's sheet into SheetLines 0..31.
 SheetReadResult ReadMonthSheet(WindowState& state, const QString& userName);
 
-// Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM.
+// Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM. A line
+// read from disk goes back with its own bytes; any other is encoded, and one that CP932 cannot
+// hold fails the whole save before anything is written.
 SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines);
 
-// Replaces this month's sheet with SheetLines 0..31.
+// Replaces this month's sheet with SheetLines 0..31. A name holding '/' or '\' is refused: the
+// sheet would land in another folder.
 SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName);
 
 // Empties InHour and InMinute, then reads this month's sheet, or, when there is none, makes the

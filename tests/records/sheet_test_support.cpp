@@ -1,0 +1,75 @@
+#include "sheet_test_support.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+void PutFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write test file %s\n", qPrintable(path));
+    }
+}
+
+QStringList FolderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+WindowState StateFor(const QString& appDir, const QString& year, const QString& month,
+                     const QString& day) {
+    WindowState state;
+    state.AppDir = appDir;
+    state.YearText = year;
+    state.MonthText = month;
+    state.DayText = day;
+    return state;
+}
+
+QByteArray BlankRows(int first, int last) {
+    QByteArray rows;
+    for (int day = first; day <= last; ++day) {
+        rows += ' ' + QByteArray::number(day) + ",,,,,\r\n";
+    }
+    return rows;
+}
+
+bool PermissionsBindThisProcess() {
+    return geteuid() != 0;
+}
+
+int RunInChild(const std::function<int()>& body, bool asNobody) {
+    std::fflush(nullptr);  // nothing buffered twice
+    const pid_t pid = fork();
+    if (pid < 0) {
+        return -1;
+    }
+    if (pid == 0) {
+        if (asNobody && geteuid() == 0) {
+            const gid_t nobodyGroup = 65534;
+            if (setgroups(1, &nobodyGroup) != 0 || setgid(65534) != 0 || setuid(65534) != 0) {
+                _exit(120);
+            }
+        }
+        _exit(body());
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
