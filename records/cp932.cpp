@@ -1,6 +1,5 @@
 #include "cp932.h"
 
-
 #include <optional>
 
 #ifdef _WIN32
@@ -42,7 +41,8 @@ QString ByteText(const QByteArray& bytes, qsizetype at) {
         if (!shown.isEmpty()) {
             shown += QLatin1Char(' ');
         }
-        shown += QStringLiteral("%1").arg(static_cast<uchar>(bytes[i]), 2, 16, QLatin1Char('0'))
+        shown += QStringLiteral("%1")
+                     .arg(static_cast<uchar>(bytes[i]), 2, 16, QLatin1Char('0'))
                      .toUpper();
     }
     return shown;
@@ -59,9 +59,9 @@ char32_t FirstUnencodable(QStringView text) {
     for (char32_t c : text.toString().toUcs4()) {
         const QString one = QString::fromUcs4(&c, 1);
         BOOL usedDefault = FALSE;
-        const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS,
-                                          reinterpret_cast<LPCWCH>(one.utf16()), int(one.size()),
-                                          nullptr, 0, nullptr, &usedDefault);
+        const int n =
+            WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<LPCWCH>(one.utf16()),
+                                int(one.size()), nullptr, 0, nullptr, &usedDefault);
         if (n == 0 || usedDefault) {
             return c;
         }
@@ -118,8 +118,7 @@ public:
         }
         ucnv_setFallback(conv_, false);
         status = U_ZERO_ERROR;
-        ucnv_setFromUCallBack(conv_, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                              &status);
+        ucnv_setFromUCallBack(conv_, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
         ucnv_setToUCallBack(conv_, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
     }
     ~Converter() {
@@ -204,7 +203,8 @@ Cp932Result DecodeBytes(const QByteArray& bytes) {
 }  // namespace
 
 QString DescribeCharacter(char32_t codePoint) {
-    const QString hex = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+    const QString hex =
+        QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
     if (IsControl(codePoint) || codePoint > 0x10FFFF ||
         (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
         return hex;
@@ -223,9 +223,8 @@ Cp932Result DecodeCp932(const QByteArray& bytes) {
     Cp932Result result = DecodeBytes(bytes);
     if (result.ok) {
         if (const auto control = FirstControl(result.text)) {
-            return Failure(
-                QStringLiteral("the bytes hold the control character %1").arg(
-                    DescribeCharacter(*control)));
+            return Failure(QStringLiteral("the bytes hold the control character %1")
+                               .arg(DescribeCharacter(*control)));
         }
     }
     return result;

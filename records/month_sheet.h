@@ -80,7 +80,9 @@ SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userNa
 
 // Empties InHour and InMinute, then reads this month's sheet, or, when there is none, makes the
 // blank month in memory (rows 1 to 31 composed from the current OutHour, OutMinute, ReasonCodes).
-void LoadMonthSheet(WindowState& state, const QString& userName);
+// Returns false when a sheet exists that could not be read: the table then is not that sheet, and
+// writing it would put an older or emptier month over the real one.
+bool LoadMonthSheet(WindowState& state, const QString& userName);
 
 // Whether a file exists; a path that cannot be tested counts as absent.
 bool FileExists(const QString& path);

@@ -133,7 +133,7 @@ SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userNa
     return WriteSheetFile(path, state.SheetLines);
 }
 
-void LoadMonthSheet(WindowState& state, const QString& userName) {
+bool LoadMonthSheet(WindowState& state, const QString& userName) {
     state.InHour.clear();
     state.InMinute.clear();
     const QString path = MonthSheetPath(state, userName);
@@ -142,8 +142,8 @@ void LoadMonthSheet(WindowState& state, const QString& userName) {
         for (int day = kFileLineCount - 1; day >= 1; --day) {
             state.SheetLines[day] = ComposeDayRow(state, day);
         }
-        return;
+        return true;
     }
     // A sheet that cannot be read leaves the table as it was; a short one fills what it has.
-    ReadMonthSheet(state, userName);
+    return ReadMonthSheet(state, userName).opened;
 }
