@@ -1,0 +1,286 @@
+#include "form1.h"
+
+#include "colours.h"
+#include "cp932.h"
+#include "month_sheet.h"
+#include "twips.h"
+#include "work_clock.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+// The picture and the icon are compiled into this library; a static library has to say so.
+static void InitAssets() {
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace {
+
+constexpr quint32 kFormBackColour = 4505855;                 // RGB(255, 192, 68), orange
+constexpr quint32 kDateBackColour = 12632319;                // RGB(255, 192, 192), pink
+constexpr quint32 kBreakBoxBackColour = Rgb(255, 192, 128);  // light orange
+constexpr int kCreatedHeightTwips = 3705;
+const QString kNameFile = QStringLiteral("omb.ini");
+
+struct ReasonBox {
+    int index;
+    const char* caption;
+    int top;
+    int tabIndex;
+};
+
+// Read by their tops the boxes run A to K; G and H sit at indices 7 and 6.
+constexpr ReasonBox kReasonBoxes[] = {
+    {0, "A:学校行事", 960, 5},           {1, "B:職員会議", 1200, 6},
+    {2, "C:非常災害時", 1440, 7},        {3, "D:学級・担任業務", 1680, 8},
+    {4, "E:公務分掌", 1920, 9},          {5, "F:部活動指導", 2160, 10},
+    {7, "G:研究発表など", 2400, 11},     {6, "H:提出書類作成など", 2640, 14},
+    {8, "I:地域団体調整など", 2880, 15}, {9, "J:学校経営・管理", 3120, 16},
+    {10, "K:その他", 3360, 17},
+};
+
+// The proportional Japanese Gothic face the window was drawn for, and its stand-ins.
+QFont GothicFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
+                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// 12 pt, 8.25 pt and the 9 pt default at 96 dots per inch.
+const int kLargePixels = 16;
+const int kSmallPixels = 11;
+const int kDefaultPixels = 12;
+
+// Mouse buttons as the drag handler counts them: left 1, right 2, middle 4.
+int ButtonState(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+template <typename Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(TwipsRect(left, top, width, height));
+    return control;
+}
+
+}  // namespace
+
+Form1::Form1(TimeSource& clock, const QString& workingFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      clock_(clock),
+      workingFolder_(workingFolder),
+      picture_((InitAssets(), QStringLiteral(":/assets/wood.jpg"))) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Ombrel"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/ombrel.png")));
+    setFont(GothicFont(kDefaultPixels));
+    move(TwipsToPixels(165), TwipsToPixels(810));
+    SetHeightTwips(kCreatedHeightTwips);
+    CreateControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Form1::CreateControls() {
+    Label1 = Place(new QLabel(this), "Label1", 0, 150, 615, 255);
+    Label1->setAlignment(Qt::AlignCenter);
+    SetBackColour(Label1, kDateBackColour);
+    SetForeColour(Label1, ButtonTextColour);
+
+    Label2 = Place(new QLabel(this), "Label2", 550, 120, 1750, 255);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(GothicFont(kLargePixels));
+    SetBackColour(Label2, WindowBackgroundColour);
+    SetForeColour(Label2, WindowTextColour);
+
+    Command1 = Place(new QPushButton(QStringLiteral("IN"), this), "Command1", 120, 480, 615, 375);
+    Command2 = Place(new QPushButton(QStringLiteral("OUT"), this), "Command2", 840, 480, 615, 375);
+    for (QPushButton* button : {Command1, Command2}) {
+        button->setFont(GothicFont(kSmallPixels));
+        SetBackColour(button, ButtonFaceColour);
+        SetForeColour(button, ButtonTextColour);
+    }
+
+    Check1 = Place(new QCheckBox(QStringLiteral("休憩アリ"), this), "Check1", 1560, 480, 975, 375);
+    Check1->setFont(GothicFont(kSmallPixels));
+    Check1->setChecked(true);
+    SetBackColour(Check1, kBreakBoxBackColour);
+    SetForeColour(Check1, ButtonTextColour);
+
+    for (const ReasonBox& box : kReasonBoxes) {
+        auto* check = Place(new QCheckBox(QString::fromUtf8(box.caption), this), "Check2", 120,
+                            box.top, 2295, 255);
+        check->setProperty("Index", box.index);
+        SetBackColour(check, ButtonFaceColour);
+        SetForeColour(check, ButtonTextColour);
+        Check2[size_t(box.index)] = check;
+    }
+
+    Command3 = Place(new QPushButton(QStringLiteral("×"), this), "Command3", 2400, 120, 200, 200);
+    SetBackColour(Command3, ButtonFaceColour);
+    SetForeColour(Command3, ButtonTextColour);
+
+    Text1 =
+        Place(new QLineEdit(QStringLiteral("input Your Name"), this), "Text1", 480, 120, 1815, 270);
+    SetBackColour(Text1, WindowBackgroundColour);
+    SetForeColour(Text1, WindowTextColour);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    // Labels take no focus and pass no mouse press on to the window: a drag starts only on the
+    // window's own surface.
+    for (QLabel* label : {Label1, Label2}) {
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    }
+
+    // Tab order by tab index: IN, OUT, break, reasons A to G, ×, name box, then H to K.
+    QList<QWidget*> order{Command1, Command2, Check1};
+    for (int index : {0, 1, 2, 3, 4, 5, 7}) {
+        order.append(Check2[size_t(index)]);
+    }
+    order.append({Command3, Text1});
+    for (int index : {6, 8, 9, 10}) {
+        order.append(Check2[size_t(index)]);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    Command1->setFocus();
+}
+
+void Form1::ConnectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    // A check box's handler runs whenever its value changes, by a click or by a handler.
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    for (QCheckBox* check : Check2) {
+        const auto index = qint16(check->property("Index").toInt());
+        connect(check, &QCheckBox::toggled, this, [this, index] { Check2_Click(index); });
+    }
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::SetHeightTwips(int twips) {
+    // The top edge stays where it is: the window grows and shrinks at the bottom.
+    heightTwips_ = twips;
+    setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(twips));
+}
+
+QString Form1::AppFile(const QString& fileName) const {
+    return AppFilePath(state_.AppDir, fileName);
+}
+
+QString Form1::UserName() const {
+    return Text1->text();
+}
+
+void Form1::Form_Load() {
+    state_.AppDir = workingFolder_.isEmpty() ? QDir::currentPath() : workingFolder_;
+    SetBackColour(Command1, ButtonFaceColour);
+    SetBackColour(Command2, ButtonFaceColour);
+    ReadNameFile();
+    SetHeightTwips(900);
+    CaptureDate(state_, clock_.now());
+    state_.ClockedIn = false;
+    ResumeOpenDay();
+}
+
+// The name file holds one line, the person's name, in CP932. A file that cannot be read, holds
+// nothing or does not decode leaves the window waiting for a name, as if there were none.
+void Form1::ReadNameFile() {
+    const QString path = AppFile(kNameFile);
+    if (!FileExists(path)) {
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray content = file.readAll();
+    if (content.isEmpty()) {
+        return;
+    }
+    qsizetype end = content.indexOf('\r');
+    const qsizetype lineFeed = content.indexOf('\n');
+    if (lineFeed >= 0 && (end < 0 || lineFeed < end)) {
+        end = lineFeed;
+    }
+    const Cp932Result name = DecodeCp932(end < 0 ? content : content.left(end));
+    if (!name.ok) {
+        return;
+    }
+    Text1->hide();
+    Label2->setText(name.text);
+    Text1->setText(name.text);
+}
+
+void Form1::Form_MouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
+    if ((button & 1) == 0) {
+        return;
+    }
+    // Ask the platform to move the window with the pointer; where it cannot, the moves that
+    // follow carry the window along themselves.
+    if (!systemMoveAsked_) {
+        systemMoveAsked_ = true;
+        if (QWindow* window = windowHandle(); window && window->startSystemMove()) {
+            return;
+        }
+    }
+    move(QCursor::pos() - dragOffset_);
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    systemMoveAsked_ = false;
+    QWidget::mousePressEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint twips = event->position().toPoint() * kTwipsPerPixel;
+    Form_MouseMove(ButtonState(event->buttons()), ShiftState(event->modifiers()), twips.x(),
+                   twips.y());
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    systemMoveAsked_ = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/) {
+    // The picture at its own size in the top-left corner; the back colour fills the rest.
+    QPainter painter(this);
+    painter.fillRect(rect(), PaintColour(kFormBackColour));
+    painter.drawPixmap(0, 0, picture_);
+}
+
+QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+    if (messageHook_) {
+        return messageHook_(text, buttons, defaultButton);
+    }
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, buttons, this);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}

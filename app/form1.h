@@ -1,0 +1,103 @@
+#pragma once
+
+#include "time_source.h"
+#include "window_state.h"
+
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// The desk clock's one window: date, name or running time, IN / OUT / break, the close button,
+// and the eleven overtime reasons below them. It owns the window state and the one-second timer;
+// everything it remembers between runs is on disk in the working folder.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `workingFolder` empty: the process's current folder at start-up is the working folder.
+    explicit Form1(TimeSource& clock, const QString& workingFolder = QString(),
+                   QWidget* parent = nullptr);
+
+    // Messages to the person are modal; tests answer them through this hook instead.
+    using MessageHook = std::function<QMessageBox::StandardButton(
+        const QString& text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton)>;
+    void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
+    const WindowState& State() const { return state_; }
+    int HeightTwips() const { return heightTwips_; }
+    static constexpr int kWidthTwips = 2670;
+    static constexpr int kReasonCount = 11;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QCheckBox* Check1;
+    std::array<QCheckBox*, kReasonCount> Check2;
+    QTimer* Timer1;
+
+    // Event handlers, called by the controls; public so that a test can drive them directly.
+    void Form_Load();
+    void Form_MouseMove(int button, int shift, int x, int y);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Check1_Click();
+    void Check2_Click(qint16 index);
+    void Timer1_Timer();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void SetHeightTwips(int twips);
+    void ReadNameFile();
+    void ResumeOpenDay();
+    void ShowReasonsOf(const QString& letters);
+    void UpdateElapsed();
+    bool NameCanBeStored(const QString& name);
+    void WriteNameFile(const QString& name);
+    void RecordClockIn(const QDateTime& pressed);
+    void WriteStartTimeFile();
+    bool WriteSheet();
+    bool TakeUpSheetOnDisk();
+    enum class SaveOutcome { NothingOpen, Saved, Failed };
+    SaveOutcome SaveDayRecord();
+    int Check1Value() const;
+    QString UserName() const;
+    QString AppFile(const QString& fileName) const;
+    QMessageBox::StandardButton Tell(const QString& text,
+                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                     QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
+
+    TimeSource& clock_;
+    QString workingFolder_;
+    WindowState state_;
+    int heightTwips_ = 3705;
+    QPixmap picture_;
+    MessageHook messageHook_;
+    // Where the pointer grabbed the window, for platforms that cannot move it themselves.
+    QPoint dragOffset_;
+    bool systemMoveAsked_ = false;
+    // False while a sheet exists on disk that the table could not be filled from.
+    bool sheetHeld_ = true;
+};

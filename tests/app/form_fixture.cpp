@@ -1,0 +1,69 @@
+#include "form_fixture.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+FormFixture::FormFixture() = default;
+FormFixture::~FormFixture() = default;
+
+Form1& FormFixture::Start() {
+    form = std::make_unique<Form1>(clock, folder.path());
+    form->setMessageHook(
+        [this](const QString& text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            messages << text;
+            return answer;
+        });
+    form->show();
+    return *form;
+}
+
+QString FormFixture::Path(const QString& fileName) const {
+    return folder.filePath(fileName);
+}
+
+void FormFixture::WriteFile(const QString& fileName, const QByteArray& bytes) const {
+    QFile file(Path(fileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray FormFixture::ReadFile(const QString& fileName) const {
+    QFile file(Path(fileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool FormFixture::Exists(const QString& fileName) const {
+    return QFile::exists(Path(fileName));
+}
+
+QStringList FormFixture::FilesInFolder() const {
+    return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray FormFixture::Sheet(const std::map<int, QByteArray>& rows, const QByteArray& name) {
+    // " 7月／日,始業時,分,終業時,分,残業内容,ユーザー名," in CP932.
+    QByteArray sheet = QByteArray::fromHex(
+        "20378C8E815E93FA2C8E6E8BC68E9E2C95AA2C8F498BC68E9E2C95AA2C8E638BC693E097652C838681"
+        "5B8355815B96BC2C");
+    sheet += name + "\r\n";
+    for (int day = 1; day <= 31; ++day) {
+        const auto row = rows.find(day);
+        sheet +=
+            (row != rows.end() ? row->second : " " + QByteArray::number(day) + ",,,,,") + "\r\n";
+    }
+    return sheet;
+}
+
+QByteArray FormFixture::SheetRow(const QByteArray& bytes, int day) {
+    const QList<QByteArray> lines = bytes.split('\n');
+    return day < lines.size() ? lines[day].chopped(1) : QByteArray();
+}
+
+void FormFixture::Click(QAbstractButton* control) {
+    // A check box takes clicks on its box and caption only, so aim at the box.
+    const bool isCheckBox = control->inherits("QCheckBox");
+    const QPoint at = isCheckBox ? QPoint(6, control->height() / 2) : control->rect().center();
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
+}

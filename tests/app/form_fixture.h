@@ -1,0 +1,49 @@
+#pragma once
+
+#include "form1.h"
+#include "time_source.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class QAbstractButton;
+
+// A window over a fresh working folder and a clock that moves only when told to. Messages the
+// window shows are recorded and answered with `answer`.
+class FormFixture : public ::testing::Test {
+protected:
+    FormFixture();
+    ~FormFixture() override;
+
+    // Starts the window, as the program does at start-up, at the clock's current reading.
+    Form1& Start();
+    void At(int hour, int minute, int second = 0) {
+        clock.set(QDateTime(today, QTime(hour, minute, second)));
+    }
+
+    QString Path(const QString& fileName) const;
+    void WriteFile(const QString& fileName, const QByteArray& bytes) const;
+    QByteArray ReadFile(const QString& fileName) const;
+    bool Exists(const QString& fileName) const;
+    QStringList FilesInFolder() const;
+
+    // Taro's July 2017 sheet: the header and 31 rows, with some rows replaced.
+    static QByteArray Sheet(const std::map<int, QByteArray>& rows, const QByteArray& name = "Taro");
+    static QByteArray SheetRow(const QByteArray& bytes, int day);
+
+    void Click(QAbstractButton* control);
+    void Tick() { form->Timer1_Timer(); }
+
+    QTemporaryDir folder;
+    QDate today{2017, 7, 5};
+    ManualClock clock{QDateTime(QDate(2017, 7, 5), QTime(7, 0, 0))};
+    std::unique_ptr<Form1> form;
+    QStringList messages;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+};
