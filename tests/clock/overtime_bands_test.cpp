@@ -15,14 +15,11 @@ TEST(OvertimeBands, limitsPaintTheBandEitherSide) {
         quint32 fore;
     };
     const Case cases[] = {
-        {-27900, 1, 16776960, kBlack},   {0, 1, 16776960, kBlack},
-        {27900, 1, 16776960, kBlack},    {27901, 2, 16763904, kBlack},
-        {31500, 2, 16763904, kBlack},    {31501, 3, 65280, kBlack},
-        {35101, 4, 65535, kBlack},       {38701, 5, 52479, kBlack},
-        {42301, 6, 6697881, kBlack},     {49500, 7, 8421631, kBlack},
-        {49501, 8, 16711935, kYellow},   {53101, 9, 255, kYellow},
-        {56700, 9, 255, kYellow},        {56701, 10, 0, kYellow},
-        {86399, 10, 0, kYellow},
+        {-27900, 1, 16776960, kBlack}, {0, 1, 16776960, kBlack},      {27900, 1, 16776960, kBlack},
+        {27901, 2, 16763904, kBlack},  {31500, 2, 16763904, kBlack},  {31501, 3, 65280, kBlack},
+        {35101, 4, 65535, kBlack},     {38701, 5, 52479, kBlack},     {42301, 6, 6697881, kBlack},
+        {49500, 7, 8421631, kBlack},   {49501, 8, 16711935, kYellow}, {53101, 9, 255, kYellow},
+        {56700, 9, 255, kYellow},      {56701, 10, 0, kYellow},       {86399, 10, 0, kYellow},
     };
     for (const Case& c : cases) {
         const auto band = BandFor(c.worked);

@@ -84,11 +84,12 @@ TEST(Cp932, bothCodingsOfADoubledCharacterDecode) {
 
 TEST(Cp932, bytesThatAreNotCp932AreAnErrorNeverAReplacement) {
     const QByteArray cases[] = {
-        QByteArray("\x81"),               // lead byte at the end
-        QByteArray("ab\x82\x20" "cd"),    // lead byte with a trail byte out of range
-        QByteArray("\xFF"),               // no such byte
-        QByteArray("\x85\x40"),           // an unassigned row
-        QByteArray("Taro\x01"),           // a control character
+        QByteArray("\x81"),  // lead byte at the end
+        QByteArray("ab\x82\x20"
+                   "cd"),        // lead byte with a trail byte out of range
+        QByteArray("\xFF"),      // no such byte
+        QByteArray("\x85\x40"),  // an unassigned row
+        QByteArray("Taro\x01"),  // a control character
     };
     for (const QByteArray& bytes : cases) {
         const Cp932Result decoded = DecodeCp932(bytes);
