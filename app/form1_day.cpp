@@ -177,7 +177,8 @@ bool Form1::WriteSheet() {
     }
     const SheetWriteResult written = WriteMonthSheet(state_, UserName());
     if (!written.ok) {
-        Tell(QStringLiteral("出勤簿を保存できませんでした。\n%1").arg(written.error));
+        Tell(QStringLiteral("出勤簿を保存できませんでした。\nファイル: %1\n理由: %2")
+                 .arg(written.path, written.reason));
     }
     return written.ok;
 }

@@ -58,7 +58,8 @@ struct SheetReadResult {
 struct SheetWriteResult {
     bool ok = false;
     QString path;
-    QString error;  // names the path and the reason: the system's, or the character not storable
+    QString error;   // names the path and the reason: the system's, or the character not storable
+    QString reason;  // the reason alone, for a caller that names the path its own way
 };
 
 // Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes.

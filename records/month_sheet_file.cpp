@@ -19,7 +19,8 @@ QString RowName(int index) {
 }
 
 SheetWriteResult WriteFailure(const QString& path, const QString& reason) {
-    return {false, path, QStringLiteral("Cannot save the month sheet %1: %2").arg(path, reason)};
+    return {false, path, QStringLiteral("Cannot save the month sheet %1: %2").arg(path, reason),
+            reason};
 }
 
 // A line as it came from disk: bytes up to LF, without the LF and one CR before it.
@@ -113,7 +114,7 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
     if (!file.commit()) {
         return WriteFailure(path, file.errorString());
     }
-    return {true, path, {}};
+    return {true, path, {}, {}};
 }
 
 SheetReadResult ReadMonthSheet(WindowState& state, const QString& userName) {
