@@ -1,0 +1,136 @@
+#include "chart_canvas.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("IPAPGothic");
+
+double TickStep(double maximum) {
+    static constexpr std::array<double, 10> steps{1, 2, 5, 10, 20, 25, 50, 100, 200, 500};
+    for (double step : steps) {
+        if (maximum / step <= 10) {
+            return step;
+        }
+    }
+    return 1000;
+}
+
+}  // namespace
+
+double AxisMaximum(double value, double floor) {
+    const double top = std::max(value * 1.08, floor);
+    const double step = TickStep(top);
+    return std::ceil(top / step) * step;
+}
+
+ChartCanvas::ChartCanvas(QSize size, const QString& title, const QString& subtitle, int bottomRoom)
+    : image_(size, QImage::Format_RGB32) {
+    image_.fill(Qt::white);
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::Antialiasing);
+    painter_->setRenderHint(QPainter::TextAntialiasing);
+    plot_ = QRectF(80, 78, size.width() - 80 - 90, size.height() - 78 - bottomRoom);
+    painter_->setPen(Qt::black);
+    painter_->setFont(font(20, true));
+    painter_->drawText(QRectF(20, 10, size.width() - 40, 30), Qt::AlignLeft | Qt::AlignVCenter,
+                       title);
+    painter_->setPen(QColor(80, 80, 80));
+    painter_->setFont(font(13));
+    painter_->drawText(QRectF(20, 40, size.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                       subtitle);
+}
+
+QFont ChartCanvas::font(int pixelSize, bool bold) const {
+    QFont f(kFontFamily);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+void ChartCanvas::setLeftAxis(double maxHours, const QString& label) {
+    leftMax_ = std::max(maxHours, 1.0);
+    leftLabel_ = label;
+    // Grid lines first, so that bars and lines lie over them.
+    painter_->setPen(QPen(QColor(225, 225, 225), 1));
+    const double step = TickStep(leftMax_);
+    for (double v = step; v <= leftMax_ + 1e-9; v += step) {
+        painter_->drawLine(QPointF(plot_.left(), yLeft(v)), QPointF(plot_.right(), yLeft(v)));
+    }
+}
+
+void ChartCanvas::setRightAxis(double maxHours, const QString& label, const QColor& colour) {
+    rightMax_ = std::max(maxHours, 1.0);
+    rightLabel_ = label;
+    rightColour_ = colour;
+}
+
+double ChartCanvas::yLeft(double hours) const {
+    return plot_.bottom() - plot_.height() * std::clamp(hours / leftMax_, 0.0, 1.0);
+}
+
+double ChartCanvas::yRight(double hours) const {
+    return plot_.bottom() - plot_.height() * std::clamp(hours / rightMax_, 0.0, 1.0);
+}
+
+void ChartCanvas::referenceLine(double y, const QColor& colour, const QString& label,
+                                Qt::PenStyle style) {
+    painter_->setPen(QPen(colour, 2, style));
+    painter_->drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
+    painter_->setFont(font(13, true));
+    const QRectF box(plot_.left() + 6, y - 19, plot_.width() - 12, 17);
+    const QRectF used = painter_->boundingRect(box, Qt::AlignRight | Qt::AlignVCenter, label);
+    painter_->fillRect(used.adjusted(-3, 0, 3, 0), QColor(255, 255, 255, 220));
+    painter_->setPen(colour);
+    painter_->drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
+}
+
+void ChartCanvas::legend(const QList<std::pair<QColor, QString>>& entries, double y) {
+    painter_->setFont(font(12));
+    double x = plot_.left();
+    for (const auto& [colour, text] : entries) {
+        painter_->fillRect(QRectF(x, y + 2, 12, 12), colour);
+        painter_->setPen(QColor(90, 90, 90));
+        painter_->drawRect(QRectF(x, y + 2, 12, 12));
+        painter_->setPen(Qt::black);
+        const double width = painter_->fontMetrics().horizontalAdvance(text);
+        painter_->drawText(QPointF(x + 16, y + 13), text);
+        x += 16 + width + 14;
+    }
+}
+
+void ChartCanvas::drawAxis(double maxHours, const QString& label, const QColor& colour,
+                           bool right) {
+    painter_->setFont(font(12));
+    painter_->setPen(colour);
+    const double step = TickStep(maxHours);
+    const double x = right ? plot_.right() : plot_.left();
+    for (double v = 0; v <= maxHours + 1e-9; v += step) {
+        const double y = plot_.bottom() - plot_.height() * (v / maxHours);
+        const QRectF box = right ? QRectF(x + 6, y - 8, 60, 16) : QRectF(x - 66, y - 8, 60, 16);
+        painter_->drawText(box, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                           QString::number(v));
+        painter_->drawLine(QPointF(x - 3, y), QPointF(x + 3, y));
+    }
+    painter_->drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
+    painter_->save();
+    painter_->translate(right ? x + 62 : x - 58, plot_.center().y());
+    painter_->rotate(right ? 90 : -90);
+    painter_->setFont(font(13));
+    painter_->drawText(QRectF(-plot_.height() / 2, -10, plot_.height(), 20), Qt::AlignCenter,
+                       label);
+    painter_->restore();
+}
+
+QImage ChartCanvas::finish() {
+    painter_->setPen(QPen(QColor(60, 60, 60), 1));
+    painter_->drawLine(plot_.bottomLeft(), plot_.bottomRight());
+    drawAxis(leftMax_, leftLabel_, QColor(40, 40, 40), false);
+    if (rightMax_ > 0) {
+        drawAxis(rightMax_, rightLabel_, rightColour_, true);
+    }
+    painter_->end();
+    return image_;
+}

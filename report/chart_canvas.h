@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+#include <utility>
+
+// A white picture with a title, a plot area and value axes in hours, on which the charts of the
+// report draw their bars and lines.
+class ChartCanvas {
+public:
+    // `bottomRoom` is the height below the plot for labels and the legend.
+    ChartCanvas(QSize size, const QString& title, const QString& subtitle, int bottomRoom = 96);
+
+    QPainter& painter() { return *painter_; }
+    QRectF plot() const { return plot_; }
+
+    // The axes: the left one always, the right one when a chart shows a second measure.
+    void setLeftAxis(double maxHours, const QString& label);
+    void setRightAxis(double maxHours, const QString& label, const QColor& colour);
+    double yLeft(double hours) const;
+    double yRight(double hours) const;
+
+    // A horizontal line across the plot at a value of one axis, labelled at its right end.
+    void referenceLine(double y, const QColor& colour, const QString& label, Qt::PenStyle style);
+
+    // Coloured squares with their texts, in one row from the left at height `y`.
+    void legend(const QList<std::pair<QColor, QString>>& entries, double y);
+
+    QFont font(int pixelSize, bool bold = false) const;
+
+    // Draws the axes over everything and hands the picture over.
+    QImage finish();
+
+private:
+    void drawAxis(double maxHours, const QString& label, const QColor& colour, bool right);
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    QRectF plot_;
+    double leftMax_ = 1;
+    double rightMax_ = 0;
+    QString leftLabel_;
+    QString rightLabel_;
+    QColor rightColour_;
+};
+
+// A round axis maximum at or above the value, never below `floor`.
+double AxisMaximum(double value, double floor);

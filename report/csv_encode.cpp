@@ -1,0 +1,50 @@
+#include "cp932.h"
+#include "csv_report.h"
+
+namespace {
+
+QString Field(const QString& text) {
+    static const QString special = QStringLiteral(",\"\r\n");
+    for (QChar c : text) {
+        if (special.contains(c)) {
+            QString quoted = text;
+            quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            return QLatin1Char('"') + quoted + QLatin1Char('"');
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+EncodedCsv EncodeCsv(const CsvRows& rows, bool utf8) {
+    EncodedCsv csv;
+    if (utf8) {
+        csv.bytes = QByteArray("\xEF\xBB\xBF");
+    }
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        fields.reserve(row.size());
+        for (const QString& cell : row) {
+            fields << Field(cell);
+        }
+        const QString line = fields.join(QLatin1Char(','));
+        if (utf8) {
+            csv.bytes += line.toUtf8();
+        } else {
+            const Cp932Result encoded = EncodeCp932(line);
+            if (!encoded.ok) {
+                csv.error = QStringLiteral(
+                                "CSV を CP932 で書けません: %1"
+                                " (--format csv-utf8 なら書けます)")
+                                .arg(encoded.error);
+                csv.bytes.clear();
+                return csv;
+            }
+            csv.bytes += encoded.bytes;
+        }
+        csv.bytes += "\r\n";
+    }
+    csv.ok = true;
+    return csv;
+}

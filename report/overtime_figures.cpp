@@ -1,0 +1,92 @@
+#include "overtime_figures.h"
+
+#include "overtime_bands.h"
+
+#include <algorithm>
+
+DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes) {
+    const qint64 stay = qint64(outMinute - inMinute) * 60;
+    DayFigures day;
+    day.atSchoolSeconds = std::max<qint64>(0, stay - qint64(breakMinutes) * 60);
+    day.overtimeSeconds = std::max<qint64>(0, day.atSchoolSeconds - qint64(RegularDaySeconds));
+    // Whole seconds from 0 to a day always fall into a band.
+    const auto band = BandFor(float(day.atSchoolSeconds));
+    day.band = band ? band->number : 1;
+    return day;
+}
+
+std::optional<int> ReasonIndex(QChar letter) {
+    const char16_t c = letter.unicode();
+    if (c >= u'A' && c < u'A' + kReasonLetterCount) {
+        return int(c - u'A');
+    }
+    return std::nullopt;
+}
+
+void AddDay(MonthTotals& totals, const DayFigures& day, QStringView reasons) {
+    ++totals.days;
+    totals.atSchoolSeconds += day.atSchoolSeconds;
+    totals.overtimeSeconds += day.overtimeSeconds;
+    if (day.overtimeSeconds > 0) {
+        ++totals.daysOverRegular;
+    }
+    if (day.band >= 1 && day.band <= kBandCount) {
+        ++totals.bandDays[day.band - 1];
+    }
+    std::array<bool, kReasonLetterCount> given{};
+    for (QChar letter : reasons) {
+        if (const auto index = ReasonIndex(letter)) {
+            given[*index] = true;
+        }
+    }
+    for (int i = 0; i < kReasonLetterCount; ++i) {
+        totals.reasonDays[i] += given[i] ? 1 : 0;
+    }
+}
+
+void AddMonth(MonthTotals& into, const MonthTotals& month) {
+    into.days += month.days;
+    into.atSchoolSeconds += month.atSchoolSeconds;
+    into.overtimeSeconds += month.overtimeSeconds;
+    into.daysOverRegular += month.daysOverRegular;
+    for (int i = 0; i < kReasonLetterCount; ++i) {
+        into.reasonDays[i] += month.reasonDays[i];
+    }
+    for (int i = 0; i < kBandCount; ++i) {
+        into.bandDays[i] += month.bandDays[i];
+    }
+}
+
+int ElapsedDays(int year, int month, QDate today) {
+    const QDate first(year, month, 1);
+    if (today < first) {
+        return 0;
+    }
+    if (today.year() == year && today.month() == month) {
+        return today.day();
+    }
+    return first.daysInMonth();
+}
+
+std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int daysInMonth) {
+    if (elapsedDays <= 0) {
+        return std::nullopt;
+    }
+    if (elapsedDays >= daysInMonth) {
+        return overtimeSoFar;
+    }
+    return overtimeSoFar * daysInMonth / elapsedDays;
+}
+
+StaffGroup GroupFor(qint64 overtimeSeconds) {
+    if (overtimeSeconds >= kMonthCeilingSeconds) {
+        return StaffGroup::AtLeast100;
+    }
+    if (overtimeSeconds > kAverageLimitSeconds) {
+        return StaffGroup::Over80;
+    }
+    if (overtimeSeconds > kMonthLimitSeconds) {
+        return StaffGroup::Over45;
+    }
+    return StaffGroup::UpTo45;
+}

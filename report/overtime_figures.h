@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDate>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// The arithmetic of the overtime report: a day's figures, a month's totals, and the limits of
+// the guideline on time at school beyond the regular day. All durations are whole seconds.
+
+inline constexpr qint64 kHourSeconds = 3600;
+inline constexpr qint64 kMonthTargetSeconds = 30 * kHourSeconds;    // the school's own target
+inline constexpr qint64 kMonthLimitSeconds = 45 * kHourSeconds;     // a month, ordinarily
+inline constexpr qint64 kAverageLimitSeconds = 80 * kHourSeconds;   // any 2 to 6 months' average
+inline constexpr qint64 kMonthCeilingSeconds = 100 * kHourSeconds;  // a month must stay below
+inline constexpr qint64 kYearLimitSeconds = 360 * kHourSeconds;
+inline constexpr qint64 kYearSpecialLimitSeconds = 720 * kHourSeconds;
+inline constexpr int kMonthsOver45Allowed = 6;
+
+inline constexpr int kReasonLetterCount = 11;  // A to K
+inline constexpr int kBandCount = 10;
+inline constexpr int kDefaultBreakMinutes = 45;
+
+struct DayFigures {
+    qint64 atSchoolSeconds = 0;  // from in to out, less the break
+    qint64 overtimeSeconds = 0;  // beyond the regular 7 h 45 min
+    int band = 1;                // the clock's colour band of the time at school, 1 to 10
+};
+
+// A day from its in- and out-time (minutes since midnight, out not before in). The break is taken
+// off as far as the day is long: a stay shorter than the break counts as no time at all.
+DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes);
+
+// The letter's index 0 to 10 for 'A' to 'K', or nothing.
+std::optional<int> ReasonIndex(QChar letter);
+
+struct MonthTotals {
+    int days = 0;  // days with an in- and an out-time
+    qint64 atSchoolSeconds = 0;
+    qint64 overtimeSeconds = 0;
+    int daysOverRegular = 0;
+    std::array<int, kReasonLetterCount> reasonDays{};  // days on which each letter was given
+    std::array<int, kBandCount> bandDays{};            // days per colour band, band 1 first
+};
+
+// Counts one day in. A letter given twice on one day (a box ticked, cleared and ticked again
+// appends it each time) counts that day once.
+void AddDay(MonthTotals& totals, const DayFigures& day, QStringView reasons);
+void AddMonth(MonthTotals& into, const MonthTotals& month);
+
+// How many days of the month have passed by `today`, today included: all of an earlier month,
+// none of a later one.
+int ElapsedDays(int year, int month, QDate today);
+
+// The month's overtime at its end if the pace so far holds; nothing before the first day.
+std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int daysInMonth);
+
+// The groups a school reports its staff in, by a month's overtime.
+enum class StaffGroup { UpTo45, Over45, Over80, AtLeast100 };
+inline constexpr int kStaffGroupCount = 4;
+StaffGroup GroupFor(qint64 overtimeSeconds);

@@ -1,0 +1,88 @@
+#include "chart_canvas.h"
+#include "png_report.h"
+#include "report_labels.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kHour = 3600.0;
+constexpr int kNamedSlot = 14;  // narrower bars go without names
+
+QString ShortName(const QString& name) {
+    return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
+}
+
+}  // namespace
+
+QImage StaffChart(const StaffReport& r) {
+    const bool year = r.schoolYear.has_value();
+    const int people = int(r.rows.size());
+    const int slot = people <= 40 ? 22 : people <= 150 ? kNamedSlot : 3;
+    const bool named = slot >= kNamedSlot;
+    const int width = std::max(1000, 170 + people * slot);
+    const int bottomRoom = named ? 150 : 70;
+    QString subtitle;
+    for (int g = 0; g < kStaffGroupCount; ++g) {
+        subtitle +=
+            QStringLiteral("%1 %2人   ").arg(GroupName(StaffGroup(g))).arg(r.groupCounts[g]);
+    }
+    const QString period =
+        year ? QStringLiteral("%1年度").arg(*r.schoolYear) : FormatMonth(r.year, r.month);
+    ChartCanvas canvas(
+        QSize(width, 480 + bottomRoom),
+        QStringLiteral("%1 全員の%2残業 (%3人、多い順)")
+            .arg(period, year ? QStringLiteral("年間") : QString())
+            .arg(people),
+        subtitle.trimmed() + (year ? QStringLiteral("   (区分は各人の最も多い月)") : QString()),
+        bottomRoom);
+    double highest = 0;
+    for (const StaffRow& row : r.rows) {
+        highest = std::max(highest, row.overtimeSeconds / kHour);
+    }
+    const double top = AxisMaximum(highest, year ? 400 : 110);
+    canvas.setLeftAxis(top,
+                       year ? QStringLiteral("年間の残業 (時間)") : QStringLiteral("残業 (時間)"));
+
+    QPainter& p = canvas.painter();
+    const QRectF plot = canvas.plot();
+    const double step = plot.width() / std::max(people, 1);
+    for (int i = 0; i < people; ++i) {
+        const StaffRow& row = r.rows[i];
+        const double left = plot.left() + i * step;
+        const double y = canvas.yLeft(row.overtimeSeconds / kHour);
+        p.fillRect(QRectF(left + step * 0.15, y, std::max(step * 0.7, 1.0), plot.bottom() - y),
+                   row.monthsPresent > 0 ? GroupColour(row.group) : QColor(190, 190, 190));
+        if (named) {
+            p.save();
+            p.translate(left + step / 2 + 5, plot.bottom() + 6);
+            p.rotate(-90);
+            p.setFont(canvas.font(12));
+            p.setPen(QColor(40, 40, 40));
+            p.drawText(QRectF(-110, -9, 108, 18), Qt::AlignRight | Qt::AlignVCenter,
+                       ShortName(row.person));
+            p.restore();
+        }
+    }
+    if (year) {
+        canvas.referenceLine(canvas.yLeft(360), GroupColour(StaffGroup::Over45),
+                             QStringLiteral("年 360時間"), Qt::DashLine);
+        if (top >= 720) {
+            canvas.referenceLine(canvas.yLeft(720), GroupColour(StaffGroup::AtLeast100),
+                                 QStringLiteral("年 720時間"), Qt::DashLine);
+        }
+    } else {
+        canvas.referenceLine(canvas.yLeft(45), GroupColour(StaffGroup::Over45),
+                             QStringLiteral("45時間"), Qt::DashLine);
+        canvas.referenceLine(canvas.yLeft(80), GroupColour(StaffGroup::Over80),
+                             QStringLiteral("80時間"), Qt::DashLine);
+        canvas.referenceLine(canvas.yLeft(100), GroupColour(StaffGroup::AtLeast100),
+                             QStringLiteral("100時間"), Qt::DashLine);
+    }
+    QList<std::pair<QColor, QString>> legend;
+    for (int g = 0; g < kStaffGroupCount; ++g) {
+        legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
+    }
+    canvas.legend(legend, plot.bottom() + bottomRoom - 34);
+    return canvas.finish();
+}

@@ -1,0 +1,100 @@
+#include "chart_canvas.h"
+#include "png_report.h"
+#include "report_labels.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kHour = 3600.0;
+const QColor kAverageColour(110, 40, 160);
+
+}  // namespace
+
+QColor GroupColour(StaffGroup group) {
+    switch (group) {
+        case StaffGroup::UpTo45:
+            return QColor(86, 150, 220);
+        case StaffGroup::Over45:
+            return QColor(245, 170, 40);
+        case StaffGroup::Over80:
+            return QColor(232, 84, 28);
+        case StaffGroup::AtLeast100:
+            return QColor(160, 0, 30);
+    }
+    return Qt::gray;
+}
+
+QImage YearChart(const YearReport& r) {
+    const YearVerdict& v = r.verdict;
+    const QString subtitle =
+        QStringLiteral(
+            "棒: 月の残業 (休憩 %1 分を除く)   線: その月までの 2〜6か月平均の最高   "
+            "年間 %2 / 360時間   45時間超 %3か月 / 6か月")
+            .arg(r.breakMinutes)
+            .arg(FormatDuration(v.totalSeconds))
+            .arg(v.monthsOver45);
+    ChartCanvas canvas(
+        QSize(1000, 600),
+        QStringLiteral("%1 さん %2年度 の月ごとの残業").arg(r.person).arg(r.schoolYear), subtitle);
+    double highest = 0;
+    for (const auto& month : r.months) {
+        highest = std::max(highest, month ? month->overtimeSeconds / kHour : 0.0);
+    }
+    const double top = AxisMaximum(highest, 90);
+    canvas.setLeftAxis(top, QStringLiteral("残業 (時間)"));
+
+    QPainter& p = canvas.painter();
+    const QRectF plot = canvas.plot();
+    const double slot = plot.width() / kSchoolYearMonths;
+    QPolygonF averages;
+    for (int m = 0; m < kSchoolYearMonths; ++m) {
+        const double left = plot.left() + m * slot;
+        p.setFont(canvas.font(12));
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QRectF(left, plot.bottom() + 4, slot, 16), Qt::AlignCenter,
+                   QStringLiteral("%1月").arg(CalendarMonthOf(m)));
+        if (!r.months[m]) {
+            p.setPen(QColor(150, 150, 150));
+            p.drawText(QRectF(left, plot.bottom() - 22, slot, 18), Qt::AlignCenter,
+                       QStringLiteral("シートなし"));
+            continue;
+        }
+        const qint64 overtime = r.months[m]->overtimeSeconds;
+        const double y = canvas.yLeft(overtime / kHour);
+        const QRectF bar(left + slot * 0.2, y, slot * 0.6, plot.bottom() - y);
+        p.fillRect(bar, GroupColour(GroupFor(overtime)));
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QRectF(left, y - 18, slot, 16), Qt::AlignCenter, FormatDuration(overtime));
+        std::optional<SpanAverage> best;
+        for (const auto& average : v.averages[m]) {
+            if (average && (!best || average->averageSeconds() > best->averageSeconds())) {
+                best = average;
+            }
+        }
+        if (best) {
+            averages << QPointF(left + slot / 2, canvas.yLeft(best->averageSeconds() / kHour));
+        }
+    }
+    canvas.referenceLine(canvas.yLeft(45), GroupColour(StaffGroup::Over45),
+                         QStringLiteral("45時間"), Qt::DashLine);
+    canvas.referenceLine(canvas.yLeft(80), kAverageColour, QStringLiteral("平均 80時間"),
+                         Qt::DashLine);
+    if (top >= 100) {
+        canvas.referenceLine(canvas.yLeft(100), GroupColour(StaffGroup::AtLeast100),
+                             QStringLiteral("100時間"), Qt::DotLine);
+    }
+    p.setPen(QPen(kAverageColour, 3));
+    p.drawPolyline(averages);
+    p.setBrush(kAverageColour);
+    for (const QPointF& point : averages) {
+        p.drawEllipse(point, 3.5, 3.5);
+    }
+    canvas.legend({{GroupColour(StaffGroup::UpTo45), GroupName(StaffGroup::UpTo45)},
+                   {GroupColour(StaffGroup::Over45), GroupName(StaffGroup::Over45)},
+                   {GroupColour(StaffGroup::Over80), GroupName(StaffGroup::Over80)},
+                   {GroupColour(StaffGroup::AtLeast100), GroupName(StaffGroup::AtLeast100)},
+                   {kAverageColour, QStringLiteral("2〜6か月平均の最高")}},
+                  plot.bottom() + 36);
+    return canvas.finish();
+}

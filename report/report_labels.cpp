@@ -1,0 +1,118 @@
+#include "report_labels.h"
+
+#include "overtime_bands.h"
+
+#include <QDate>
+
+#include <array>
+
+QString FormatDuration(qint64 seconds) {
+    const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
+    const qint64 minutes = (seconds < 0 ? -seconds : seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(sign)
+        .arg(minutes / 60)
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString FormatClock(int minuteOfDay) {
+    return QStringLiteral("%1:%2")
+        .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString WeekdayName(int year, int month, int day) {
+    static const std::array<QString, 7> weekdays{
+        QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
+        QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日")};
+    const QDate date(year, month, day);
+    return date.isValid() ? weekdays[date.dayOfWeek() - 1] : QStringLiteral("-");
+}
+
+QString FormatDate(int year, int month, int day) {
+    return QStringLiteral("%1/%2(%3)").arg(month).arg(day).arg(WeekdayName(year, month, day));
+}
+
+QString FormatMonth(int year, int month) {
+    return QStringLiteral("%1年%2月").arg(year).arg(month);
+}
+
+QString ReasonCaption(int index) {
+    static const std::array<QString, kReasonLetterCount> captions{
+        QStringLiteral("A:学校行事"),
+        QStringLiteral("B:職員会議"),
+        QStringLiteral("C:非常災害時"),
+        QStringLiteral("D:学級・担任業務"),
+        QStringLiteral("E:公務分掌"),
+        QStringLiteral("F:部活動指導"),
+        QStringLiteral("G:研究発表など"),
+        QStringLiteral("H:提出書類作成など"),
+        QStringLiteral("I:地域団体調整など"),
+        QStringLiteral("J:学校経営・管理"),
+        QStringLiteral("K:その他")};
+    return captions.at(index);
+}
+
+QChar ReasonLetter(int index) {
+    return QChar(u'A' + index);
+}
+
+QString GroupName(StaffGroup group) {
+    switch (group) {
+        case StaffGroup::UpTo45:
+            return QStringLiteral("45時間以下");
+        case StaffGroup::Over45:
+            return QStringLiteral("45時間超");
+        case StaffGroup::Over80:
+            return QStringLiteral("80時間超");
+        case StaffGroup::AtLeast100:
+            return QStringLiteral("100時間以上");
+    }
+    return {};
+}
+
+QString LookReasonText(LookReason reason) {
+    switch (reason) {
+        case LookReason::MissingOut:
+            return QStringLiteral("終業時刻がありません (OUT を押し忘れ?)");
+        case LookReason::StillOpen:
+            return QStringLiteral("今日の勤務はまだ終わっていません (OUT 前)");
+        case LookReason::EndBeforeIn:
+            return QStringLiteral("終業時刻が始業時刻より前です (日付をまたいだ?)");
+        case LookReason::OutWithoutIn:
+            return QStringLiteral("始業時刻がなく終業時刻だけがあります");
+        case LookReason::UnreadableRow:
+            return QStringLiteral("読めない行です");
+        case LookReason::DayNotInMonth:
+            return QStringLiteral("この月にない日に時刻があります");
+        case LookReason::UnreadableSheet:
+            return QStringLiteral("シートを読めません");
+    }
+    return {};
+}
+
+QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks) {
+    if (seconds > line) {
+        return QStringLiteral("%1 超過").arg(FormatDuration(seconds - line));
+    }
+    if (seconds == line && reachingBreaks) {
+        return QStringLiteral("到達");
+    }
+    return QStringLiteral("残り %1").arg(FormatDuration(line - seconds));
+}
+
+namespace {
+
+QColor FromClockColour(quint32 value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+}  // namespace
+
+QColor BandBackColour(int band) {
+    return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].backColour);
+}
+
+QColor BandForeColour(int band) {
+    return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].foreColour);
+}

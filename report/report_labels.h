@@ -1,0 +1,35 @@
+#pragma once
+
+#include "overtime_figures.h"
+#include "sheet_days.h"
+
+#include <QColor>
+#include <QString>
+
+// The words and number formats every output shares.
+
+// "46:05" for 46 h 5 min; minutes rounded down, a negative duration gets a minus sign.
+QString FormatDuration(qint64 seconds);
+// "8:30" for 510 minutes after midnight.
+QString FormatClock(int minuteOfDay);
+// "月" for a Monday.
+QString WeekdayName(int year, int month, int day);
+// "7/3(月)".
+QString FormatDate(int year, int month, int day);
+// "2017年7月".
+QString FormatMonth(int year, int month);
+
+// "A:学校行事" and so on: the reason boxes of the clock.
+QString ReasonCaption(int index);
+QChar ReasonLetter(int index);
+
+QString GroupName(StaffGroup group);
+QString LookReasonText(LookReason reason);
+
+// How far a figure stands from a line: "残り 12:45" or "3:15 超過"; for a line that must stay
+// out of reach, reaching it exactly is "到達".
+QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks = false);
+
+// The colour of a band as the clock paints it.
+QColor BandBackColour(int band);
+QColor BandForeColour(int band);

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "report_options.h"
+#include "sheet_loader.h"
+#include "year_rules.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// What each kind of report shows, gathered from the sheets before any output is made.
+
+struct MonthReport {
+    QString person;
+    int year = 0;
+    int month = 0;
+    int breakMinutes = kDefaultBreakMinutes;
+    QString fileName;
+    SheetMonth sheet;
+    int daysInMonth = 0;
+    int elapsedDays = 0;
+    std::optional<qint64> projection;  // at the month's end, at the pace so far
+};
+
+struct YearReport {
+    QString person;
+    int schoolYear = 0;
+    int breakMinutes = kDefaultBreakMinutes;
+    std::array<std::optional<MonthTotals>, kSchoolYearMonths> months;  // April first
+    MonthTotals total;
+    YearVerdict verdict;
+    QList<LookItem> looks;
+};
+
+struct StaffRow {
+    QString person;
+    qint64 overtimeSeconds = 0;    // the month's, or the year's
+    qint64 groupBasisSeconds = 0;  // the month's, or the year's highest month
+    StaffGroup group = StaffGroup::UpTo45;
+    MonthTotals totals;
+    int monthsPresent = 0;
+    int lookCount = 0;
+    std::optional<YearVerdict> verdict;  // for a school year
+};
+
+struct StaffReport {
+    std::optional<int> schoolYear;  // otherwise the month below
+    int year = 0;
+    int month = 0;
+    int breakMinutes = kDefaultBreakMinutes;
+    QList<StaffRow> rows;  // most overtime first
+    std::array<int, kStaffGroupCount> groupCounts{};
+    QList<LookItem> looks;
+};
+
+// Each builder gives an error text for the user when there is nothing to report.
+QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report);
+QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report);
+QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report);
+
+// A staff row from one person's months: the group goes by the highest month.
+StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear);

@@ -1,0 +1,119 @@
+#include "sheet_days.h"
+
+namespace {
+
+// A field of the clock's hour or minute: one or two digits; empty when the time is not set.
+std::optional<int> TimeNumber(QStringView field, int limit, bool& ok) {
+    if (field.isEmpty()) {
+        return std::nullopt;
+    }
+    ok = field.size() <= 2;
+    int value = 0;
+    for (QChar c : field) {
+        ok = ok && c >= u'0' && c <= u'9';
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    ok = ok && value < limit;
+    return value;
+}
+
+// Hour and minute, both set or both empty.
+std::optional<int> TimeOfDay(QStringView hour, QStringView minute, const char* which,
+                             QString& error) {
+    bool hourOk = true;
+    bool minuteOk = true;
+    const auto h = TimeNumber(hour, 24, hourOk);
+    const auto m = TimeNumber(minute, 60, minuteOk);
+    if (!hourOk || !minuteOk) {
+        error = QStringLiteral("%1の時刻「%2:%3」が読めません")
+                    .arg(QString::fromUtf8(which), hour.toString(), minute.toString());
+    } else if (h.has_value() != m.has_value()) {
+        error = QStringLiteral("%1の時と分の片方しかありません").arg(QString::fromUtf8(which));
+    } else if (h) {
+        return *h * 60 + *m;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+RowParse ParseDayRow(const QString& row, int day) {
+    RowParse parse;
+    const QList<QStringView> fields = QStringView(row).split(u',');
+    // A spreadsheet that saved the sheet again pads every row to the header's width.
+    bool extraText = false;
+    for (qsizetype i = 6; i < fields.size(); ++i) {
+        extraText = extraText || !fields[i].isEmpty();
+    }
+    if (fields.size() < 6 || extraText) {
+        parse.error = QStringLiteral("欄の数が合いません");
+        return parse;
+    }
+    bool dayOk = false;
+    const int rowDay = fields[0].trimmed().toInt(&dayOk);
+    if (!dayOk || rowDay != day) {
+        parse.error = QStringLiteral("日付の欄が %1 ではありません").arg(day);
+        return parse;
+    }
+    parse.times.in = TimeOfDay(fields[1], fields[2], "始業", parse.error);
+    if (parse.error.isEmpty()) {
+        parse.times.out = TimeOfDay(fields[3], fields[4], "終業", parse.error);
+    }
+    if (!parse.error.isEmpty()) {
+        return parse;
+    }
+    for (QChar c : fields[5]) {
+        if (!ReasonIndex(c)) {
+            parse.error = QStringLiteral("残業内容に A〜K 以外の文字「%1」があります").arg(c);
+            return parse;
+        }
+    }
+    parse.times.reasons = fields[5].toString();
+    parse.ok = true;
+    return parse;
+}
+
+SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetContext& context) {
+    SheetMonth month;
+    const int daysInMonth = QDate(context.year, context.month, 1).daysInMonth();
+    const int lastRow = std::min(linesRead - 1, 31);
+    for (int day = 1; day <= lastRow; ++day) {
+        const SheetLine& line = lines[day];
+        LookItem look{context.fileName, day + 1, day, LookReason::UnreadableRow, {}};
+        if (line.isFromDisk() && line.text().isEmpty() && !line.originalBytes().isEmpty()) {
+            look.detail = QStringLiteral("CP932 として読めない文字があります");
+            month.looks.append(look);
+            continue;
+        }
+        const RowParse parse = ParseDayRow(line.text(), day);
+        if (!parse.ok) {
+            look.detail = QStringLiteral("%1: %2").arg(parse.error, line.text());
+            month.looks.append(look);
+            continue;
+        }
+        const RowTimes& t = parse.times;
+        if (!t.in && !t.out) {
+            continue;  // a day not worked; reason letters alone mean nothing
+        }
+        look.detail = line.text();
+        if (day > daysInMonth) {
+            look.reason = LookReason::DayNotInMonth;
+        } else if (!t.in) {
+            look.reason = LookReason::OutWithoutIn;
+        } else if (!t.out) {
+            const bool today = context.today == QDate(context.year, context.month, day);
+            look.reason = today ? LookReason::StillOpen : LookReason::MissingOut;
+        } else if (*t.out < *t.in) {
+            look.reason = LookReason::EndBeforeIn;
+        } else {
+            const DayFigures figures = FiguresForDay(*t.in, *t.out, context.breakMinutes);
+            AddDay(month.totals, figures, t.reasons);
+            if (context.keepDays) {
+                month.days.append({day, *t.in, *t.out, figures, t.reasons});
+            }
+            continue;
+        }
+        month.looks.append(look);
+    }
+    return month;
+}

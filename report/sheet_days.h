@@ -1,0 +1,70 @@
+#pragma once
+
+#include "overtime_figures.h"
+#include "window_state.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// The days of one month sheet as the report sees them: days that count, and days that need a
+// look. A day that needs a look is listed as it stands and adds nothing to the totals.
+
+enum class LookReason {
+    MissingOut,      // an in-time but no end time, on a day that is over
+    StillOpen,       // an in-time but no end time, today: the day is still being worked
+    EndBeforeIn,     // the end time lies before the in-time (a day left open past midnight?)
+    OutWithoutIn,    // an end time but no in-time
+    UnreadableRow,   // a row that is not a day row of this sheet
+    DayNotInMonth,   // times on the 30th of February and the like
+    UnreadableSheet  // the whole file
+};
+
+struct LookItem {
+    QString file;  // the sheet's file name
+    int line = 0;  // 1 for the header; 0 when the whole file is meant
+    int day = 0;
+    LookReason reason = LookReason::UnreadableRow;
+    QString detail;  // what is wrong, or the row as it stands
+};
+
+struct DayEntry {
+    int day = 0;
+    int inMinute = 0;  // minutes since midnight
+    int outMinute = 0;
+    DayFigures figures;
+    QString reasons;
+};
+
+struct SheetMonth {
+    QList<DayEntry> days;  // only when asked for
+    MonthTotals totals;
+    QList<LookItem> looks;
+};
+
+struct SheetContext {
+    QString fileName;
+    int year = 0;
+    int month = 0;
+    QDate today;
+    int breakMinutes = kDefaultBreakMinutes;
+    bool keepDays = true;
+};
+
+// Reads the day rows 1 to 31 of a sheet; `linesRead` is how many of its lines the file had.
+SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetContext& context);
+
+// The row's times read back: minutes since midnight, or nothing for a time not set.
+struct RowTimes {
+    std::optional<int> in;
+    std::optional<int> out;
+    QString reasons;
+};
+
+// One day row; an error names what is wrong with it.
+struct RowParse {
+    bool ok = false;
+    RowTimes times;
+    QString error;
+};
+RowParse ParseDayRow(const QString& row, int day);

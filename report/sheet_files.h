@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Month sheets in a folder: "<name> <yy> <m>.csv", the year without its century and neither
+// number zero-padded ("Taro 17 7.csv", "Taro 9 1.csv"). Names may hold blanks, so the name is
+// whatever stands before the last two numbers.
+
+// A month as one number, for ranges and sorting: year * 12 + month - 1.
+using MonthKey = int;
+inline MonthKey KeyOf(int year, int month) {
+    return year * 12 + month - 1;
+}
+inline int YearOfKey(MonthKey key) {
+    return key / 12;
+}
+inline int MonthOfKey(MonthKey key) {
+    return key % 12 + 1;
+}
+
+// Sheet names hold two year digits: the report reads the years 2000 to 2099.
+inline constexpr int kFirstSheetYear = 2000;
+inline constexpr int kLastSheetYear = 2099;
+
+struct SheetName {
+    QString person;
+    int year = 0;  // with its century
+    int month = 0;
+};
+
+// The person and month of a sheet's file name, or nothing for any other file.
+std::optional<SheetName> ParseSheetFileName(QStringView fileName);
+
+QString SheetFileName(const QString& person, int year, int month);
+
+struct PersonSheets {
+    QString person;
+    QList<MonthKey> months;  // ascending
+};
+
+// Why the folder cannot serve as a sheet folder, or an empty text.
+QString FolderProblem(const QString& folder);
+
+// Everyone with a sheet from `first` to `last` in the folder, by name; `first` and `last`
+// included. With `person` set, only that person.
+QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
+                               const std::optional<QString>& person = std::nullopt);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "sheet_days.h"
+#include "sheet_files.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Reading sheets from the folder. Only the figures are kept, not the rows, unless a single
+// month's days are asked for.
+
+struct LoadSettings {
+    QString folder;
+    int breakMinutes = kDefaultBreakMinutes;
+    QDate today;
+};
+
+enum class SheetPresence { Missing, Read, Unreadable };
+
+struct LoadedMonth {
+    QString fileName;
+    SheetPresence presence = SheetPresence::Missing;
+    SheetMonth sheet;
+};
+
+LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
+                      bool keepDays);
+
+// One person's figures over consecutive months, from `first` on.
+struct PersonMonths {
+    QString person;
+    std::vector<std::optional<MonthTotals>> months;  // nothing for a month without a sheet
+    QList<LookItem> looks;
+};
+
+// Reads the listed sheets of each person in parallel; other months stay missing.
+QList<PersonMonths> LoadPeople(const LoadSettings& settings, const QList<PersonSheets>& people,
+                               MonthKey first, int monthCount);

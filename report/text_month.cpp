@@ -1,0 +1,49 @@
+#include "text_report.h"
+
+#include "report_labels.h"
+#include "text_parts.h"
+#include "text_table.h"
+
+QString MonthText(const MonthReport& r) {
+    QString out = QStringLiteral("%1 さんの %2 の勤務 (シート「%3」)\n")
+                      .arg(r.person, FormatMonth(r.year, r.month), r.fileName);
+    out += BreakNote(r.breakMinutes) + QLatin1Char('\n');
+
+    TextTable days({Align::Left, Align::Right, Align::Right, Align::Right, Align::Right,
+                    Align::Right, Align::Left});
+    days.setHeader({QStringLiteral("日付"), QStringLiteral("始業"), QStringLiteral("終業"),
+                    QStringLiteral("在校(休憩除く)"), QStringLiteral("残業"), QStringLiteral("帯"),
+                    QStringLiteral("残業内容")});
+    for (const DayEntry& d : r.sheet.days) {
+        days.addRow({FormatDate(r.year, r.month, d.day), FormatClock(d.inMinute),
+                     FormatClock(d.outMinute), FormatDuration(d.figures.atSchoolSeconds),
+                     FormatDuration(d.figures.overtimeSeconds), QString::number(d.figures.band),
+                     d.reasons});
+    }
+    out += r.sheet.days.isEmpty() ? QStringLiteral("始業と終業のそろった日はありません\n")
+                                  : days.render();
+
+    const MonthTotals& t = r.sheet.totals;
+    TextTable totals({Align::Left, Align::Left});
+    totals.addRow({QStringLiteral("勤務日数"), DayCount(t.days)});
+    totals.addRow({QStringLiteral("在校時間 (休憩除く)"), FormatDuration(t.atSchoolSeconds)});
+    totals.addRow(
+        {QStringLiteral("残業 (7時間45分を超えた分)"), FormatDuration(t.overtimeSeconds)});
+    totals.addRow({QStringLiteral("7時間45分を超えた日"), DayCount(t.daysOverRegular)});
+    totals.addRow({QStringLiteral("帯ごとの日数"), BandTally(t)});
+    totals.addRow({QStringLiteral("残業内容ごとの日数"), ReasonTally(t)});
+    out += QStringLiteral("\n合計\n") + totals.render(2);
+    out += QStringLiteral("\n月の残業 %1 と各ラインの差\n").arg(FormatDuration(t.overtimeSeconds)) +
+           LinesBlock(t.overtimeSeconds);
+
+    if (r.projection && r.elapsedDays < r.daysInMonth) {
+        out += QStringLiteral("\n月末の見込み: %1 (%2日中 %3日経過、ここまでのペースが続くと)\n")
+                   .arg(FormatDuration(*r.projection))
+                   .arg(r.daysInMonth)
+                   .arg(r.elapsedDays) +
+               LinesBlock(*r.projection);
+    } else if (r.projection) {
+        out += QStringLiteral("\nこの月は終わっています (見込みは実績と同じ)\n");
+    }
+    return out + LookList(r.sheet.looks);
+}

@@ -1,0 +1,61 @@
+#include "text_parts.h"
+
+#include "report_labels.h"
+#include "text_table.h"
+
+QString BreakNote(int breakMinutes) {
+    return QStringLiteral(
+               "休憩は 1 日 %1 分として在校時間から差し引いています"
+               " (シートに休憩の有無はありません。--break-minutes で変更)\n")
+        .arg(breakMinutes);
+}
+
+QString DayCount(int count) {
+    return QStringLiteral("%1 日").arg(count);
+}
+
+QString ReasonTally(const MonthTotals& totals) {
+    QStringList parts;
+    for (int i = 0; i < kReasonLetterCount; ++i) {
+        if (totals.reasonDays[i] > 0) {
+            parts << QStringLiteral("%1 %2日").arg(ReasonCaption(i)).arg(totals.reasonDays[i]);
+        }
+    }
+    return parts.isEmpty() ? QStringLiteral("なし") : parts.join(QStringLiteral("  "));
+}
+
+QString BandTally(const MonthTotals& totals) {
+    QStringList parts;
+    for (int i = 0; i < kBandCount; ++i) {
+        if (totals.bandDays[i] > 0) {
+            parts << QStringLiteral("帯%1 %2日").arg(i + 1).arg(totals.bandDays[i]);
+        }
+    }
+    return parts.isEmpty() ? QStringLiteral("なし") : parts.join(QStringLiteral("  "));
+}
+
+QString LookList(const QList<LookItem>& looks) {
+    if (looks.isEmpty()) {
+        return {};
+    }
+    TextTable table({Align::Left, Align::Right, Align::Left, Align::Left});
+    table.setHeader({QStringLiteral("シート"), QStringLiteral("行"), QStringLiteral("内容"),
+                     QStringLiteral("行の中身")});
+    for (const LookItem& look : looks) {
+        table.addRow({look.file,
+                      look.line > 0 ? QStringLiteral("%1行目").arg(look.line) : QString(),
+                      LookReasonText(look.reason), look.detail});
+    }
+    return QStringLiteral("\n要確認 (%1 件、合計には含めていません)\n").arg(looks.size()) +
+           table.render(2);
+}
+
+QString LinesBlock(qint64 overtime) {
+    TextTable lines({Align::Left, Align::Left});
+    lines.addRow({QStringLiteral("目標 30時間"), AgainstLine(overtime, kMonthTargetSeconds)});
+    lines.addRow({QStringLiteral("上限 45時間"), AgainstLine(overtime, kMonthLimitSeconds)});
+    lines.addRow({QStringLiteral("80時間"), AgainstLine(overtime, kAverageLimitSeconds)});
+    lines.addRow({QStringLiteral("100時間 (未満であること)"),
+                  AgainstLine(overtime, kMonthCeilingSeconds, true)});
+    return lines.render(2);
+}

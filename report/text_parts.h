@@ -1,0 +1,20 @@
+#pragma once
+
+#include "overtime_figures.h"
+#include "sheet_days.h"
+
+#include <QList>
+#include <QString>
+
+// Pieces the text reports share.
+
+QString BreakNote(int breakMinutes);
+QString DayCount(int count);
+// "A:学校行事 3日  F:部活動指導 5日", only the letters given.
+QString ReasonTally(const MonthTotals& totals);
+// "帯1 8日  帯2 5日", only the bands that occur.
+QString BandTally(const MonthTotals& totals);
+// The days that need a look, as a table after a heading; nothing when there are none.
+QString LookList(const QList<LookItem>& looks);
+// A month's overtime against the 30 h target and the 45, 80 and 100 h lines.
+QString LinesBlock(qint64 overtime);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "report_model.h"
+
+#include <QString>
+
+// The reports as text for a terminal: Japanese headings, columns aligned.
+QString MonthText(const MonthReport& report);
+QString YearText(const YearReport& report);
+QString StaffText(const StaffReport& report);

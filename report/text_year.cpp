@@ -1,0 +1,98 @@
+#include "report_labels.h"
+#include "text_parts.h"
+#include "text_report.h"
+#include "text_table.h"
+
+namespace {
+
+QString AverageCell(const std::optional<SpanAverage>& average) {
+    if (!average) {
+        return QStringLiteral("-");
+    }
+    const QString value = FormatDuration(qint64(average->averageSeconds()));
+    return average->overLimit() ? value + QStringLiteral(" 超") : value;
+}
+
+QString MonthMarks(qint64 overtime) {
+    QStringList marks;
+    if (overtime >= kMonthCeilingSeconds) {
+        marks << QStringLiteral("100時間以上");
+    } else if (overtime > kMonthLimitSeconds) {
+        marks << QStringLiteral("45時間超");
+    }
+    return marks.join(QLatin1Char(' '));
+}
+
+QString Verdict(bool broken) {
+    return broken ? QStringLiteral("超過") : QStringLiteral("以内");
+}
+
+QString LimitsBlock(const YearVerdict& v) {
+    TextTable lines({Align::Left, Align::Left, Align::Left});
+    lines.addRow({QStringLiteral("年間 360時間"), AgainstLine(v.totalSeconds, kYearLimitSeconds),
+                  Verdict(v.overYearLimit())});
+    lines.addRow({QStringLiteral("年間 720時間 (特例)"),
+                  AgainstLine(v.totalSeconds, kYearSpecialLimitSeconds),
+                  Verdict(v.overSpecialYearLimit())});
+    lines.addRow({QStringLiteral("45時間を超えた月 (6か月まで)"),
+                  QStringLiteral("%1 か月").arg(v.monthsOver45), Verdict(v.tooManyMonthsOver45())});
+    QString highest = QStringLiteral("計算できる区間がありません");
+    if (v.highestAverage) {
+        const int end = v.highestAverageEnd;
+        highest = QStringLiteral("最高 %1 (%2月までの %3か月)、80時間超の区間 %4")
+                      .arg(FormatDuration(qint64(v.highestAverage->averageSeconds())))
+                      .arg(CalendarMonthOf(end))
+                      .arg(v.highestAverage->months)
+                      .arg(v.spansOver80);
+    }
+    lines.addRow(
+        {QStringLiteral("2〜6か月平均 (80時間まで)"), highest, Verdict(v.spansOver80 > 0)});
+    lines.addRow({QStringLiteral("100時間以上の月 (ないこと)"),
+                  QStringLiteral("%1 か月").arg(v.monthsAt100), Verdict(v.monthsAt100 > 0)});
+    return lines.render(2);
+}
+
+}  // namespace
+
+QString YearText(const YearReport& r) {
+    QString out = QStringLiteral("%1 さんの %2年度 (%2年4月〜%3年3月) の残業\n")
+                      .arg(r.person)
+                      .arg(r.schoolYear)
+                      .arg(r.schoolYear + 1);
+    out += BreakNote(r.breakMinutes) + QLatin1Char('\n');
+
+    TextTable months({Align::Left, Align::Right, Align::Right, Align::Right, Align::Right,
+                      Align::Right, Align::Right, Align::Right, Align::Right, Align::Left});
+    months.setHeader({QStringLiteral("月"), QStringLiteral("残業"), QStringLiteral("勤務日数"),
+                      QStringLiteral("7:45超の日"), QStringLiteral("2か月平均"),
+                      QStringLiteral("3か月平均"), QStringLiteral("4か月平均"),
+                      QStringLiteral("5か月平均"), QStringLiteral("6か月平均"),
+                      QStringLiteral("判定")});
+    for (int m = 0; m < kSchoolYearMonths; ++m) {
+        const QString month = FormatMonth(CalendarYearOf(r.schoolYear, m), CalendarMonthOf(m));
+        if (!r.months[m]) {
+            months.addRow({month, QStringLiteral("シートなし")});
+            continue;
+        }
+        const MonthTotals& t = *r.months[m];
+        QStringList row{month, FormatDuration(t.overtimeSeconds), QString::number(t.days),
+                        QString::number(t.daysOverRegular)};
+        for (const auto& average : r.verdict.averages[m]) {
+            row << AverageCell(average);
+        }
+        row << MonthMarks(t.overtimeSeconds);
+        months.addRow(row);
+    }
+    out += months.render();
+    out += QStringLiteral("(平均は年度内で、シートのそろった連続する月についてだけ出しています)\n");
+
+    out += QStringLiteral(
+               "\n年間合計: 残業 %1、勤務日数 %2、7時間45分を超えた日 %3 (シート %4 か月分)\n")
+               .arg(FormatDuration(r.total.overtimeSeconds))
+               .arg(r.total.days)
+               .arg(r.total.daysOverRegular)
+               .arg(r.verdict.monthsPresent);
+    out += QStringLiteral("残業内容ごとの日数: %1\n").arg(ReasonTally(r.total));
+    out += QStringLiteral("\n上限との比較\n") + LimitsBlock(r.verdict);
+    return out + LookList(r.looks);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// The school year's limits on overtime, April to March: 360 h a year, or under special
+// circumstances 720 h, under 100 h in any month, at most 80 h on average over any 2 to 6
+// consecutive months, and at most 6 months over 45 h.
+
+inline constexpr int kSchoolYearMonths = 12;
+inline constexpr int kShortestSpan = 2;
+inline constexpr int kLongestSpan = 6;
+inline constexpr int kSpanCount = kLongestSpan - kShortestSpan + 1;
+
+// A month's overtime in seconds, April first; nothing for a month without a sheet.
+using SchoolYearOvertime = std::array<std::optional<qint64>, kSchoolYearMonths>;
+
+// The average over the `months` consecutive months that end with a given month.
+struct SpanAverage {
+    int months = 0;
+    qint64 sumSeconds = 0;
+    double averageSeconds() const { return double(sumSeconds) / months; }
+    bool overLimit() const;  // above 80 h on average
+};
+
+struct YearVerdict {
+    qint64 totalSeconds = 0;
+    int monthsPresent = 0;
+    int monthsOver45 = 0;
+    int monthsAt100 = 0;  // months at 100 h or more
+    // [month][span - 2]: the average of the span ending with that month, when the span lies in
+    // the year and has a sheet for every month of it.
+    std::array<std::array<std::optional<SpanAverage>, kSpanCount>, kSchoolYearMonths> averages{};
+    std::optional<SpanAverage> highestAverage;
+    int highestAverageEnd = -1;  // the month the highest average ends with
+    int spansOver80 = 0;
+
+    bool overYearLimit() const;         // more than 360 h
+    bool overSpecialYearLimit() const;  // more than 720 h
+    bool tooManyMonthsOver45() const;   // a seventh month over 45 h
+    bool breaksAny() const;
+};
+
+YearVerdict JudgeYear(const SchoolYearOvertime& months);
+
+// April of `schoolYear` is month 0, March of the next year month 11.
+int CalendarYearOf(int schoolYear, int monthIndex);
+int CalendarMonthOf(int monthIndex);
