@@ -62,7 +62,16 @@ void ChartCanvas::setLeftAxis(double maxHours, const QString& label) {
 }
 
 void ChartCanvas::setRightAxis(double maxHours, const QString& label, const QColor& colour) {
-    rightMax_ = std::max(maxHours, 1.0);
+    // As many ticks as the left axis, so that both share the grid lines.
+    const double ticks = std::round(leftMax_ / TickStep(leftMax_));
+    static constexpr std::array<double, 11> steps{1, 2, 5, 10, 20, 25, 50, 100, 200, 500, 1000};
+    rightMax_ = ticks * steps.back();
+    for (double step : steps) {
+        if (step * ticks >= maxHours) {
+            rightMax_ = step * ticks;
+            break;
+        }
+    }
     rightLabel_ = label;
     rightColour_ = colour;
 }
@@ -81,14 +90,19 @@ void ChartCanvas::referenceLine(double y, const QColor& colour, const QString& l
     painter_->drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
     painter_->setFont(font(13, true));
     const QRectF box(plot_.left() + 6, y - 19, plot_.width() - 12, 17);
-    const QRectF used = painter_->boundingRect(box, Qt::AlignRight | Qt::AlignVCenter, label);
-    painter_->fillRect(used.adjusted(-3, 0, 3, 0), QColor(255, 255, 255, 220));
     painter_->setPen(colour);
-    painter_->drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
+    textWithBackdrop(box, Qt::AlignRight | Qt::AlignVCenter, label);
+}
+
+void ChartCanvas::textWithBackdrop(const QRectF& box, int flags, const QString& text) {
+    const QRectF used = painter_->boundingRect(box, flags, text);
+    painter_->fillRect(used.adjusted(-3, 0, 3, 0), QColor(255, 255, 255, 215));
+    painter_->drawText(box, flags, text);
 }
 
 void ChartCanvas::legend(const QList<std::pair<QColor, QString>>& entries, double y) {
     painter_->setFont(font(12));
+    painter_->setBrush(Qt::NoBrush);
     double x = plot_.left();
     for (const auto& [colour, text] : entries) {
         painter_->fillRect(QRectF(x, y + 2, 12, 12), colour);
@@ -105,7 +119,8 @@ void ChartCanvas::drawAxis(double maxHours, const QString& label, const QColor& 
                            bool right) {
     painter_->setFont(font(12));
     painter_->setPen(colour);
-    const double step = TickStep(maxHours);
+    const double step =
+        right ? maxHours / std::round(leftMax_ / TickStep(leftMax_)) : TickStep(maxHours);
     const double x = right ? plot_.right() : plot_.left();
     for (double v = 0; v <= maxHours + 1e-9; v += step) {
         const double y = plot_.bottom() - plot_.height() * (v / maxHours);

@@ -20,9 +20,11 @@ public:
     QPainter& painter() { return *painter_; }
     QRectF plot() const { return plot_; }
 
-    // The axes: the left one always, the right one when a chart shows a second measure.
+    // The axes: the left one always, the right one when a chart shows a second measure; the right
+    // one is set after the left one and rounded up to share its grid lines.
     void setLeftAxis(double maxHours, const QString& label);
     void setRightAxis(double maxHours, const QString& label, const QColor& colour);
+    double rightMaximum() const { return rightMax_; }
     double yLeft(double hours) const;
     double yRight(double hours) const;
 
@@ -33,6 +35,9 @@ public:
     void legend(const QList<std::pair<QColor, QString>>& entries, double y);
 
     QFont font(int pixelSize, bool bold = false) const;
+
+    // Text in the painter's font and pen over a light patch, readable across bars and lines.
+    void textWithBackdrop(const QRectF& box, int flags, const QString& text);
 
     // Draws the axes over everything and hands the picture over.
     QImage finish();

@@ -62,8 +62,9 @@ QImage MonthChart(const MonthReport& r) {
         longest = std::max(longest, d.figures.atSchoolSeconds / kHour);
     }
     canvas.setLeftAxis(AxisMaximum(longest, 16), QStringLiteral("1日の在校時間 (時間)"));
-    const double rightTop = AxisMaximum(t.overtimeSeconds / kHour, 50);
-    canvas.setRightAxis(rightTop, QStringLiteral("残業の累計 (時間)"), kLineColour);
+    const double projected = r.projection ? *r.projection / kHour : 0.0;
+    canvas.setRightAxis(std::max({t.overtimeSeconds / kHour * 1.05, projected * 1.05, 50.0}),
+                        QStringLiteral("残業の累計 (時間)"), kLineColour);
 
     QPainter& p = canvas.painter();
     const QRectF plot = canvas.plot();
@@ -80,7 +81,7 @@ QImage MonthChart(const MonthReport& r) {
                          Qt::DashLine);
     canvas.referenceLine(canvas.yRight(45), kLimitColour, QStringLiteral("残業 45時間 (右の目盛)"),
                          Qt::DashLine);
-    if (rightTop >= 80) {
+    if (canvas.rightMaximum() >= 80) {
         canvas.referenceLine(canvas.yRight(80), QColor(150, 0, 60),
                              QStringLiteral("80時間 (右の目盛)"), Qt::DashDotLine);
     }
@@ -104,6 +105,16 @@ QImage MonthChart(const MonthReport& r) {
         p.drawEllipse(point, 2.5, 2.5);
     }
     p.setBrush(Qt::NoBrush);
+    if (r.projection && !line.isEmpty() && r.elapsedDays < r.daysInMonth) {
+        p.setPen(QPen(kLineColour, 2, Qt::DotLine));
+        const QPointF end(plot.right() - slot / 2, canvas.yRight(projected));
+        p.drawLine(line.last(), end);
+        p.setFont(canvas.font(12, true));
+        p.setPen(kLineColour);
+        canvas.textWithBackdrop(QRectF(end.x() - 160, end.y() - 20, 160, 16),
+                                Qt::AlignRight | Qt::AlignVCenter,
+                                QStringLiteral("見込み %1").arg(FormatDuration(*r.projection)));
+    }
 
     DrawDayLabels(canvas, r, slot);
     canvas.legend(BandLegend(), plot.bottom() + 30);

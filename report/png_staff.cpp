@@ -51,8 +51,15 @@ QImage StaffChart(const StaffReport& r) {
         const StaffRow& row = r.rows[i];
         const double left = plot.left() + i * step;
         const double y = canvas.yLeft(row.overtimeSeconds / kHour);
-        p.fillRect(QRectF(left + step * 0.15, y, std::max(step * 0.7, 1.0), plot.bottom() - y),
+        const double barWidth = std::clamp(step * 0.7, 1.0, 60.0);
+        p.fillRect(QRectF(left + (step - barWidth) / 2, y, barWidth, plot.bottom() - y),
                    row.monthsPresent > 0 ? GroupColour(row.group) : QColor(190, 190, 190));
+        if (step >= 40) {
+            p.setFont(canvas.font(12));
+            p.setPen(QColor(30, 30, 30));
+            p.drawText(QRectF(left, y - 18, step, 16), Qt::AlignCenter,
+                       FormatDuration(row.overtimeSeconds));
+        }
         if (named) {
             p.save();
             p.translate(left + step / 2 + 5, plot.bottom() + 6);

@@ -48,6 +48,7 @@ QImage YearChart(const YearReport& r) {
     const QRectF plot = canvas.plot();
     const double slot = plot.width() / kSchoolYearMonths;
     QPolygonF averages;
+    QList<std::pair<QRectF, QString>> labels;  // drawn last, over the line
     for (int m = 0; m < kSchoolYearMonths; ++m) {
         const double left = plot.left() + m * slot;
         p.setFont(canvas.font(12));
@@ -64,8 +65,7 @@ QImage YearChart(const YearReport& r) {
         const double y = canvas.yLeft(overtime / kHour);
         const QRectF bar(left + slot * 0.2, y, slot * 0.6, plot.bottom() - y);
         p.fillRect(bar, GroupColour(GroupFor(overtime)));
-        p.setPen(QColor(40, 40, 40));
-        p.drawText(QRectF(left, y - 18, slot, 16), Qt::AlignCenter, FormatDuration(overtime));
+        labels.append({QRectF(left, y - 18, slot, 16), FormatDuration(overtime)});
         std::optional<SpanAverage> best;
         for (const auto& average : v.averages[m]) {
             if (average && (!best || average->averageSeconds() > best->averageSeconds())) {
@@ -89,6 +89,12 @@ QImage YearChart(const YearReport& r) {
     p.setBrush(kAverageColour);
     for (const QPointF& point : averages) {
         p.drawEllipse(point, 3.5, 3.5);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setFont(canvas.font(12));
+    p.setPen(QColor(30, 30, 30));
+    for (const auto& [box, text] : labels) {
+        canvas.textWithBackdrop(box, Qt::AlignCenter, text);
     }
     canvas.legend({{GroupColour(StaffGroup::UpTo45), GroupName(StaffGroup::UpTo45)},
                    {GroupColour(StaffGroup::Over45), GroupName(StaffGroup::Over45)},

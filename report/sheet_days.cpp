@@ -87,7 +87,7 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
         }
         const RowParse parse = ParseDayRow(line.text(), day);
         if (!parse.ok) {
-            look.detail = QStringLiteral("%1: %2").arg(parse.error, line.text());
+            look.detail = QStringLiteral("%1: 「%2」").arg(parse.error, line.text());
             month.looks.append(look);
             continue;
         }
@@ -95,7 +95,7 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
         if (!t.in && !t.out) {
             continue;  // a day not worked; reason letters alone mean nothing
         }
-        look.detail = line.text();
+        look.detail = QStringLiteral("「%1」").arg(line.text());
         if (day > daysInMonth) {
             look.reason = LookReason::DayNotInMonth;
         } else if (!t.in) {

@@ -26,6 +26,9 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
     const SheetContext context{loaded.fileName,       year,    monthOfYear, settings.today,
                                settings.breakMinutes, keepDays};
     loaded.sheet = ReadSheetDays(lines, read.linesRead, context);
+    if (!read.error.isEmpty()) {
+        loaded.sheet.looks.append({loaded.fileName, 0, 0, LookReason::UnreadableSheet, read.error});
+    }
     return loaded;
 }
 

@@ -31,8 +31,8 @@ QString MonthText(const MonthReport& r) {
         {QStringLiteral("残業 (7時間45分を超えた分)"), FormatDuration(t.overtimeSeconds)});
     totals.addRow({QStringLiteral("7時間45分を超えた日"), DayCount(t.daysOverRegular)});
     totals.addRow({QStringLiteral("帯ごとの日数"), BandTally(t)});
-    totals.addRow({QStringLiteral("残業内容ごとの日数"), ReasonTally(t)});
     out += QStringLiteral("\n合計\n") + totals.render(2);
+    out += QStringLiteral("  残業内容ごとの日数\n    ") + ReasonTally(t, 4) + QLatin1Char('\n');
     out += QStringLiteral("\n月の残業 %1 と各ラインの差\n").arg(FormatDuration(t.overtimeSeconds)) +
            LinesBlock(t.overtimeSeconds);
 

@@ -14,14 +14,22 @@ QString DayCount(int count) {
     return QStringLiteral("%1 日").arg(count);
 }
 
-QString ReasonTally(const MonthTotals& totals) {
-    QStringList parts;
+QString ReasonTally(const MonthTotals& totals, int indent) {
+    constexpr int kPerLine = 4;
+    QString text;
+    int shown = 0;
     for (int i = 0; i < kReasonLetterCount; ++i) {
-        if (totals.reasonDays[i] > 0) {
-            parts << QStringLiteral("%1 %2日").arg(ReasonCaption(i)).arg(totals.reasonDays[i]);
+        if (totals.reasonDays[i] == 0) {
+            continue;
         }
+        if (shown > 0) {
+            text += shown % kPerLine == 0 ? QLatin1Char('\n') + QString(indent, QLatin1Char(' '))
+                                          : QStringLiteral("  ");
+        }
+        text += QStringLiteral("%1 %2日").arg(ReasonCaption(i)).arg(totals.reasonDays[i]);
+        ++shown;
     }
-    return parts.isEmpty() ? QStringLiteral("なし") : parts.join(QStringLiteral("  "));
+    return shown == 0 ? QStringLiteral("なし") : text;
 }
 
 QString BandTally(const MonthTotals& totals) {

@@ -10,8 +10,9 @@
 
 QString BreakNote(int breakMinutes);
 QString DayCount(int count);
-// "A:学校行事 3日  F:部活動指導 5日", only the letters given.
-QString ReasonTally(const MonthTotals& totals);
+// "A:学校行事 3日  F:部活動指導 5日", only the letters given, four to a line, the lines after
+// the first indented by `indent`.
+QString ReasonTally(const MonthTotals& totals, int indent = 0);
 // "帯1 8日  帯2 5日", only the bands that occur.
 QString BandTally(const MonthTotals& totals);
 // The days that need a look, as a table after a heading; nothing when there are none.

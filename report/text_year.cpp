@@ -29,24 +29,22 @@ QString Verdict(bool broken) {
 
 QString LimitsBlock(const YearVerdict& v) {
     TextTable lines({Align::Left, Align::Left, Align::Left});
-    lines.addRow({QStringLiteral("年間 360時間"), AgainstLine(v.totalSeconds, kYearLimitSeconds),
-                  Verdict(v.overYearLimit())});
-    lines.addRow({QStringLiteral("年間 720時間 (特例)"),
-                  AgainstLine(v.totalSeconds, kYearSpecialLimitSeconds),
-                  Verdict(v.overSpecialYearLimit())});
+    lines.addRow({QStringLiteral("年間 360時間"), FormatDuration(v.totalSeconds),
+                  AgainstLine(v.totalSeconds, kYearLimitSeconds)});
+    lines.addRow({QStringLiteral("年間 720時間 (特例)"), FormatDuration(v.totalSeconds),
+                  AgainstLine(v.totalSeconds, kYearSpecialLimitSeconds)});
     lines.addRow({QStringLiteral("45時間を超えた月 (6か月まで)"),
                   QStringLiteral("%1 か月").arg(v.monthsOver45), Verdict(v.tooManyMonthsOver45())});
-    QString highest = QStringLiteral("計算できる区間がありません");
+    QString highest = QStringLiteral("計算できる区間なし");
     if (v.highestAverage) {
-        const int end = v.highestAverageEnd;
-        highest = QStringLiteral("最高 %1 (%2月までの %3か月)、80時間超の区間 %4")
+        highest = QStringLiteral("最高 %1 (%2月までの %3か月)")
                       .arg(FormatDuration(qint64(v.highestAverage->averageSeconds())))
-                      .arg(CalendarMonthOf(end))
-                      .arg(v.highestAverage->months)
-                      .arg(v.spansOver80);
+                      .arg(CalendarMonthOf(v.highestAverageEnd))
+                      .arg(v.highestAverage->months);
     }
-    lines.addRow(
-        {QStringLiteral("2〜6か月平均 (80時間まで)"), highest, Verdict(v.spansOver80 > 0)});
+    lines.addRow({QStringLiteral("2〜6か月平均 (80時間まで)"), highest,
+                  v.spansOver80 > 0 ? QStringLiteral("超過 (80時間超の区間 %1)").arg(v.spansOver80)
+                                    : Verdict(false)});
     lines.addRow({QStringLiteral("100時間以上の月 (ないこと)"),
                   QStringLiteral("%1 か月").arg(v.monthsAt100), Verdict(v.monthsAt100 > 0)});
     return lines.render(2);
@@ -92,7 +90,7 @@ QString YearText(const YearReport& r) {
                .arg(r.total.days)
                .arg(r.total.daysOverRegular)
                .arg(r.verdict.monthsPresent);
-    out += QStringLiteral("残業内容ごとの日数: %1\n").arg(ReasonTally(r.total));
+    out += QStringLiteral("残業内容ごとの日数\n  ") + ReasonTally(r.total, 2) + QLatin1Char('\n');
     out += QStringLiteral("\n上限との比較\n") + LimitsBlock(r.verdict);
     return out + LookList(r.looks);
 }
