@@ -1,0 +1,164 @@
+#include "report_fixture.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kHanako = QStringLiteral("花子");
+
+int PaintedPixels(const QImage& image) {
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            painted += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    return painted;
+}
+
+class ReportOutput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(sheets_.isValid());
+        ASSERT_TRUE(out_.isValid());
+        WriteSheet(sheets_.path(), kHanako, 2017, 7,
+                   {{3, QStringLiteral(" 3,08,00,18,00,AB")}, {4, QStringLiteral(" 4,08,00,,,")}});
+        WriteSheet(sheets_.path(), kHanako, 2017, 8, RowsWithOvertime(50 * 60));
+    }
+
+    QByteArray Read(const QString& name) const {
+        QFile file(out_.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList Month(const QString& format, const QString& output) const {
+        return {QStringLiteral("--user"),   kHanako,       QStringLiteral("--month=2017-07"),
+                QStringLiteral("--format"), format,        QStringLiteral("--output"),
+                out_.filePath(output),      sheets_.path()};
+    }
+
+    QTemporaryDir sheets_;
+    QTemporaryDir out_;
+};
+
+TEST_F(ReportOutput, csvIsCp932WithCrLfAndNoBom) {
+    const ProgramRun run = RunProgram(Month(QStringLiteral("csv"), QStringLiteral("m.csv")));
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QByteArray bytes = Read(QStringLiteral("m.csv"));
+    // "日付,曜日," in CP932.
+    EXPECT_TRUE(bytes.startsWith("\x93\xfa\x95\x74,\x97\x6a\x93\xfa,"))
+        << bytes.left(16).toHex().toStdString();
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+    // The day row: 2017/7/3, Monday, 08:00 to 18:00, 9:15 at school, 1:30 over, band 3.
+    EXPECT_TRUE(bytes.contains("\r\n2017/7/3,\x8c\x8e,08:00,18:00,9:15,1:30,3,AB\r\n"));
+    // The day without OUT is listed with its line.
+    EXPECT_TRUE(bytes.contains(",5,"));
+}
+
+TEST_F(ReportOutput, csvUtf8StartsWithTheBom) {
+    const ProgramRun run = RunProgram(Month(QStringLiteral("csv-utf8"), QStringLiteral("m.csv")));
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QByteArray bytes = Read(QStringLiteral("m.csv"));
+    EXPECT_TRUE(
+        bytes.startsWith("\xEF\xBB\xBF"
+                         "日付,曜日,"));
+    EXPECT_TRUE(bytes.contains("2017/7/3,月,08:00,18:00,9:15,1:30,3,AB\r\n"));
+    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+}
+
+TEST_F(ReportOutput, csvToStandardOutputWithoutOutput) {
+    const ProgramRun run =
+        RunProgram({QStringLiteral("--user"), kHanako, QStringLiteral("--year=2017"),
+                    QStringLiteral("--format=csv"), sheets_.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_FALSE(run.out.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(run.out.contains("\r\n2017\x94\x4e\x38\x8c\x8e,50:00,"));  // 2017年8月,50:00
+}
+
+TEST_F(ReportOutput, pngChartsDecodeWithTheirSize) {
+    struct Case {
+        QStringList arguments;
+        QSize size;
+    };
+    const QString file = out_.filePath(QStringLiteral("chart.png"));
+    const Case cases[] = {
+        {Month(QStringLiteral("png"), QStringLiteral("chart.png")), QSize(1100, 620)},
+        {{QStringLiteral("--user"), kHanako, QStringLiteral("--year=2017"),
+          QStringLiteral("--format=png"), QStringLiteral("--output"), file, sheets_.path()},
+         QSize(1000, 600)},
+        {{QStringLiteral("--month=2017-08"), QStringLiteral("--format=png"),
+          QStringLiteral("--output"), file, sheets_.path()},
+         QSize(1000, 630)},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(file);
+        const ProgramRun run = RunProgram(c.arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+        QImage image;
+        ASSERT_TRUE(image.load(file, "PNG"));
+        EXPECT_EQ(image.size(), c.size);
+        EXPECT_GT(PaintedPixels(image), 10000) << "a chart, not a blank picture";
+    }
+}
+
+TEST_F(ReportOutput, aFailedRunLeavesNoFileBehindAndKeepsAnOldOne) {
+    const QString missingFolder = out_.filePath(QStringLiteral("no/such/place.csv"));
+    ProgramRun run = RunProgram({QStringLiteral("--user"), kHanako, QStringLiteral("--output"),
+                                 missingFolder, QStringLiteral("--month=2017-07"), sheets_.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("place.csv")));
+
+    QFile old(out_.filePath(QStringLiteral("old.csv")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("kept");
+    old.close();
+    // Nobody has sheets in 2019: the old file stays as it was, and nothing else appears.
+    run = RunProgram({QStringLiteral("--month=2019-01"), QStringLiteral("--format=csv"),
+                      QStringLiteral("--output"), old.fileName(), sheets_.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(Read(QStringLiteral("old.csv")), QByteArray("kept"));
+    EXPECT_EQ(FolderEntries(out_.path()), QStringList{QStringLiteral("old.csv")});
+}
+
+TEST_F(ReportOutput, sheetsAreNeverWrittenOrReplaced) {
+    const QStringList before = FolderEntries(sheets_.path());
+    const QString sheet = QDir(sheets_.path()).filePath(kHanako + QStringLiteral(" 17 7.csv"));
+    QFile file(sheet);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    file.close();
+
+    EXPECT_EQ(RunProgram({QStringLiteral("--month=2017-07"), sheets_.path()}).exitCode, 0);
+    const ProgramRun over =
+        RunProgram({QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv"),
+                    QStringLiteral("--output"), sheet, sheets_.path()});
+    EXPECT_EQ(over.exitCode, 2);
+    EXPECT_FALSE(over.err.isEmpty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), content);
+    EXPECT_EQ(FolderEntries(sheets_.path()), before);
+}
+
+TEST_F(ReportOutput, aNameCp932CannotHoldAsksForUtf8) {
+    WriteSheet(sheets_.path(), QStringLiteral("Ann"), 2017, 7, RowsWithOvertime(60));
+    QDir(sheets_.path())
+        .rename(QStringLiteral("Ann 17 7.csv"), QStringLiteral("Ann \U0001F600 17 7.csv"));
+    const ProgramRun run = RunProgram(
+        {QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv"), sheets_.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("csv-utf8")));
+    EXPECT_EQ(RunProgram({QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv-utf8"),
+                          sheets_.path()})
+                  .exitCode,
+              0);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include "report_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const QString kTaro = QStringLiteral("Taro Yamada");
+
+// July 2017 for Taro: five days that count, one without OUT, one across midnight.
+void WriteTaroJuly(const QString& folder) {
+    WriteSheet(folder, kTaro, 2017, 7,
+               {{3, QStringLiteral(" 3,08,00,16,30,")},
+                {4, QStringLiteral(" 4,08,00,16,31,A")},
+                {5, QStringLiteral(" 5,07,30,19,15,AB")},
+                {6, QStringLiteral(" 6,08,00,,,")},
+                {7, QStringLiteral(" 7,22,00,00,30,")},
+                {10, QStringLiteral(" 10,08,05,18,00,F")},
+                {11, QStringLiteral(" 11,08,00,17,00,")}});
+}
+
+TEST(ReportProgram, monthOfOnePersonWithTotalsAndDaysToLookAt) {
+    QTemporaryDir dir;
+    WriteTaroJuly(dir.path());
+    const ProgramRun run = RunProgram({QStringLiteral("--user"), kTaro, QStringLiteral("--month"),
+                                       QStringLiteral("2017-07"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QString out = run.outText();
+    EXPECT_TRUE(out.contains(QStringLiteral("45 分"))) << "says the break it deducts";
+    EXPECT_TRUE(out.contains(QStringLiteral("5 日")));
+    EXPECT_TRUE(out.contains(QStringLiteral("43:56")));       // time at school, less the breaks
+    EXPECT_TRUE(out.contains(QStringLiteral(" 5:11")));       // overtime
+    EXPECT_TRUE(out.contains(QStringLiteral("残り 39:49")));  // to the 45 h line
+    EXPECT_TRUE(out.contains(QStringLiteral("OUT を押し忘れ?")));
+    EXPECT_TRUE(out.contains(QStringLiteral("7行目")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Taro Yamada 17 7.csv")));
+    EXPECT_TRUE(out.contains(QStringLiteral("日付をまたいだ?")));
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST(ReportProgram, breakMinutesChangeTheFigures) {
+    QTemporaryDir dir;
+    WriteTaroJuly(dir.path());
+    const ProgramRun run =
+        RunProgram({QStringLiteral("--user"), kTaro, QStringLiteral("--month=2017-07"),
+                    QStringLiteral("--break-minutes=0"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0);
+    // Each of the five days gains 45 minutes, at school and, as none was below 7:45, over.
+    EXPECT_TRUE(run.outText().contains(QStringLiteral("47:41")));
+    EXPECT_TRUE(run.outText().contains(QStringLiteral(" 8:56")));
+}
+
+TEST(ReportProgram, schoolYearShowsMissingMonthsAndTheLimits) {
+    QTemporaryDir dir;
+    WriteSheet(dir.path(), kTaro, 2017, 4, RowsWithOvertime(100 * 60));
+    WriteSheet(dir.path(), kTaro, 2017, 5, RowsWithOvertime(70 * 60));
+    WriteSheet(dir.path(), kTaro, 2018, 3, RowsWithOvertime(10 * 60));
+    WriteSheet(dir.path(), kTaro, 2018, 4, RowsWithOvertime(99 * 60));  // next school year
+    const ProgramRun run = RunProgram({QStringLiteral("--user"), kTaro, QStringLiteral("--year"),
+                                       QStringLiteral("2017"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QString out = run.outText();
+    EXPECT_EQ(out.count(QStringLiteral("シートなし")), 9);
+    EXPECT_TRUE(out.contains(QStringLiteral("180:00")));    // the year's total
+    EXPECT_TRUE(out.contains(QStringLiteral("85:00 超")));  // April and May average
+    EXPECT_TRUE(out.contains(QStringLiteral("100時間以上")));
+}
+
+TEST(ReportProgram, staffOfFiveInGroupsMostOvertimeFirst) {
+    QTemporaryDir dir;
+    WriteSheet(dir.path(), QStringLiteral("A"), 2017, 7, RowsWithOvertime(10 * 60));
+    WriteSheet(dir.path(), QStringLiteral("B"), 2017, 7, RowsWithOvertime(45 * 60));
+    WriteSheet(dir.path(), QStringLiteral("C"), 2017, 7, RowsWithOvertime(45 * 60 + 1));
+    WriteSheet(dir.path(), QStringLiteral("D"), 2017, 7, RowsWithOvertime(80 * 60 + 1));
+    WriteSheet(dir.path(), QStringLiteral("E E"), 2017, 7, RowsWithOvertime(100 * 60));
+    WriteSheet(dir.path(), QStringLiteral("F"), 2017, 6, RowsWithOvertime(200 * 60));
+    const ProgramRun run = RunProgram(
+        {QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv-utf8"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QStringList lines = QString::fromUtf8(run.out.mid(3)).split(QStringLiteral("\r\n"));
+    // Header, five people, a blank line, the group header, four groups.
+    ASSERT_GE(lines.size(), 12);
+    const QStringList names{lines[1].section(u',', 1, 1), lines[2].section(u',', 1, 1),
+                            lines[3].section(u',', 1, 1), lines[4].section(u',', 1, 1),
+                            lines[5].section(u',', 1, 1)};
+    EXPECT_EQ(names, (QStringList{QStringLiteral("E E"), QStringLiteral("D"), QStringLiteral("C"),
+                                  QStringLiteral("B"), QStringLiteral("A")}));
+    EXPECT_EQ(lines[1].section(u',', 2, 3), QStringLiteral("100:00,100時間以上"));
+    EXPECT_EQ(lines[4].section(u',', 2, 3), QStringLiteral("45:00,45時間以下"));
+    EXPECT_TRUE(lines[6].isEmpty());
+    EXPECT_EQ(lines.mid(8, 4),
+              (QStringList{QStringLiteral("45時間以下,2"), QStringLiteral("45時間超,1"),
+                           QStringLiteral("80時間超,1"), QStringLiteral("100時間以上,1")}));
+}
+
+TEST(ReportProgram, helpExplainsEveryOption) {
+    const ProgramRun run = RunProgram({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* option : {"--user", "--month", "--year", "--format", "--output",
+                               "--break-minutes", "csv-utf8", "png", "例:"}) {
+        EXPECT_TRUE(run.outText().contains(QString::fromUtf8(option))) << option;
+    }
+}
+
+TEST(ReportProgram, badInputEndsWithStatusTwoAndAMessage) {
+    QTemporaryDir dir;
+    WriteTaroJuly(dir.path());
+    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString user = QStringLiteral("--user=") + kTaro;
+    struct Case {
+        QStringList arguments;
+        QString said;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--bogus"), dir.path()}, QStringLiteral("--bogus")},
+        {{user, QStringLiteral("--month=2017-13"), dir.path()}, QStringLiteral("2017-13")},
+        {{user, QStringLiteral("--month=2017-02-30"), dir.path()}, QStringLiteral("2017-02-30")},
+        {{user, dir.filePath(QStringLiteral("gone"))}, QStringLiteral("gone")},
+        {{user, dir.filePath(QStringLiteral("plain.txt"))}, QStringLiteral("plain.txt")},
+        {{QStringLiteral("--user=Nobody"), QStringLiteral("--month=2017-07"), dir.path()},
+         QStringLiteral("Nobody")},
+        {{user, QStringLiteral("--month=2017-08"), dir.path()}, QStringLiteral("2017年8月")},
+        {{user, QStringLiteral("--year=2016"), dir.path()}, QStringLiteral("2016")},
+        {{QStringLiteral("--month=2018-01"), dir.path()}, QStringLiteral("2018年1月")},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.errText().contains(c.said))
+            << run.errText().toStdString() << " / " << c.said.toStdString();
+    }
+}
+
+TEST(ReportProgram, aFolderThatCannotBeReadIsBadInput) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not hold for root";
+    }
+    QTemporaryDir dir;
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(locked));
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    const ProgramRun run = RunProgram({QStringLiteral("--month=2017-07"), locked});
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("locked")));
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+#include "overtime_figures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int H = 3600;
+constexpr int M = 60;
+
+int At(int hour, int minute) {
+    return hour * 60 + minute;
+}
+
+TEST(DayFigures, regularDayEdgesAndBreak) {
+    struct Case {
+        int in, out, breakMinutes;
+        qint64 atSchool, overtime;
+        int band;
+    };
+    const Case cases[] = {
+        {At(8, 0), At(16, 30), 45, 7 * H + 45 * M, 0, 1},       // exactly 7:45 worked
+        {At(8, 0), At(16, 31), 45, 7 * H + 46 * M, 1 * M, 2},   // one minute over
+        {At(8, 0), At(17, 30), 45, 8 * H + 45 * M, 1 * H, 2},   // 8:45 is still band 2
+        {At(8, 0), At(17, 31), 45, 8 * H + 46 * M, 61 * M, 3},  // 8:46 opens band 3
+        {At(8, 0), At(17, 0), 0, 9 * H, 75 * M, 3},             // no break deducted
+        {At(8, 0), At(17, 0), 60, 8 * H, 15 * M, 2},            // a longer break
+        {At(7, 0), At(23, 46), 0, 16 * H + 46 * M, 9 * H + 1 * M, 10},
+        {At(8, 0), At(8, 30), 45, 0, 0, 1},  // shorter than the break: nothing, not less
+        {At(9, 0), At(9, 0), 45, 0, 0, 1},
+    };
+    for (const Case& c : cases) {
+        const DayFigures day = FiguresForDay(c.in, c.out, c.breakMinutes);
+        EXPECT_EQ(day.atSchoolSeconds, c.atSchool) << c.in << "-" << c.out;
+        EXPECT_EQ(day.overtimeSeconds, c.overtime) << c.in << "-" << c.out;
+        EXPECT_EQ(day.band, c.band) << c.in << "-" << c.out;
+    }
+}
+
+TEST(MonthTotals, aLetterCountsOncePerDayAndUnknownLettersNotAtAll) {
+    MonthTotals totals;
+    AddDay(totals, FiguresForDay(At(8, 0), At(18, 0), 45), u"AAB");
+    AddDay(totals, FiguresForDay(At(8, 0), At(16, 0), 45), u"K");
+    EXPECT_EQ(totals.days, 2);
+    EXPECT_EQ(totals.atSchoolSeconds, 9 * H + 15 * M + 7 * H + 15 * M);
+    EXPECT_EQ(totals.overtimeSeconds, 90 * M);
+    EXPECT_EQ(totals.daysOverRegular, 1);
+    EXPECT_EQ(totals.reasonDays[0], 1);
+    EXPECT_EQ(totals.reasonDays[1], 1);
+    EXPECT_EQ(totals.reasonDays[10], 1);
+    EXPECT_EQ(totals.bandDays[0], 1);  // 7:15
+    EXPECT_EQ(totals.bandDays[2], 1);  // 9:15 lies in band 3, 8:45:01 to 9:45
+}
+
+TEST(MonthProjection, followsThePaceOfTheDaysGone) {
+    // July 2017 has 31 days; on the 10th, 10 h so far runs to 31 h.
+    EXPECT_EQ(ElapsedDays(2017, 7, QDate(2017, 7, 10)), 10);
+    EXPECT_EQ(ProjectMonthEnd(10 * H, 10, 31), 31 * H);
+    // A month that is over keeps what it has; one not begun has no pace yet.
+    EXPECT_EQ(ElapsedDays(2017, 6, QDate(2017, 7, 10)), 30);
+    EXPECT_EQ(ProjectMonthEnd(40 * H, 30, 30), 40 * H);
+    EXPECT_EQ(ElapsedDays(2017, 8, QDate(2017, 7, 10)), 0);
+    EXPECT_FALSE(ProjectMonthEnd(0, 0, 31).has_value());
+    EXPECT_EQ(ElapsedDays(2016, 2, QDate(2017, 1, 1)), 29);
+}
+
+TEST(StaffGroups, limitsBelongToTheLowerGroupExceptOneHundred) {
+    const std::pair<qint64, StaffGroup> cases[] = {
+        {0, StaffGroup::UpTo45},           {45 * H, StaffGroup::UpTo45},
+        {45 * H + M, StaffGroup::Over45},  {80 * H, StaffGroup::Over45},
+        {80 * H + M, StaffGroup::Over80},  {100 * H - M, StaffGroup::Over80},
+        {100 * H, StaffGroup::AtLeast100},
+    };
+    for (const auto& [overtime, group] : cases) {
+        EXPECT_EQ(GroupFor(overtime), group) << overtime;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// Running the built ombrel-report and making sheets for it in the clock's own format.
+
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QString outText() const { return QString::fromUtf8(out); }
+    QString errText() const { return QString::fromLocal8Bit(err); }
+};
+
+ProgramRun RunProgram(const QStringList& arguments);
+
+// Day rows by day number (" 3,08,00,17,00,A"); every other day of the 31 is blank.
+using DayRows = QMap<int, QString>;
+
+// Writes "<person> <yy> <m>.csv" with the clock's sheet writer.
+void WriteSheet(const QString& folder, const QString& person, int year, int month,
+                const DayRows& rows);
+
+// Rows from the 1st on, 07:00 in, that add up to exactly `minutes` of overtime with the
+// usual 45-minute break; at most six hours on any one day.
+DayRows RowsWithOvertime(int minutes);
+
+// The names in a folder, sorted.
+QStringList FolderEntries(const QString& folder);
