@@ -122,7 +122,7 @@ CsvRows StaffCsv(const StaffReport& r) {
     if (year) {
         header << QStringLiteral("最多の月の残業") << QStringLiteral("シートの月数")
                << QStringLiteral("45時間を超えた月") << QStringLiteral("100時間以上の月")
-               << QStringLiteral("2〜6か月平均の最高");
+               << QStringLiteral("2～6か月平均の最高");
     }
     header << QStringLiteral("勤務日数") << QStringLiteral("7時間45分を超えた日");
     rows << header + ReasonHeader() + QStringList{QStringLiteral("要確認")};

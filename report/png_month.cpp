@@ -14,7 +14,7 @@ QList<std::pair<QColor, QString>> BandLegend() {
     QList<std::pair<QColor, QString>> entries;
     for (int band = 1; band <= kBandCount; ++band) {
         const QString limit =
-            band < kBandCount ? QStringLiteral("〜%1:45").arg(band + 6) : QStringLiteral("15:45超");
+            band < kBandCount ? QStringLiteral("～%1:45").arg(band + 6) : QStringLiteral("15:45超");
         entries.append({BandBackColour(band), QStringLiteral("帯%1 %2").arg(band).arg(limit)});
     }
     return entries;

@@ -29,7 +29,7 @@ QImage YearChart(const YearReport& r) {
     const YearVerdict& v = r.verdict;
     const QString subtitle =
         QStringLiteral(
-            "棒: 月の残業 (休憩 %1 分を除く)   線: その月までの 2〜6か月平均の最高   "
+            "棒: 月の残業 (休憩 %1 分を除く)   線: その月までの 2～6か月平均の最高   "
             "年間 %2 / 360時間   45時間超 %3か月 / 6か月")
             .arg(r.breakMinutes)
             .arg(FormatDuration(v.totalSeconds))
@@ -100,7 +100,7 @@ QImage YearChart(const YearReport& r) {
                    {GroupColour(StaffGroup::Over45), GroupName(StaffGroup::Over45)},
                    {GroupColour(StaffGroup::Over80), GroupName(StaffGroup::Over80)},
                    {GroupColour(StaffGroup::AtLeast100), GroupName(StaffGroup::AtLeast100)},
-                   {kAverageColour, QStringLiteral("2〜6か月平均の最高")}},
+                   {kAverageColour, QStringLiteral("2～6か月平均の最高")}},
                   plot.bottom() + 36);
     return canvas.finish();
 }

@@ -33,7 +33,7 @@ QString ReadMonth(const QString& text, ReportOptions& options) {
         return QStringLiteral("「%1」は月として読めません (例: --month 2017-07)").arg(text);
     }
     if (year < kFirstSheetYear || year > kLastSheetYear) {
-        return QStringLiteral("%1年はシートのファイル名で表せません (%2〜%3年)")
+        return QStringLiteral("%1年はシートのファイル名で表せません (%2～%3年)")
             .arg(year)
             .arg(kFirstSheetYear)
             .arg(kLastSheetYear);
@@ -50,7 +50,7 @@ QString ReadSchoolYear(const QString& text, ReportOptions& options) {
     }
     // March of the next year must still fit the two-digit year of the sheet names.
     if (*year < kFirstSheetYear || *year >= kLastSheetYear) {
-        return QStringLiteral("%1年度はシートのファイル名で表せません (%2〜%3年度)")
+        return QStringLiteral("%1年度はシートのファイル名で表せません (%2～%3年度)")
             .arg(*year)
             .arg(kFirstSheetYear)
             .arg(kLastSheetYear - 1);
@@ -78,7 +78,7 @@ QString ReadFormat(const QString& text, ReportOptions& options) {
 QString ReadBreak(const QString& text, ReportOptions& options) {
     const auto minutes = WholeNumber(text);
     if (!minutes || *minutes > kMaxBreakMinutes) {
-        return QStringLiteral("--break-minutes には 0〜%1 の分数を指定してください (「%2」)")
+        return QStringLiteral("--break-minutes には 0～%1 の分数を指定してください (「%2」)")
             .arg(kMaxBreakMinutes)
             .arg(text);
     }

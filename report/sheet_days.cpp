@@ -64,7 +64,7 @@ RowParse ParseDayRow(const QString& row, int day) {
     }
     for (QChar c : fields[5]) {
         if (!ReasonIndex(c)) {
-            parse.error = QStringLiteral("残業内容に A〜K 以外の文字「%1」があります").arg(c);
+            parse.error = QStringLiteral("残業内容に A～K 以外の文字「%1」があります").arg(c);
             return parse;
         }
     }

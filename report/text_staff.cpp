@@ -28,7 +28,7 @@ QString BrokenLimits(const YearVerdict& v) {
 QString Heading(const StaffReport& r) {
     const QString period =
         r.schoolYear
-            ? QStringLiteral("%1年度 (%1年4月〜%2年3月)").arg(*r.schoolYear).arg(*r.schoolYear + 1)
+            ? QStringLiteral("%1年度 (%1年4月～%2年3月)").arg(*r.schoolYear).arg(*r.schoolYear + 1)
             : FormatMonth(r.year, r.month);
     return QStringLiteral("%1 全員の残業 (%2 人、残業の多い順)\n").arg(period).arg(r.rows.size());
 }

@@ -42,7 +42,7 @@ QString LimitsBlock(const YearVerdict& v) {
                       .arg(CalendarMonthOf(v.highestAverageEnd))
                       .arg(v.highestAverage->months);
     }
-    lines.addRow({QStringLiteral("2〜6か月平均 (80時間まで)"), highest,
+    lines.addRow({QStringLiteral("2～6か月平均 (80時間まで)"), highest,
                   v.spansOver80 > 0 ? QStringLiteral("超過 (80時間超の区間 %1)").arg(v.spansOver80)
                                     : Verdict(false)});
     lines.addRow({QStringLiteral("100時間以上の月 (ないこと)"),
@@ -53,7 +53,7 @@ QString LimitsBlock(const YearVerdict& v) {
 }  // namespace
 
 QString YearText(const YearReport& r) {
-    QString out = QStringLiteral("%1 さんの %2年度 (%2年4月〜%3年3月) の残業\n")
+    QString out = QStringLiteral("%1 さんの %2年度 (%2年4月～%3年3月) の残業\n")
                       .arg(r.person)
                       .arg(r.schoolYear)
                       .arg(r.schoolYear + 1);

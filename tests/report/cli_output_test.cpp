@@ -82,6 +82,16 @@ TEST_F(ReportOutput, csvToStandardOutputWithoutOutput) {
     EXPECT_TRUE(run.out.contains("\r\n2017\x94\x4e\x38\x8c\x8e,50:00,"));  // 2017年8月,50:00
 }
 
+TEST_F(ReportOutput, staffYearCsvIsCp932Too) {
+    const ProgramRun run =
+        RunProgram({QStringLiteral("--year=2017"), QStringLiteral("--format=csv"), sheets_.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_TRUE(
+        run.out.contains("2\x81\x60"
+                         "6"));  // "2～6", the wave dash of CP932
+    EXPECT_TRUE(run.out.contains("\r\n1,\x89\xd4\x8e\x71,51:30,"));  // 1,花子,51:30 (1:30 + 50:00)
+}
+
 TEST_F(ReportOutput, pngChartsDecodeWithTheirSize) {
     struct Case {
         QStringList arguments;
