@@ -48,7 +48,11 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
     report.fileName = loaded.fileName;
     report.sheet = std::move(loaded.sheet);
     report.daysInMonth = QDate(options.year, options.month, 1).daysInMonth();
+    // A day recorded after today (a clock with another date) still counts as gone.
     report.elapsedDays = ElapsedDays(options.year, options.month, today);
+    if (!report.sheet.days.isEmpty()) {
+        report.elapsedDays = std::max(report.elapsedDays, report.sheet.days.last().day);
+    }
     report.projection = ProjectMonthEnd(report.sheet.totals.overtimeSeconds, report.elapsedDays,
                                         report.daysInMonth);
     return {};

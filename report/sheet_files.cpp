@@ -75,6 +75,10 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
     QDirIterator it(folder, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         it.next();
+        // "~$Taro 17 7.csv" is the lock file a spreadsheet keeps beside a sheet it has open.
+        if (it.fileName().startsWith(u"~$")) {
+            continue;
+        }
         const auto name = ParseSheetFileName(it.fileName());
         if (!name || (person && name->person != *person)) {
             continue;

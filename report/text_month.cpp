@@ -43,7 +43,7 @@ QString MonthText(const MonthReport& r) {
                    .arg(r.elapsedDays) +
                LinesBlock(*r.projection);
     } else if (r.projection) {
-        out += QStringLiteral("\nこの月は終わっています (見込みは実績と同じ)\n");
+        out += QStringLiteral("\n月末の見込み: 実績と同じ (月末までの日が済んでいます)\n");
     }
     return out + LookList(r.sheet.looks);
 }

@@ -53,8 +53,9 @@ void Touch(const QTemporaryDir& dir, const QString& name) {
 
 TEST(ScanFolder, findsEveryoneWithASheetInTheRange) {
     QTemporaryDir dir;
-    for (const char* name : {"Taro 17 4.csv", "Taro 18 3.csv", "Taro 18 4.csv",
-                             "Hanako Sato 17 9.csv", "Jiro 17 3.csv", "notes.csv", "omb.ini"}) {
+    for (const char* name :
+         {"Taro 17 4.csv", "Taro 18 3.csv", "Taro 18 4.csv", "Hanako Sato 17 9.csv",
+          "Jiro 17 3.csv", "notes.csv", "omb.ini", "~$Taro 17 5.csv"}) {
         Touch(dir, QString::fromUtf8(name));
     }
     const QList<PersonSheets> people = ScanFolder(dir.path(), KeyOf(2017, 4), KeyOf(2018, 3));
