@@ -148,10 +148,10 @@ void Form1::CreateControls() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    // Labels take no focus and pass no mouse press on to the window: a drag starts only on the
-    // window's own surface.
-    for (QLabel* label : {Label1, Label2}) {
-        label->setAttribute(Qt::WA_NoMousePropagation);
+    // No control passes a mouse press on to the window, labels and the blank part of a check box
+    // included: a drag starts only on the window's own surface.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setAttribute(Qt::WA_NoMousePropagation);
     }
 
     // Tab order by tab index: IN, OUT, break, reasons A to G, ×, name box, then H to K.

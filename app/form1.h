@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recorded_day.h"
 #include "time_source.h"
 #include "window_state.h"
 
@@ -72,6 +73,7 @@ private:
     void SetHeightTwips(int twips);
     void ReadNameFile();
     void ResumeOpenDay();
+    void TakeUpRecordedDay(const RecordedDay& day);
     void ShowReasonsOf(const QString& letters);
     void UpdateElapsed();
     bool NameCanBeStored(const QString& name);
@@ -83,6 +85,7 @@ private:
     enum class SaveOutcome { NothingOpen, Saved, Failed };
     SaveOutcome SaveDayRecord();
     int Check1Value() const;
+    size_t TodayIndex() const;
     QString UserName() const;
     QString AppFile(const QString& fileName) const;
     QMessageBox::StandardButton Tell(const QString& text,

@@ -31,8 +31,11 @@ Cp932Result Failure(QString error) {
     return result;
 }
 
-QString CannotStore(char32_t c) {
-    return QStringLiteral("%1 cannot be stored in CP932").arg(DescribeCharacter(c));
+Cp932Result CannotStore(char32_t c) {
+    Cp932Result result =
+        Failure(QStringLiteral("%1 cannot be stored in CP932").arg(DescribeCharacter(c)));
+    result.unstorable = c;
+    return result;
 }
 
 QString ByteText(const QByteArray& bytes, qsizetype at) {
@@ -79,7 +82,7 @@ Cp932Result EncodeText(QStringView text) {
     const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, nullptr,
                                       &usedDefault);
     if (n == 0 || usedDefault) {
-        return Failure(CannotStore(FirstUnencodable(text)));
+        return CannotStore(FirstUnencodable(text));
     }
     QByteArray bytes(n, Qt::Uninitialized);
     WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, bytes.data(), n, nullptr,
@@ -169,7 +172,7 @@ Cp932Result EncodeText(QStringView text) {
                 bad = QChar::surrogateToUcs4(text[consumed - 2], last);
             }
         }
-        return Failure(CannotStore(bad));
+        return CannotStore(bad);
     }
     bytes.resize(target - bytes.data());
     return {true, bytes, {}, {}};
@@ -214,7 +217,7 @@ QString DescribeCharacter(char32_t codePoint) {
 
 Cp932Result EncodeCp932(QStringView text) {
     if (const auto control = FirstControl(text)) {
-        return Failure(CannotStore(*control));
+        return CannotStore(*control);
     }
     return EncodeText(text);
 }

@@ -13,6 +13,7 @@ struct Cp932Result {
     QByteArray bytes;  // encoding: the CP932 bytes
     QString text;      // decoding: the text
     QString error;     // when !ok: what went wrong, naming the first offending character or byte
+    char32_t unstorable = 0;  // encoding: the first character CP932 cannot hold
 };
 
 Cp932Result EncodeCp932(QStringView text);

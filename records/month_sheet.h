@@ -3,6 +3,7 @@
 #include "window_state.h"
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 #include <optional>
@@ -60,6 +61,10 @@ struct SheetWriteResult {
     QString path;
     QString error;   // names the path and the reason: the system's, or the character not storable
     QString reason;  // the reason alone, for a caller that names the path its own way
+    // What kind of failure, for a caller that words its own message: the file system's error, or
+    // the first character that cannot be stored (a row's in CP932, a separator in the name).
+    QFileDevice::FileError fileError = QFileDevice::NoError;
+    char32_t unstorable = 0;
 };
 
 // Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes.

@@ -18,9 +18,12 @@ QString RowName(int index) {
                       : QStringLiteral("the row of day %1").arg(index);
 }
 
-SheetWriteResult WriteFailure(const QString& path, const QString& reason) {
-    return {false, path, QStringLiteral("Cannot save the month sheet %1: %2").arg(path, reason),
-            reason};
+SheetWriteResult WriteFailure(const QString& path, const QString& reason,
+                              QFileDevice::FileError fileError = QFileDevice::NoError,
+                              char32_t unstorable = 0) {
+    return {
+        false,  path,      QStringLiteral("Cannot save the month sheet %1: %2").arg(path, reason),
+        reason, fileError, unstorable};
 }
 
 // A line as it came from disk: bytes up to LF, without the LF and one CR before it.
@@ -83,7 +86,8 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
         } else {
             const Cp932Result encoded = EncodeCp932(line.text());
             if (!encoded.ok) {
-                return WriteFailure(path, RowName(i) + QStringLiteral(": ") + encoded.error);
+                return WriteFailure(path, RowName(i) + QStringLiteral(": ") + encoded.error,
+                                    QFileDevice::NoError, encoded.unstorable);
             }
             content += encoded.bytes;
         }
@@ -97,7 +101,7 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
     file.setDirectWriteFallback(false);
     // Unbuffered, so that a write that fails (a full disk) fails here and not unseen in a flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return WriteFailure(path, file.errorString());
+        return WriteFailure(path, file.errorString(), file.error());
     }
     // A short write is tried again for the rest, so that the system names its reason (a full
     // disk, a file size limit) on the attempt that writes nothing.
@@ -105,16 +109,17 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
         const qint64 n = file.write(content.constData() + done, content.size() - done);
         if (n <= 0) {
             const QString reason = file.errorString();
+            const QFileDevice::FileError error = file.error();
             file.cancelWriting();
             file.commit();  // removes the temporary file
-            return WriteFailure(path, reason);
+            return WriteFailure(path, reason, error);
         }
         done += n;
     }
     if (!file.commit()) {
-        return WriteFailure(path, file.errorString());
+        return WriteFailure(path, file.errorString(), file.error());
     }
-    return {true, path, {}, {}};
+    return {true, path, {}, {}, QFileDevice::NoError, 0};
 }
 
 SheetReadResult ReadMonthSheet(WindowState& state, const QString& userName) {
@@ -126,9 +131,11 @@ SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userNa
     // A separator in the name would put the sheet into another folder (or out of the working one).
     for (const QChar separator : {QLatin1Char('/'), QLatin1Char('\\')}) {
         if (userName.contains(separator)) {
-            return WriteFailure(path, QStringLiteral("the name \"%1\" holds \"%2\", which a file "
-                                                     "name may not hold")
-                                          .arg(userName, separator));
+            return WriteFailure(path,
+                                QStringLiteral("the name \"%1\" holds \"%2\", which a file "
+                                               "name may not hold")
+                                    .arg(userName, separator),
+                                QFileDevice::NoError, separator.unicode());
         }
     }
     return WriteSheetFile(path, state.SheetLines);
@@ -145,6 +152,8 @@ bool LoadMonthSheet(WindowState& state, const QString& userName) {
         }
         return true;
     }
-    // A sheet that cannot be read leaves the table as it was; a short one fills what it has.
-    return ReadMonthSheet(state, userName).opened;
+    // A sheet that cannot be read leaves the table as it was; a short one fills what it has. A
+    // read that broke off part-way has not given the whole sheet either.
+    const SheetReadResult read = ReadMonthSheet(state, userName);
+    return read.opened && read.error.isEmpty();
 }

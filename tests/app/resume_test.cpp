@@ -91,6 +91,16 @@ TEST_F(Resume, rowsWithoutAUsableInTimeResumeNothing) {
     }
 }
 
+TEST_F(Resume, repeatedOrExtraReasonTextIsKeptAndUntickTakesTheLetterOut) {
+    Form1& form = StartWithToday(" 5,08,05,,,ABA,x");
+    EXPECT_EQ(form.State().ReasonCodes, "AB,x");
+    Click(form.Check2[0]);  // A off
+    EXPECT_EQ(form.State().ReasonCodes, "B,x");
+    At(16, 0);
+    Click(form.Command2);
+    EXPECT_EQ(SheetRow(ReadFile("Taro 17 7.csv"), 5), " 5,08,05,16,00,B,x");
+}
+
 TEST_F(Resume, oneDigitTimesResumeAndKeepTheirText) {
     Form1& form = StartWithToday(" 5,8,5,,,");
     EXPECT_TRUE(form.State().ClockedIn);
@@ -115,6 +125,13 @@ TEST_F(Resume, aShortOrUnreadableSheetNeverCrashes) {
     QDir(folder.path()).mkdir("Taro 17 7.csv");
     Start();
     EXPECT_FALSE(form->State().ClockedIn);
+}
+
+TEST_F(Resume, withoutANameFileOnlyThePromptNamesSheetIsLookedAt) {
+    WriteFile("input Your Name 17 7.csv", Sheet({{5, " 5,08,05,,,"}}, "input Your Name"));
+    Start();
+    EXPECT_TRUE(form->State().ClockedIn);
+    EXPECT_FALSE(form->Text1->isVisibleTo(form.get()));
 }
 
 TEST_F(Resume, crashAfterInResumesFromTheSheetInWroteAtOnce) {

@@ -181,10 +181,14 @@ TEST_F(WindowStartup, dragMovesTheWindowOnlyWithTheLeftButtonOnItsSurface) {
     QTest::mouseRelease(&form, Qt::RightButton, {}, surface + QPoint(-30, 0));
     EXPECT_EQ(form.pos(), before);
 
-    QTest::mousePress(form.Label2, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseMove(form.Label2, QPoint(25, 5));
-    QTest::mouseRelease(form.Label2, Qt::LeftButton, {}, QPoint(25, 5));
-    EXPECT_EQ(form.pos(), before);
+    // Not from a label, nor from the blank right of a check box's caption.
+    for (QWidget* control : std::initializer_list<QWidget*>{form.Label2, form.Check2[10]}) {
+        const QPoint at(control->width() - 5, 5);
+        QTest::mousePress(control, Qt::LeftButton, {}, at);
+        QTest::mouseMove(control, at + QPoint(-20, 0));
+        QTest::mouseRelease(control, Qt::LeftButton, {}, at + QPoint(-20, 0));
+        EXPECT_EQ(form.pos(), before) << control->objectName().toStdString();
+    }
 
     // The offscreen platform cannot move windows itself, so the window follows the pointer.
     QTest::mousePress(&form, Qt::LeftButton, {}, surface);

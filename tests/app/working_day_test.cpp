@@ -281,3 +281,104 @@ TEST_F(WorkingDay, outBeforeInGrowsTheWindowWithoutSaving) {
 }
 
 }  // namespace
+
+namespace {
+
+class WorkingDayEdges : public WorkingDay {};
+
+TEST_F(WorkingDayEdges, inOnARowThatAlreadyHoldsTheDayCarriesItOnUntouched) {
+    // Started without a name, so nothing resumed; the name typed finds today's record.
+    WriteFile(kSheet, Sheet({{5, " 5,08,05,17,45,AB"}}));
+    const QByteArray before = ReadFile(kSheet);
+    Start();
+    form->Text1->setText("Taro");
+    At(19, 0);
+    Click(form->Command1);
+    EXPECT_TRUE(form->State().ClockedIn);
+    EXPECT_EQ(form->State().StartSeconds, 29100.0f);
+    EXPECT_EQ(form->State().ReasonCodes, "AB");
+    EXPECT_EQ(ReadFile(kSheet), before);
+    EXPECT_FALSE(Exists("temp1.txt"));
+}
+
+TEST_F(WorkingDayEdges, anEarlierInTimeOnASheetThatWasLockedAtInStands) {
+    WriteFile("omb.ini", "Taro\r\n");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(kSheet));
+    Start();
+    At(9, 0);
+    Click(form->Command1);
+    ASSERT_TRUE(QDir(folder.path()).rmdir(kSheet));
+    WriteFile(kSheet, Sheet({{5, " 5,07,50,,,"}}));
+    At(12, 0);
+    Click(form->Command2);
+    EXPECT_EQ(TodayOnDisk(), " 5,07,50,12,00,");
+}
+
+TEST_F(WorkingDayEdges, oneSecondPastSevenFortyFiveOpensTheReasons) {
+    Form1& form = ClockIn(8, 0);
+    At(16, 30, 1);
+    Click(form.Command2);
+    EXPECT_EQ(form.Command2->text(), "SAVE");
+    EXPECT_EQ(form.HeightTwips(), 3700);
+}
+
+TEST_F(WorkingDayEdges, aFailedSaveKeepsTheReasonsOpenAndCloseCanStillBeForced) {
+    Form1& form = ClockIn(8, 0);
+    At(19, 0);
+    Click(form.Command2);
+    QFile::remove(Path(kSheet));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(kSheet));  // now nothing can replace the sheet
+    Click(form.Command2);
+    EXPECT_EQ(form.Command2->text(), "SAVE");
+    EXPECT_EQ(form.HeightTwips(), 3700);
+    EXPECT_TRUE(form.State().ClockedIn);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("理由"))) << messages[0].toStdString();
+
+    answer = QMessageBox::Yes;
+    Click(form.Command3);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(Exists("temp1.txt"));
+}
+
+TEST_F(WorkingDayEdges, saveWithNoOpenDayTellsInsteadOfDroppingTheReasons) {
+    Form1& form = ClockIn(8, 0);
+    At(12, 0);
+    Click(form.Command2);  // saved, day closed
+    At(17, 0);
+    Click(form.Command2);  // over the threshold: the reasons open
+    Click(form.Check2[0]);
+    Click(form.Command2);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("IN"));
+    EXPECT_EQ(TodayOnDisk(), " 5,08,00,12,00,");
+}
+
+TEST_F(WorkingDayEdges, inTwiceOnlyRefreshesTheLabelsAndTheNameFileIsWrittenOnce) {
+    Start();
+    form->Text1->setText(QStringLiteral("髙橋"));
+    WriteFile("temp1.txt", " 1 \r\n");  // left over from an earlier run
+    At(8, 0);
+    Click(form->Command1);
+    EXPECT_EQ(ReadFile("omb.ini"), QByteArray::fromHex("FBFC8BB40D0A"));
+    EXPECT_EQ(ReadFile("temp1.txt"), QByteArray(" 28800 \r\n"));
+    const QByteArray sheet = ReadFile(QStringLiteral("髙橋 17 7.csv"));
+    form->Text1->setText("Jiro");
+    At(9, 30);
+    Click(form->Command1);
+    EXPECT_EQ(form->Label2->text(), "09:30:00");
+    EXPECT_EQ(form->State().StartSeconds, 28800.0f);
+    EXPECT_EQ(ReadFile("omb.ini"), QByteArray::fromHex("FBFC8BB40D0A"));
+    EXPECT_EQ(ReadFile(QStringLiteral("髙橋 17 7.csv")), sheet);
+}
+
+TEST_F(WorkingDayEdges, aNameTooLongForAFileNameIsRefusedBeforeAnythingIsWritten) {
+    Start();
+    form->Text1->setText(QString(120, QChar(0x3042)));  // 360 bytes as a file name
+    Click(form->Command1);
+    EXPECT_FALSE(form->State().ClockedIn);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(FilesInFolder().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "messages.h"
+
+#include "cp932.h"
+
+#include <QFile>
+
+namespace {
+
+QChar ForbiddenNameCharacter(const QString& name) {
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar c : name) {
+        if (kForbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            return c;
+        }
+    }
+    return QChar();
+}
+
+// File systems take at most 255 bytes for one file name; the month sheet's is the longest.
+bool NameTooLong(const QString& name) {
+    return QFile::encodeName(name + QStringLiteral(" 99 12.csv")).size() > 255;
+}
+
+QString FileErrorText(QFileDevice::FileError error) {
+    switch (error) {
+        case QFileDevice::PermissionsError:
+            return QStringLiteral("書き込みが許されていません");
+        case QFileDevice::ResourceError:
+            return QStringLiteral("ディスクの空きが足りません");
+        case QFileDevice::OpenError:
+            return QStringLiteral("ファイルを作れません");
+        case QFileDevice::RenameError:
+            return QStringLiteral("ファイルを置き換えられません");
+        default:
+            return QStringLiteral("書き込めません");
+    }
+}
+
+}  // namespace
+
+QString NameProblem(const QString& name) {
+    if (const QChar bad = ForbiddenNameCharacter(name); !bad.isNull()) {
+        return QStringLiteral("名前に %1 は使えません (ファイル名に使えない文字です)。")
+            .arg(DescribeCharacter(bad.unicode()));
+    }
+    if (const Cp932Result encoded = EncodeCp932(name); !encoded.ok) {
+        return QStringLiteral("名前の %1 は保存できない文字です。別の字で入力してください。")
+            .arg(DescribeCharacter(encoded.unstorable));
+    }
+    if (NameTooLong(name)) {
+        return QStringLiteral("名前が長すぎます。短くして入力してください。");
+    }
+    return QString();
+}
+
+QString SheetNotSavedMessage(const SheetWriteResult& written) {
+    const QString reason =
+        written.unstorable != 0
+            ? QStringLiteral("%1 は保存できない文字です").arg(DescribeCharacter(written.unstorable))
+            : QStringLiteral("%1 (%2)").arg(FileErrorText(written.fileError), written.reason);
+    return QStringLiteral(
+               "出勤簿を保存できませんでした。OUT でもう一度保存します。\n"
+               "ファイル: %1\n理由: %2")
+        .arg(written.path, reason);
+}
+
+QString SheetNotReadAtInMessage(const QString& path) {
+    return QStringLiteral(
+               "出勤簿を読めませんでした。ほかのプログラムで開いていれば閉じて"
+               "ください。OUT のときにもう一度読んで保存します。\nファイル: %1")
+        .arg(path);
+}
+
+QString SheetNotReadAtSaveMessage(const QString& path) {
+    return QStringLiteral(
+               "出勤簿を読めないため、上書きせずにおきます。ほかのプログラムで"
+               "開いていれば閉じてから、もう一度 OUT を押してください。\nファイル: %1")
+        .arg(path);
+}
+
+QString NothingOpenToSaveMessage() {
+    return QStringLiteral(
+        "記録中の日がないため、保存していません。"
+        "続けて記録するときは IN を押してから OUT を押してください。");
+}
+
+QString CloseUnsavedQuestion() {
+    return QStringLiteral("今日の記録を保存できていません。このまま閉じますか?");
+}

@@ -1,0 +1,41 @@
+#include "recorded_day.h"
+
+#include "month_sheet.h"
+
+#include <QStringList>
+
+double NumericReading(const QString& text) {
+    double value = 0;
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char(' ')) {
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9') || digits == 9) {
+            break;
+        }
+        value = value * 10 + (c.unicode() - '0');
+        ++digits;
+    }
+    return value;
+}
+
+std::optional<RecordedDay> RecordedDayOf(const QString& row) {
+    const DayRowCut cut = SplitDayRow(row);
+    if (!cut.inHour || !cut.inMinute) {
+        return std::nullopt;
+    }
+    RecordedDay day;
+    day.inHour = *cut.inHour;
+    day.inMinute = *cut.inMinute;
+    // Computed in double and held in single precision, as every seconds-of-day value is.
+    day.inSeconds = float(NumericReading(day.inHour) * 3600 + NumericReading(day.inMinute) * 60);
+    if (day.inSeconds == 0) {
+        return std::nullopt;
+    }
+    const QStringList fields = row.split(QLatin1Char(','));
+    day.outHour = fields.value(3);
+    day.outMinute = fields.value(4);
+    day.reasons = fields.size() > 5 ? fields.mid(5).join(QLatin1Char(',')) : QString();
+    return day;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What a day row already holds, read the way start-up and IN take a day up again: the in-time
+// as written (two digits, or one from a sheet edited elsewhere), the end time and the reasons.
+struct RecordedDay {
+    QString inHour;
+    QString inMinute;
+    float inSeconds = 0;  // seconds since midnight of the in-time
+    QString outHour;
+    QString outMinute;
+    QString reasons;  // everything after the fifth comma
+
+    bool isClosed() const { return !outHour.isEmpty() || !outMinute.isEmpty(); }
+};
+
+// The day a row records, or nothing when the row holds no usable in-time: a cut that fails, or
+// an in-time of 00:00, which is how an untouched row reads.
+std::optional<RecordedDay> RecordedDayOf(const QString& row);
+
+// The number a text starts with, blanks anywhere ignored: "08" and " 8" give 8, "8:30" gives 8,
+// "1 2" gives 12; a text that does not start with a digit gives 0.
+double NumericReading(const QString& text);
