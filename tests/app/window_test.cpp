@@ -106,6 +106,18 @@ TEST_F(WindowStartup, initialValuesColoursAndTabOrder) {
     }
 }
 
+TEST_F(WindowStartup, woodPictureAtTheTopAndTheOrangeBackColourBelowIt) {
+    At(9, 0);
+    Form1& form = Start();
+    Click(form.Command2);  // past 7:45 since midnight: the window grows to show the reasons
+    ASSERT_EQ(form.height(), 247);
+    const QImage shot = form.grab().toImage();
+    const QColor wood = shot.pixelColor(170, 40);
+    EXPECT_GT(wood.red(), wood.green());
+    EXPECT_GT(wood.green(), wood.blue());
+    EXPECT_EQ(shot.pixelColor(170, 230), QColor(255, 192, 68));
+}
+
 TEST_F(WindowStartup, noNameFileWaitsForANameAndWritesNothing) {
     Form1& form = Start();
     EXPECT_TRUE(form.Text1->isVisibleTo(&form));
