@@ -103,4 +103,7 @@ private:
     bool systemMoveAsked_ = false;
     // False while a sheet exists on disk that the table could not be filled from.
     bool sheetHeld_ = true;
+    // True once the table is known to stand for the sheet on disk (read from it or written to
+    // it). Until then a sheet that turns up on disk is read in before a save, not overwritten.
+    bool sheetOnDisk_ = false;
 };

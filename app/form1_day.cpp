@@ -15,6 +15,8 @@
 #include <QSaveFile>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString kPromptText = QStringLiteral("input Your Name");
@@ -107,6 +109,8 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
         return;
     }
     sheetHeld_ = LoadMonthSheet(state_, UserName());
+    sheetOnDisk_ = std::any_of(state_.SheetLines.begin(), state_.SheetLines.end(),
+                               [](const SheetLine& line) { return line.isFromDisk(); });
     if (sheetHeld_) {
         if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
             TakeUpRecordedDay(*recorded);
@@ -142,6 +146,7 @@ bool Form1::WriteSheet() {
     if (!written.ok) {
         Tell(SheetNotSavedMessage(written));
     }
+    sheetOnDisk_ = sheetOnDisk_ || written.ok;
     return written.ok;
 }
 
@@ -178,8 +183,10 @@ Form1::SaveOutcome Form1::SaveDayRecord() {
     if (!state_.ClockedIn) {
         return SaveOutcome::NothingOpen;
     }
-    if (!sheetHeld_ && !TakeUpSheetOnDisk()) {
-        Tell(SheetNotReadAtSaveMessage(MonthSheetPath(state_, UserName())));
+    const QString path = MonthSheetPath(state_, UserName());
+    const bool sheetTurnedUp = !sheetOnDisk_ && FileExists(path);
+    if ((!sheetHeld_ || sheetTurnedUp) && !TakeUpSheetOnDisk()) {
+        Tell(SheetNotReadAtSaveMessage(path));
         return SaveOutcome::Failed;
     }
     const size_t today = TodayIndex();

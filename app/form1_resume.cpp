@@ -24,6 +24,7 @@ void Form1::ResumeOpenDay() {
     if (!read.opened || !read.error.isEmpty()) {
         return;
     }
+    sheetOnDisk_ = true;
     const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text());
     if (!recorded) {
         return;
@@ -72,13 +73,15 @@ void Form1::ShowReasonsOf(const QString& letters) {
     }
 }
 
-// The sheet could not be read when the day opened, so the table holds little beyond today's
-// row. Read it now and carry the header and today's row over, unless the sheet's own row for
-// today already holds an in-time: that earlier record stands.
+// The table does not stand for the sheet on disk: it could not be read when the day opened, or
+// it turned up only after the day was opened on a blank month. Read it now and carry the header
+// and today's row over, unless the sheet's own row for today already holds an in-time: that
+// earlier record stands.
 bool Form1::TakeUpSheetOnDisk() {
     const QString path = MonthSheetPath(state_, UserName());
     SheetTable lines;
-    if (FileExists(path)) {
+    sheetOnDisk_ = FileExists(path);
+    if (sheetOnDisk_) {
         const SheetReadResult read = ReadSheetFile(path, lines);
         if (!read.opened || !read.error.isEmpty()) {
             return false;

@@ -314,6 +314,34 @@ TEST_F(WorkingDayEdges, anEarlierInTimeOnASheetThatWasLockedAtInStands) {
     EXPECT_EQ(TodayOnDisk(), " 5,07,50,12,00,");
 }
 
+TEST_F(WorkingDayEdges, aSheetThatTurnsUpAfterABlankMonthIsReadInNotOverwritten) {
+    // The folder is gone at IN (a network share that dropped): the day opens on a blank month.
+    QTemporaryDir share;
+    const QString path = share.path();
+    share.remove();
+    form = std::make_unique<Form1>(clock, path);
+    form->setMessageHook([this](const QString& text, auto, auto) {
+        messages << text;
+        return QMessageBox::No;
+    });
+    form->Text1->setText("Taro");
+    At(8, 0);
+    form->Command1_Click();
+    ASSERT_EQ(messages.size(), 1);
+    // The share is back, with the month recorded so far.
+    ASSERT_TRUE(QDir().mkpath(path));
+    QFile sheet(path + "/" + kSheet);
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write(Sheet({{3, " 3,08,10,17,20,AB"}}));
+    sheet.close();
+    At(12, 0);
+    form->Command2_Click();
+    EXPECT_FALSE(form->State().ClockedIn);
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    EXPECT_EQ(sheet.readAll(), Sheet({{3, " 3,08,10,17,20,AB"}, {5, " 5,08,00,12,00,"}}));
+    QDir(path).removeRecursively();
+}
+
 TEST_F(WorkingDayEdges, oneSecondPastSevenFortyFiveOpensTheReasons) {
     Form1& form = ClockIn(8, 0);
     At(16, 30, 1);
