@@ -2,6 +2,7 @@
 
 #include "sheet_files.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -13,6 +14,28 @@ QString Failed(const QString& path, const QString& reason) {
     return QStringLiteral("「%1」に書けません: %2").arg(path, reason);
 }
 
+// Links followed one after another; a longer chain is taken for a loop.
+constexpr int kMaxLinkHops = 40;
+
+// The file that writing `path` replaces: QSaveFile writes through a symbolic link, also one whose
+// target does not exist yet, and the folders on the way may be links too.
+QString LandingPath(const QString& path) {
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        const QFileInfo link(current);
+        if (!link.isSymLink() || link.symLinkTarget().isEmpty()) {
+            break;
+        }
+        current = link.symLinkTarget();
+    }
+    const QFileInfo target(current);
+    if (target.exists()) {
+        return target.canonicalFilePath();
+    }
+    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? current : QDir(folder).filePath(target.fileName());
+}
+
 }  // namespace
 
 QString OutputPathProblem(const QString& path) {
@@ -20,9 +43,19 @@ QString OutputPathProblem(const QString& path) {
     if (info.isDir()) {
         return QStringLiteral("--output の「%1」はフォルダです").arg(path);
     }
-    if (info.exists() && ParseSheetFileName(info.fileName())) {
-        return QStringLiteral("--output の「%1」は月のシートです。シートは上書きしません")
+    // A file named like a sheet, new or not, would be read by the clock as that person's month.
+    if (ShapedLikeSheetFileName(info.fileName())) {
+        return QStringLiteral(
+                   "--output の「%1」は月のシートの名前 (「名前 年 月.csv」) です。"
+                   "シートと取り違えないよう、別の名前にしてください")
             .arg(path);
+    }
+    const QString landing = LandingPath(path);
+    if (ShapedLikeSheetFileName(QFileInfo(landing).fileName())) {
+        return QStringLiteral(
+                   "--output の「%1」は月のシート「%2」につながっています。"
+                   "シートは上書きしません")
+            .arg(path, landing);
     }
     return {};
 }

@@ -11,5 +11,7 @@ QString WriteOutput(const QString& path, const QByteArray& bytes);
 QString WritePng(const QString& path, const QImage& image);
 QString WriteStandardOutput(const QByteArray& bytes);
 
-// Refuses an output path that would replace a month sheet: the report never changes one.
+// Refuses an output path that is a folder, that is named like a month sheet (existing or not,
+// in any letter case), or that leads through symbolic links to a sheet: the report never
+// changes a sheet, nor leaves a file the clock would take for one.
 QString OutputPathProblem(const QString& path);

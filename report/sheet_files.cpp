@@ -50,6 +50,18 @@ std::optional<SheetName> ParseSheetFileName(QStringView fileName) {
     return SheetName{stem.first(yearBlank).toString(), kFirstSheetYear + *year, *month};
 }
 
+bool ShapedLikeSheetFileName(QStringView fileName) {
+    while (fileName.endsWith(u'.') || fileName.endsWith(u' ')) {
+        fileName.chop(1);
+    }
+    const QStringView suffix = u".csv";
+    if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) {
+        return false;
+    }
+    return ParseSheetFileName(fileName.chopped(suffix.size()).toString() + suffix.toString())
+        .has_value();
+}
+
 QString SheetFileName(const QString& person, int year, int month) {
     return person + NumberText(year % 100) + NumberText(month) + QStringLiteral(".csv");
 }
@@ -72,7 +84,9 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
                                const std::optional<QString>& person) {
     QHash<QString, qsizetype> indexOf;
     QList<PersonSheets> people;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden);
+    // System entries too: a FIFO or a dangling link named like a sheet is listed, and reported
+    // as a sheet that cannot be read, rather than passed over in silence.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         // "~$Taro 17 7.csv" is the lock file a spreadsheet keeps beside a sheet it has open.

@@ -35,6 +35,10 @@ struct SheetName {
 // The person and month of a sheet's file name, or nothing for any other file.
 std::optional<SheetName> ParseSheetFileName(QStringView fileName);
 
+// Whether a file of this name would be taken for a sheet where names ignore case and trailing
+// dots and blanks (Windows): "Taro 17 7.CSV" and "Taro 17 7.csv." are the sheet there.
+bool ShapedLikeSheetFileName(QStringView fileName);
+
 QString SheetFileName(const QString& person, int year, int month);
 
 struct PersonSheets {
@@ -46,6 +50,7 @@ struct PersonSheets {
 QString FolderProblem(const QString& folder);
 
 // Everyone with a sheet from `first` to `last` in the folder, by name; `first` and `last`
-// included. With `person` set, only that person.
+// included. With `person` set, only that person. Every entry named like a sheet counts, whatever
+// it is (a FIFO, a link): the loader finds out whether it can be read.
 QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
                                const std::optional<QString>& person = std::nullopt);

@@ -145,12 +145,18 @@ TEST_F(ReportOutput, sheetsAreNeverWrittenOrReplaced) {
     const QByteArray content = file.readAll();
     file.close();
 
+    // Over the sheet, through a link to it, or as a new file the clock would read as a sheet.
+    const QString link = out_.filePath(QStringLiteral("link.csv"));
+    ASSERT_TRUE(QFile::link(sheet, link));
+    const QString newSheet = QDir(sheets_.path()).filePath(kHanako + QStringLiteral(" 17 9.csv"));
     EXPECT_EQ(RunProgram({QStringLiteral("--month=2017-07"), sheets_.path()}).exitCode, 0);
-    const ProgramRun over =
-        RunProgram({QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv"),
-                    QStringLiteral("--output"), sheet, sheets_.path()});
-    EXPECT_EQ(over.exitCode, 2);
-    EXPECT_FALSE(over.err.isEmpty());
+    for (const QString& output : {sheet, link, newSheet}) {
+        const ProgramRun over =
+            RunProgram({QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv"),
+                        QStringLiteral("--output"), output, sheets_.path()});
+        EXPECT_EQ(over.exitCode, 2) << output.toStdString();
+        EXPECT_TRUE(over.errText().contains(output)) << over.errText().toStdString();
+    }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), content);
     EXPECT_EQ(FolderEntries(sheets_.path()), before);
