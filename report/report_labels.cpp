@@ -85,6 +85,8 @@ QString LookReasonText(LookReason reason) {
             return QStringLiteral("読めない行です");
         case LookReason::DayNotInMonth:
             return QStringLiteral("この月にない日に時刻があります");
+        case LookReason::MissingRows:
+            return QStringLiteral("シートの行が足りません");
         case LookReason::UnreadableSheet:
             return QStringLiteral("シートを読めません");
     }

@@ -2,6 +2,9 @@
 
 namespace {
 
+// A sheet's lines: the header and the rows of days 1 to 31.
+constexpr int kSheetFileLines = 32;
+
 // A field of the clock's hour or minute: one or two digits; empty when the time is not set.
 std::optional<int> TimeNumber(QStringView field, int limit, bool& ok) {
     if (field.isEmpty()) {
@@ -33,6 +36,32 @@ std::optional<int> TimeOfDay(QStringView hour, QStringView minute, const char* w
         return *h * 60 + *m;
     }
     return std::nullopt;
+}
+
+// A line the records could not decode: why, in the words a person can act on.
+QString UndecodableLine(const QByteArray& bytes) {
+    if (bytes.contains('\r')) {
+        return QStringLiteral("行の途中に CR だけの改行があります (改行は CR LF のはずです)");
+    }
+    // CP932's second bytes start at 0x40: a byte below 0x20, or 0x7F, is a control character.
+    for (const char byte : bytes) {
+        if (uchar(byte) < 0x20 || uchar(byte) == 0x7F) {
+            return QStringLiteral("制御文字 (タブなど) があります");
+        }
+    }
+    return QStringLiteral("CP932 として読めない文字があります");
+}
+
+// The rows a file that ended early lacks.
+QString MissingRowsText(int linesRead) {
+    if (linesRead <= 0) {
+        return QStringLiteral("ファイルが空です (見出しと 1日～31日の行がありません)");
+    }
+    const QString missing = linesRead == kSheetFileLines - 1
+                                ? QStringLiteral("31日の行")
+                                : QStringLiteral("%1日～31日の行").arg(linesRead);
+    return QStringLiteral("%1 行しかありません (32 行のはず): %2がありません")
+        .arg(QString::number(linesRead), missing);
 }
 
 }  // namespace
@@ -76,12 +105,16 @@ RowParse ParseDayRow(const QString& row, int day) {
 SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetContext& context) {
     SheetMonth month;
     const int daysInMonth = QDate(context.year, context.month, 1).daysInMonth();
-    const int lastRow = std::min(linesRead - 1, 31);
+    if (linesRead > 0 && lines[0].originalBytes().contains('\r')) {
+        month.looks.append({context.fileName, 1, 0, LookReason::UnreadableRow,
+                            UndecodableLine(lines[0].originalBytes())});
+    }
+    const int lastRow = std::min(linesRead - 1, kSheetFileLines - 1);
     for (int day = 1; day <= lastRow; ++day) {
         const SheetLine& line = lines[day];
         LookItem look{context.fileName, day + 1, day, LookReason::UnreadableRow, {}};
         if (line.isFromDisk() && line.text().isEmpty() && !line.originalBytes().isEmpty()) {
-            look.detail = QStringLiteral("CP932 として読めない文字があります");
+            look.detail = UndecodableLine(line.originalBytes());
             month.looks.append(look);
             continue;
         }
@@ -114,6 +147,10 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
             continue;
         }
         month.looks.append(look);
+    }
+    if (linesRead < kSheetFileLines) {
+        month.looks.append(
+            {context.fileName, 0, 0, LookReason::MissingRows, MissingRowsText(linesRead)});
     }
     return month;
 }

@@ -17,6 +17,7 @@ enum class LookReason {
     OutWithoutIn,    // an end time but no in-time
     UnreadableRow,   // a row that is not a day row of this sheet
     DayNotInMonth,   // times on the 30th of February and the like
+    MissingRows,     // the file ended before the row of day 31
     UnreadableSheet  // the whole file
 };
 
@@ -51,7 +52,9 @@ struct SheetContext {
     bool keepDays = true;
 };
 
-// Reads the day rows 1 to 31 of a sheet; `linesRead` is how many of its lines the file had.
+// Reads the day rows 1 to 31 of a sheet; `linesRead` is how many of its lines the file had. A
+// file with fewer than 32 lines gets an item naming the rows it lacks, and a line holding a CR
+// that ends no line (a sheet saved with CR line ends reads as one long line) gets its own.
 SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetContext& context);
 
 // The row's times read back: minutes since midnight, or nothing for a time not set.

@@ -3,7 +3,32 @@
 #include "month_sheet.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
+
+namespace {
+
+// A sheet the clock writes is 32 short lines, about a kilobyte. Anything far larger is not a
+// sheet, and is not read into memory to find that out.
+constexpr qint64 kMaxSheetBytes = 64 * 1024;
+
+// Why the file cannot be read as a sheet without reading it: a FIFO or a device would never end
+// (or never begin), a link may lead nowhere. Empty for a plain file of a sheet's size.
+QString NotASheetFile(const QFileInfo& info) {
+    if (!info.exists()) {
+        return QStringLiteral("リンク先「%1」がありません").arg(info.symLinkTarget());
+    }
+    if (!info.isFile()) {
+        return QStringLiteral("普通のファイルではありません (フォルダ、パイプ、デバイスなど)");
+    }
+    if (info.size() > kMaxSheetBytes) {
+        return QStringLiteral("%1 バイトあり、シートとしては大きすぎます (%2 KiB まで)")
+            .arg(QString::number(info.size()), QString::number(kMaxSheetBytes / 1024));
+    }
+    return {};
+}
+
+}  // namespace
 
 LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
                       bool keepDays) {
@@ -11,16 +36,23 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
     const int monthOfYear = MonthOfKey(month);
     LoadedMonth loaded;
     loaded.fileName = SheetFileName(person, year, monthOfYear);
-    const QString path = QDir(settings.folder).filePath(loaded.fileName);
-    if (!FileExists(path)) {
+    // One look at the file: whether it is there, what it is (links followed) and its size.
+    const QFileInfo info(QDir(settings.folder).filePath(loaded.fileName));
+    if (!info.exists() && !info.isSymLink()) {
         return loaded;
     }
-    SheetTable lines;
-    const SheetReadResult read = ReadSheetFile(path, lines);
-    if (!read.opened) {
+    const auto unreadable = [&loaded](const QString& why) {
         loaded.presence = SheetPresence::Unreadable;
-        loaded.sheet.looks.append({loaded.fileName, 0, 0, LookReason::UnreadableSheet, read.error});
+        loaded.sheet.looks.append({loaded.fileName, 0, 0, LookReason::UnreadableSheet, why});
         return loaded;
+    };
+    if (const QString problem = NotASheetFile(info); !problem.isEmpty()) {
+        return unreadable(problem);
+    }
+    SheetTable lines;
+    const SheetReadResult read = ReadSheetFile(info.filePath(), lines);
+    if (!read.opened) {
+        return unreadable(read.error);
     }
     loaded.presence = SheetPresence::Read;
     const SheetContext context{loaded.fileName,       year,    monthOfYear, settings.today,

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -140,18 +140,47 @@ TEST(ReportProgram, badInputEndsWithStatusTwoAndAMessage) {
 }
 
 TEST(ReportProgram, aFolderThatCannotBeReadIsBadInput) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not hold for root";
-    }
     QTemporaryDir dir;
+    // The way in stays open to everyone; only the folder itself is closed.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther);
     const QString locked = dir.filePath(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkdir(locked));
-    QFile::setPermissions(locked, QFileDevice::WriteOwner);
-    const ProgramRun run = RunProgram({QStringLiteral("--month=2017-07"), locked});
+    QFile::setPermissions(locked, QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const ProgramRun run = RunProgramAsNobody({QStringLiteral("--month=2017-07"), locked});
     QFile::setPermissions(locked,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.exitCode, 2) << run.errText().toStdString();
     EXPECT_TRUE(run.errText().contains(QStringLiteral("locked")));
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("読めません")))
+        << run.errText().toStdString();
+}
+
+// A FIFO never ends without a writer and /dev/zero never ends at all: both are named, not read.
+TEST(ReportProgram, filesThatAreNotSheetsAreNamedNotWaitedFor) {
+    QTemporaryDir dir;
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("T 17 4.csv"))), 0600), 0);
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("T 17 5.csv"))));
+    WriteSheet(dir.path(), QStringLiteral("U"), 2017, 4, RowsWithOvertime(60));
+    constexpr int kSoon = 30000;
+
+    ProgramRun run = RunProgram({QStringLiteral("--year=2017"), dir.path()}, kSoon);
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_TRUE(run.outText().contains(QStringLiteral("T 17 4.csv")));
+    EXPECT_TRUE(run.outText().contains(QStringLiteral("T 17 5.csv")));
+
+    run = RunProgram({QStringLiteral("--user=T"), QStringLiteral("--month=2017-04"), dir.path()},
+                     kSoon);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("T 17 4.csv")))
+        << run.errText().toStdString();
+
+    run =
+        RunProgram({QStringLiteral("--user=T"), QStringLiteral("--year=2017"), dir.path()}, kSoon);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("T 17 5.csv")))
+        << run.errText().toStdString();
 }
 
 }  // namespace

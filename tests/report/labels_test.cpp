@@ -15,9 +15,10 @@ TEST(ReportLabels, everyFixedTextEncodesInCp932) {
     for (int g = 0; g < kStaffGroupCount; ++g) {
         texts << GroupName(StaffGroup(g));
     }
-    for (LookReason r : {LookReason::MissingOut, LookReason::StillOpen, LookReason::EndBeforeIn,
-                         LookReason::OutWithoutIn, LookReason::UnreadableRow,
-                         LookReason::DayNotInMonth, LookReason::UnreadableSheet}) {
+    for (LookReason r :
+         {LookReason::MissingOut, LookReason::StillOpen, LookReason::EndBeforeIn,
+          LookReason::OutWithoutIn, LookReason::UnreadableRow, LookReason::DayNotInMonth,
+          LookReason::MissingRows, LookReason::UnreadableSheet}) {
         texts << LookReasonText(r);
     }
     for (int day = 1; day <= 7; ++day) {

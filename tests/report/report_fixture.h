@@ -15,7 +15,12 @@ struct ProgramRun {
     QString errText() const { return QString::fromLocal8Bit(err); }
 };
 
-ProgramRun RunProgram(const QStringList& arguments);
+// Fails the test and kills the program when it runs longer than `timeoutMs`.
+ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000);
+
+// Runs the program in a child that, when the tests run as root, first drops to uid and gid 65534,
+// so that permission bits bind it as they bind a user.
+ProgramRun RunProgramAsNobody(const QStringList& arguments);
 
 // Day rows by day number (" 3,08,00,17,00,A"); every other day of the 31 is blank.
 using DayRows = QMap<int, QString>;

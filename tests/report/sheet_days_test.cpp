@@ -99,13 +99,21 @@ TEST(SheetDays, rowsThatNeedALook) {
     }
 }
 
-TEST(SheetDays, bytesThatAreNotCp932AreAnUnreadableRow) {
-    SheetTable lines = Sheet({});
-    lines[4] = SheetLine::fromDisk(QByteArray(" 4,08,00,17,00,\x81", 16), QString());
-    const SheetMonth month = ReadSheetDays(lines, 32, July());
-    ASSERT_EQ(month.looks.size(), 1);
-    EXPECT_EQ(month.looks[0].reason, LookReason::UnreadableRow);
-    EXPECT_TRUE(month.looks[0].detail.contains(QStringLiteral("CP932")));
+TEST(SheetDays, undecodableRowsSayWhy) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {QByteArray(" 4,08,00,17,00,\x81", 16), QStringLiteral("CP932")},
+        {QByteArray(" 4,08,00,17,00,\tA"), QStringLiteral("制御文字")},
+        {QByteArray(" 4,08,00,17,00,\r 5,,,,,"), QStringLiteral("CR")},
+    };
+    for (const auto& [bytes, why] : cases) {
+        SheetTable lines = Sheet({});
+        lines[4] = SheetLine::fromDisk(bytes, QString());
+        const SheetMonth month = ReadSheetDays(lines, 32, July());
+        ASSERT_EQ(month.looks.size(), 1) << why.toStdString();
+        EXPECT_EQ(month.looks[0].reason, LookReason::UnreadableRow);
+        EXPECT_EQ(month.looks[0].line, 5);
+        EXPECT_TRUE(month.looks[0].detail.contains(why)) << month.looks[0].detail.toStdString();
+    }
 }
 
 TEST(SheetDays, timesOnADayTheMonthLacks) {
@@ -118,13 +126,17 @@ TEST(SheetDays, timesOnADayTheMonthLacks) {
     EXPECT_EQ(month.totals.days, 0);
 }
 
-TEST(SheetDays, aShortSheetHasOnlyTheRowsItHolds) {
+TEST(SheetDays, aShortSheetCountsTheRowsItHoldsAndNamesTheRest) {
     // Five lines: the header and days 1 to 4; the table's later entries are not the file's.
     const SheetTable lines =
         Sheet({{3, QStringLiteral(" 3,08,00,17,00,")}, {5, QStringLiteral(" 5,08,00,17,00,")}});
     const SheetMonth month = ReadSheetDays(lines, 5, July());
     EXPECT_EQ(month.totals.days, 1);
+    ASSERT_EQ(month.looks.size(), 1);
+    EXPECT_EQ(month.looks[0].reason, LookReason::MissingRows);
+    EXPECT_TRUE(month.looks[0].detail.contains(QStringLiteral("5日～31日")));
     EXPECT_TRUE(ReadSheetDays(lines, 0, July()).days.isEmpty());
+    EXPECT_TRUE(ReadSheetDays(lines, 31, July()).looks.last().detail.contains(u" 31日"));
 }
 
 TEST(SheetDays, theBreakIsWhatTheCallerSays) {
