@@ -92,7 +92,7 @@ CsvRows YearCsv(const YearReport& r) {
         const MonthTotals& t = *r.months[m];
         row << FormatDuration(t.overtimeSeconds) << Number(t.days) << Number(t.daysOverRegular);
         for (const auto& average : r.verdict.averages[m]) {
-            row << (average ? FormatDuration(qint64(average->averageSeconds())) : QString());
+            row << (average ? FormatDuration(average->averageSeconds()) : QString());
         }
         rows << row + ReasonCounts(t);
     }
@@ -105,7 +105,18 @@ CsvRows YearCsv(const YearReport& r) {
     rows << QStringList{QStringLiteral("休憩 (分/日)"), Number(r.breakMinutes)};
     rows << QStringList{QStringLiteral("45時間を超えた月"), Number(v.monthsOver45)};
     rows << QStringList{QStringLiteral("100時間以上の月"), Number(v.monthsAt100)};
-    rows << QStringList{QStringLiteral("80時間を超えた平均の区間"), Number(v.spansOver80)};
+    rows << QStringList{
+        QStringLiteral("80時間を超えた平均の区間"),
+        v.highestAverage ? Number(v.spansOver80) : QStringLiteral("判定できません")};
+    for (int m = 0; m < kLeadMonths; ++m) {
+        if (r.lead[m]) {
+            const int index = m - kLeadMonths;
+            rows << QStringList{
+                QStringLiteral("平均にだけ使う前年度の月"),
+                FormatMonth(CalendarYearOf(r.schoolYear, index), CalendarMonthOf(index)),
+                FormatDuration(*r.lead[m])};
+        }
+    }
     rows << QStringList{QStringLiteral("年間360時間"),
                         AgainstLine(v.totalSeconds, kYearLimitSeconds)};
     rows << QStringList{QStringLiteral("年間720時間"),
@@ -134,7 +145,7 @@ CsvRows StaffCsv(const StaffReport& r) {
             const YearVerdict& v = *row.verdict;
             cells << FormatDuration(row.groupBasisSeconds) << Number(row.monthsPresent)
                   << Number(v.monthsOver45) << Number(v.monthsAt100)
-                  << (v.highestAverage ? FormatDuration(qint64(v.highestAverage->averageSeconds()))
+                  << (v.highestAverage ? FormatDuration(v.highestAverage->averageSeconds())
                                        : QString());
         }
         cells << Number(row.totals.days) << Number(row.totals.daysOverRegular);

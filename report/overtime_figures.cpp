@@ -57,15 +57,19 @@ void AddMonth(MonthTotals& into, const MonthTotals& month) {
     }
 }
 
-int ElapsedDays(int year, int month, QDate today) {
+int ElapsedDays(int year, int month, QDate today, bool todayDone) {
     const QDate first(year, month, 1);
     if (today < first) {
         return 0;
     }
     if (today.year() == year && today.month() == month) {
-        return today.day();
+        return today.day() - (todayDone ? 0 : 1);
     }
     return first.daysInMonth();
+}
+
+qint64 RoundToMinute(qint64 seconds) {
+    return (seconds + 30) / 60 * 60;
 }
 
 std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int daysInMonth) {
@@ -73,9 +77,12 @@ std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int
         return std::nullopt;
     }
     if (elapsedDays >= daysInMonth) {
-        return overtimeSoFar;
+        return RoundToMinute(overtimeSoFar);
     }
-    return overtimeSoFar * daysInMonth / elapsedDays;
+    // overtime x days / elapsed, rounded to the nearest minute in one step.
+    const qint64 scaled = overtimeSoFar * daysInMonth;
+    const qint64 divisor = qint64(elapsedDays) * 60;
+    return (scaled + divisor / 2) / divisor * 60;
 }
 
 StaffGroup GroupFor(qint64 overtimeSeconds) {

@@ -50,11 +50,16 @@ struct MonthTotals {
 void AddDay(MonthTotals& totals, const DayFigures& day, QStringView reasons);
 void AddMonth(MonthTotals& into, const MonthTotals& month);
 
-// How many days of the month have passed by `today`, today included: all of an earlier month,
-// none of a later one.
-int ElapsedDays(int year, int month, QDate today);
+// How many days of the month have passed by `today`: all of an earlier month, none of a later
+// one. Today counts once it is done (`todayDone`: its OUT recorded); an open day has added
+// nothing yet and would slow the pace.
+int ElapsedDays(int year, int month, QDate today, bool todayDone);
 
-// The month's overtime at its end if the pace so far holds; nothing before the first day.
+// Seconds rounded to the nearest whole minute (half a minute up), as the outputs show them.
+qint64 RoundToMinute(qint64 seconds);
+
+// The month's overtime at its end if the pace so far holds, in whole minutes; nothing before
+// the first day is gone.
 std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int daysInMonth);
 
 // The groups a school reports its staff in, by a month's overtime.

@@ -34,9 +34,10 @@ QImage YearChart(const YearReport& r) {
             .arg(r.breakMinutes)
             .arg(FormatDuration(v.totalSeconds))
             .arg(v.monthsOver45);
-    ChartCanvas canvas(
-        QSize(1000, 600),
-        QStringLiteral("%1 さん %2年度 の月ごとの残業").arg(r.person).arg(r.schoolYear), subtitle);
+    ChartCanvas canvas(QSize(1000, 600),
+                       QStringLiteral("%1 さん %2年度 の月ごとの残業")
+                           .arg(r.person, QString::number(r.schoolYear)),
+                       subtitle);
     double highest = 0;
     for (const auto& month : r.months) {
         highest = std::max(highest, month ? month->overtimeSeconds / kHour : 0.0);

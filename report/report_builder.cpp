@@ -14,6 +14,13 @@ MonthKey FirstMonthOf(int schoolYear) {
     return KeyOf(schoolYear, 4);
 }
 
+// Whether anyone listed has a sheet from `first` on (months are ascending).
+bool AnySheetFrom(const QList<PersonSheets>& people, MonthKey first) {
+    return std::any_of(people.begin(), people.end(), [first](const PersonSheets& p) {
+        return !p.months.isEmpty() && p.months.last() >= first;
+    });
+}
+
 // "「Taro」のシートはこのフォルダにありません" or, when the person has other months, those.
 QString NoSheets(const ReportOptions& options, const QString& period) {
     const QList<PersonSheets> any = ScanFolder(options.folder, KeyOf(kFirstSheetYear, 1),
@@ -24,8 +31,26 @@ QString NoSheets(const ReportOptions& options, const QString& period) {
     }
     const QList<MonthKey>& months = any.first().months;
     return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)")
-        .arg(*options.user, period, FormatMonthKey(months.first()), FormatMonthKey(months.last()))
-        .arg(months.size());
+        .arg(*options.user, period, FormatMonthKey(months.first()), FormatMonthKey(months.last()),
+             QString::number(months.size()));
+}
+
+QString SchoolYearText(int schoolYear) {
+    return QString::number(schoolYear) + QStringLiteral("年度");
+}
+
+// Why none of the school year's sheets could be read, each named; the lead months left out.
+QString NoneReadable(const ReportOptions& options, const PersonMonths& person, MonthKey first) {
+    QStringList why;
+    for (const LookItem& look : person.looks) {
+        const auto name = ParseSheetFileName(look.file);
+        if (look.reason == LookReason::UnreadableSheet && name &&
+            KeyOf(name->year, name->month) >= first) {
+            why << QStringLiteral("「%1」%2").arg(look.file, look.detail);
+        }
+    }
+    return QStringLiteral("「%1」の%2のシートはどれも読めません: %3")
+        .arg(*options.user, SchoolYearText(*options.schoolYear), why.join(QStringLiteral("; ")));
 }
 
 }  // namespace
@@ -48,11 +73,16 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
     report.fileName = loaded.fileName;
     report.sheet = std::move(loaded.sheet);
     report.daysInMonth = QDate(options.year, options.month, 1).daysInMonth();
+    const bool todayInMonth = today.year() == options.year && today.month() == options.month;
+    const bool todayDone =
+        todayInMonth && std::any_of(report.sheet.days.begin(), report.sheet.days.end(),
+                                    [&today](const DayEntry& d) { return d.day == today.day(); });
+    report.elapsedDays = ElapsedDays(options.year, options.month, today, todayDone);
     // A day recorded after today (a clock with another date) still counts as gone.
-    report.elapsedDays = ElapsedDays(options.year, options.month, today);
     if (!report.sheet.days.isEmpty()) {
         report.elapsedDays = std::max(report.elapsedDays, report.sheet.days.last().day);
     }
+    report.todayUncounted = todayInMonth && report.elapsedDays < today.day();
     report.projection = ProjectMonthEnd(report.sheet.totals.overtimeSeconds, report.elapsedDays,
                                         report.daysInMonth);
     return {};
@@ -61,25 +91,36 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
 QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report) {
     const LoadSettings settings{options.folder, options.breakMinutes, today};
     const MonthKey first = FirstMonthOf(*options.schoolYear);
+    const MonthKey lead = first - kLeadMonths;
     const QList<PersonSheets> sheets =
-        ScanFolder(options.folder, first, first + kSchoolYearMonths - 1, options.user);
-    if (sheets.isEmpty()) {
-        return NoSheets(options, QStringLiteral("%1年度").arg(*options.schoolYear));
+        ScanFolder(options.folder, lead, first + kSchoolYearMonths - 1, options.user);
+    if (!AnySheetFrom(sheets, first)) {
+        return NoSheets(options, SchoolYearText(*options.schoolYear));
     }
-    const PersonMonths person = LoadPeople(settings, sheets, first, kSchoolYearMonths).first();
+    const PersonMonths person =
+        LoadPeople(settings, sheets, lead, kLeadMonths + kSchoolYearMonths).first();
     report.person = *options.user;
     report.schoolYear = *options.schoolYear;
     report.breakMinutes = options.breakMinutes;
     report.looks = person.looks;
-    SchoolYearOvertime overtime;
-    for (int m = 0; m < kSchoolYearMonths; ++m) {
-        report.months[m] = person.months[m];
+    for (int m = 0; m < kLeadMonths; ++m) {
         if (person.months[m]) {
-            overtime[m] = person.months[m]->overtimeSeconds;
-            AddMonth(report.total, *person.months[m]);
+            report.lead[m] = person.months[m]->overtimeSeconds;
         }
     }
-    report.verdict = JudgeYear(overtime);
+    SchoolYearOvertime overtime;
+    for (int m = 0; m < kSchoolYearMonths; ++m) {
+        report.months[m] = person.months[kLeadMonths + m];
+        if (report.months[m]) {
+            overtime[m] = report.months[m]->overtimeSeconds;
+            AddMonth(report.total, *report.months[m]);
+        }
+    }
+    if (std::none_of(overtime.begin(), overtime.end(),
+                     [](const auto& m) { return m.has_value(); })) {
+        return NoneReadable(options, person, first);
+    }
+    report.verdict = JudgeYear(overtime, report.lead);
     return {};
 }
 
@@ -87,23 +128,29 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
     StaffRow row;
     row.person = person.person;
     row.lookCount = int(person.looks.size());
+    const size_t leadMonths = wholeYear ? kLeadMonths : 0;
+    LeadOvertime before;
     SchoolYearOvertime overtime;
-    for (size_t m = 0; m < person.months.size(); ++m) {
-        if (!person.months[m]) {
+    for (size_t i = 0; i < person.months.size(); ++i) {
+        if (!person.months[i]) {
             continue;
         }
-        const MonthTotals& month = *person.months[m];
+        const MonthTotals& month = *person.months[i];
+        if (i < leadMonths) {
+            before[i] = month.overtimeSeconds;
+            continue;
+        }
         ++row.monthsPresent;
         AddMonth(row.totals, month);
         row.groupBasisSeconds = std::max(row.groupBasisSeconds, month.overtimeSeconds);
-        if (m < overtime.size()) {
-            overtime[m] = month.overtimeSeconds;
+        if (i - leadMonths < overtime.size()) {
+            overtime[i - leadMonths] = month.overtimeSeconds;
         }
     }
     row.overtimeSeconds = row.totals.overtimeSeconds;
     row.group = GroupFor(row.groupBasisSeconds);
     if (wholeYear) {
-        row.verdict = JudgeYear(overtime);
+        row.verdict = JudgeYear(overtime, before);
     }
     return row;
 }
@@ -114,17 +161,22 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     const MonthKey first =
         wholeYear ? FirstMonthOf(*options.schoolYear) : KeyOf(options.year, options.month);
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
-    const QList<PersonSheets> sheets = ScanFolder(options.folder, first, first + monthCount - 1);
+    const int leadMonths = wholeYear ? kLeadMonths : 0;
+    QList<PersonSheets> sheets =
+        ScanFolder(options.folder, first - leadMonths, first + monthCount - 1);
+    // Someone with sheets only before April is not on this year's staff.
+    sheets.removeIf([first](const PersonSheets& p) { return p.months.last() < first; });
     if (sheets.isEmpty()) {
         const QString period =
-            wholeYear ? QStringLiteral("%1年度").arg(*options.schoolYear) : FormatMonthKey(first);
+            wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
         return QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period);
     }
     report.schoolYear = options.schoolYear;
     report.year = options.year;
     report.month = options.month;
     report.breakMinutes = options.breakMinutes;
-    const QList<PersonMonths> people = LoadPeople(settings, sheets, first, monthCount);
+    const QList<PersonMonths> people =
+        LoadPeople(settings, sheets, first - leadMonths, leadMonths + monthCount);
     report.rows.reserve(people.size());
     for (const PersonMonths& person : people) {
         report.rows.append(StaffRowFor(person, wholeYear));

@@ -22,6 +22,7 @@ struct MonthReport {
     SheetMonth sheet;
     int daysInMonth = 0;
     int elapsedDays = 0;
+    bool todayUncounted = false;       // today is in the month but still open, not yet gone
     std::optional<qint64> projection;  // at the month's end, at the pace so far
 };
 
@@ -30,6 +31,7 @@ struct YearReport {
     int schoolYear = 0;
     int breakMinutes = kDefaultBreakMinutes;
     std::array<std::optional<MonthTotals>, kSchoolYearMonths> months;  // April first
+    LeadOvertime lead;  // November to March before, used for the averages only
     MonthTotals total;
     YearVerdict verdict;
     QList<LookItem> looks;
@@ -61,5 +63,6 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
 QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report);
 QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report);
 
-// A staff row from one person's months: the group goes by the highest month.
+// A staff row from one person's months: the group goes by the highest month. For a school year
+// the months start kLeadMonths before April; those count for the averages alone.
 StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear);

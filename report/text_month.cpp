@@ -37,13 +37,17 @@ QString MonthText(const MonthReport& r) {
            LinesBlock(t.overtimeSeconds);
 
     if (r.projection && r.elapsedDays < r.daysInMonth) {
-        out += QStringLiteral("\n月末の見込み: %1 (%2日中 %3日経過、ここまでのペースが続くと)\n")
-                   .arg(FormatDuration(*r.projection))
-                   .arg(r.daysInMonth)
-                   .arg(r.elapsedDays) +
+        const QString today =
+            r.todayUncounted ? QStringLiteral("、今日は OUT の記録がまだないので数えていません")
+                             : QString();
+        out += QStringLiteral("\n月末の見込み: %1 (%2日中 %3日経過%4、ここまでのペースが続くと)\n")
+                   .arg(FormatDuration(*r.projection), QString::number(r.daysInMonth),
+                        QString::number(r.elapsedDays), today) +
                LinesBlock(*r.projection);
     } else if (r.projection) {
         out += QStringLiteral("\n月末の見込み: 実績と同じ (月末までの日が済んでいます)\n");
+    } else {
+        out += QStringLiteral("\n月末の見込み: まだ出せません (済んだ日がありません)\n");
     }
     return out + LookList(r.sheet.looks);
 }

@@ -9,7 +9,7 @@ QString AverageCell(const std::optional<SpanAverage>& average) {
     if (!average) {
         return QStringLiteral("-");
     }
-    const QString value = FormatDuration(qint64(average->averageSeconds()));
+    const QString value = FormatDuration(average->averageSeconds());
     return average->overLimit() ? value + QStringLiteral(" 超") : value;
 }
 
@@ -36,27 +36,43 @@ QString LimitsBlock(const YearVerdict& v) {
     lines.addRow({QStringLiteral("45時間を超えた月 (6か月まで)"),
                   QStringLiteral("%1 か月").arg(v.monthsOver45), Verdict(v.tooManyMonthsOver45())});
     QString highest = QStringLiteral("計算できる区間なし");
+    QString verdict = QStringLiteral("判定できません");
     if (v.highestAverage) {
         highest = QStringLiteral("最高 %1 (%2月までの %3か月)")
-                      .arg(FormatDuration(qint64(v.highestAverage->averageSeconds())))
-                      .arg(CalendarMonthOf(v.highestAverageEnd))
-                      .arg(v.highestAverage->months);
+                      .arg(FormatDuration(v.highestAverage->averageSeconds()),
+                           QString::number(CalendarMonthOf(v.highestAverageEnd)),
+                           QString::number(v.highestAverage->months));
+        verdict = v.spansOver80 > 0 ? QStringLiteral("超過 (80時間超の区間 %1)").arg(v.spansOver80)
+                                    : Verdict(false);
     }
-    lines.addRow({QStringLiteral("2～6か月平均 (80時間まで)"), highest,
-                  v.spansOver80 > 0 ? QStringLiteral("超過 (80時間超の区間 %1)").arg(v.spansOver80)
-                                    : Verdict(false)});
+    lines.addRow({QStringLiteral("2～6か月平均 (80時間まで)"), highest, verdict});
     lines.addRow({QStringLiteral("100時間以上の月 (ないこと)"),
                   QStringLiteral("%1 か月").arg(v.monthsAt100), Verdict(v.monthsAt100 > 0)});
     return lines.render(2);
 }
 
+// The months before April that the averages reach back to.
+QString LeadLine(const YearReport& r) {
+    QStringList found;
+    for (int m = 0; m < kLeadMonths; ++m) {
+        if (r.lead[m]) {
+            const int index = m - kLeadMonths;
+            found << FormatMonth(CalendarYearOf(r.schoolYear, index), CalendarMonthOf(index)) +
+                         QLatin1Char(' ') + FormatDuration(*r.lead[m]);
+        }
+    }
+    return found.isEmpty()
+               ? QStringLiteral("(前年度の 11月～3月のシートはなく、4月から始まる平均だけです)\n")
+               : QStringLiteral("(平均にだけ使う前年度のシート: %1)\n")
+                     .arg(found.join(QStringLiteral("、")));
+}
+
 }  // namespace
 
 QString YearText(const YearReport& r) {
-    QString out = QStringLiteral("%1 さんの %2年度 (%2年4月～%3年3月) の残業\n")
-                      .arg(r.person)
-                      .arg(r.schoolYear)
-                      .arg(r.schoolYear + 1);
+    QString out =
+        QStringLiteral("%1 さんの %2年度 (%2年4月～%3年3月) の残業\n")
+            .arg(r.person, QString::number(r.schoolYear), QString::number(r.schoolYear + 1));
     out += BreakNote(r.breakMinutes) + QLatin1Char('\n');
 
     TextTable months({Align::Left, Align::Right, Align::Right, Align::Right, Align::Right,
@@ -82,7 +98,9 @@ QString YearText(const YearReport& r) {
         months.addRow(row);
     }
     out += months.render();
-    out += QStringLiteral("(平均は年度内で、シートのそろった連続する月についてだけ出しています)\n");
+    out += QStringLiteral(
+        "(平均は前年度の月にもさかのぼり、シートのそろった連続する月についてだけ出しています)\n");
+    out += LeadLine(r);
 
     out += QStringLiteral(
                "\n年間合計: 残業 %1、勤務日数 %2、7時間45分を超えた日 %3 (シート %4 か月分)\n")

@@ -2,8 +2,15 @@
 
 #include "overtime_figures.h"
 
+#include <algorithm>
+
+qint64 SpanAverage::averageSeconds() const {
+    const qint64 minuteSpan = qint64(months) * 60;
+    return (sumSeconds + minuteSpan / 2) / minuteSpan * 60;
+}
+
 bool SpanAverage::overLimit() const {
-    return sumSeconds > kAverageLimitSeconds * months;
+    return averageSeconds() > kAverageLimitSeconds;
 }
 
 bool YearVerdict::overYearLimit() const {
@@ -22,7 +29,11 @@ bool YearVerdict::breaksAny() const {
     return overYearLimit() || tooManyMonthsOver45() || monthsAt100 > 0 || spansOver80 > 0;
 }
 
-YearVerdict JudgeYear(const SchoolYearOvertime& months) {
+YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& before) {
+    // Month k of the year is k + kLeadMonths here; the lead months come first.
+    std::array<std::optional<qint64>, kLeadMonths + kSchoolYearMonths> all;
+    std::copy(before.begin(), before.end(), all.begin());
+    std::copy(months.begin(), months.end(), all.begin() + kLeadMonths);
     YearVerdict verdict;
     for (int m = 0; m < kSchoolYearMonths; ++m) {
         if (!months[m]) {
@@ -34,12 +45,13 @@ YearVerdict JudgeYear(const SchoolYearOvertime& months) {
         verdict.monthsOver45 += overtime > kMonthLimitSeconds ? 1 : 0;
         verdict.monthsAt100 += overtime >= kMonthCeilingSeconds ? 1 : 0;
 
-        for (int span = kShortestSpan; span <= kLongestSpan && span <= m + 1; ++span) {
+        const int end = m + kLeadMonths;
+        for (int span = kShortestSpan; span <= kLongestSpan; ++span) {
             SpanAverage average{span, 0};
             bool complete = true;
-            for (int k = m - span + 1; k <= m && complete; ++k) {
-                complete = months[k].has_value();
-                average.sumSeconds += complete ? *months[k] : 0;
+            for (int k = end - span + 1; k <= end && complete; ++k) {
+                complete = all[k].has_value();
+                average.sumSeconds += complete ? *all[k] : 0;
             }
             if (!complete) {
                 break;  // a longer span holds the same missing month
@@ -57,9 +69,12 @@ YearVerdict JudgeYear(const SchoolYearOvertime& months) {
 }
 
 int CalendarYearOf(int schoolYear, int monthIndex) {
+    if (monthIndex < -3) {
+        return schoolYear - 1;  // November and December before the year
+    }
     return monthIndex < 9 ? schoolYear : schoolYear + 1;
 }
 
 int CalendarMonthOf(int monthIndex) {
-    return (monthIndex + 3) % 12 + 1;
+    return ((monthIndex + 3) % 12 + 12) % 12 + 1;
 }

@@ -13,15 +13,21 @@ inline constexpr int kSchoolYearMonths = 12;
 inline constexpr int kShortestSpan = 2;
 inline constexpr int kLongestSpan = 6;
 inline constexpr int kSpanCount = kLongestSpan - kShortestSpan + 1;
+// The averages run over any consecutive months, across the turn of the school year too: a span
+// ending in April reaches back as far as November before it.
+inline constexpr int kLeadMonths = kLongestSpan - 1;
 
 // A month's overtime in seconds, April first; nothing for a month without a sheet.
 using SchoolYearOvertime = std::array<std::optional<qint64>, kSchoolYearMonths>;
+// November to March before the school year, for the averages alone.
+using LeadOvertime = std::array<std::optional<qint64>, kLeadMonths>;
 
 // The average over the `months` consecutive months that end with a given month.
 struct SpanAverage {
     int months = 0;
     qint64 sumSeconds = 0;
-    double averageSeconds() const { return double(sumSeconds) / months; }
+    // Rounded to the nearest whole minute, as shown; the limit is judged on this same figure.
+    qint64 averageSeconds() const;
     bool overLimit() const;  // above 80 h on average
 };
 
@@ -30,8 +36,8 @@ struct YearVerdict {
     int monthsPresent = 0;
     int monthsOver45 = 0;
     int monthsAt100 = 0;  // months at 100 h or more
-    // [month][span - 2]: the average of the span ending with that month, when the span lies in
-    // the year and has a sheet for every month of it.
+    // [month][span - 2]: the average of the span ending with that month, when there is a sheet
+    // for every month of it (months before April from the lead months).
     std::array<std::array<std::optional<SpanAverage>, kSpanCount>, kSchoolYearMonths> averages{};
     std::optional<SpanAverage> highestAverage;
     int highestAverageEnd = -1;  // the month the highest average ends with
@@ -43,8 +49,10 @@ struct YearVerdict {
     bool breaksAny() const;
 };
 
-YearVerdict JudgeYear(const SchoolYearOvertime& months);
+// The year's limits over its own months; the averages also over the lead months before it.
+YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& before = {});
 
-// April of `schoolYear` is month 0, March of the next year month 11.
+// April of `schoolYear` is month 0, March of the next year month 11; the lead months before
+// April are -5 (November) to -1 (March).
 int CalendarYearOf(int schoolYear, int monthIndex);
 int CalendarMonthOf(int monthIndex);

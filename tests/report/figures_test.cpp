@@ -51,16 +51,22 @@ TEST(MonthTotals, aLetterCountsOncePerDayAndUnknownLettersNotAtAll) {
     EXPECT_EQ(totals.bandDays[2], 1);  // 9:15 lies in band 3, 8:45:01 to 9:45
 }
 
-TEST(MonthProjection, followsThePaceOfTheDaysGone) {
-    // July 2017 has 31 days; on the 10th, 10 h so far runs to 31 h.
-    EXPECT_EQ(ElapsedDays(2017, 7, QDate(2017, 7, 10)), 10);
+TEST(MonthProjection, followsThePaceOfTheDaysDoneInWholeMinutes) {
+    // July 2017 has 31 days; on the 10th, once its OUT is in, 10 h so far runs to 31 h.
+    EXPECT_EQ(ElapsedDays(2017, 7, QDate(2017, 7, 10), true), 10);
     EXPECT_EQ(ProjectMonthEnd(10 * H, 10, 31), 31 * H);
+    // While the 10th is open it has added nothing: the pace is that of the nine days before.
+    EXPECT_EQ(ElapsedDays(2017, 7, QDate(2017, 7, 10), false), 9);
+    EXPECT_EQ(ElapsedDays(2017, 7, QDate(2017, 7, 1), false), 0);
+    // 4:30 in 7 days of 31 is 19:55:43, shown and compared as 19:56 (and so 10:04 below 30 h).
+    EXPECT_EQ(ProjectMonthEnd(270 * M, 7, 31), (19 * H + 56 * M));
+    EXPECT_EQ(ProjectMonthEnd(2 * H, 9, 31), 6 * H + 53 * M);  // 6:53:20 rounds down
     // A month that is over keeps what it has; one not begun has no pace yet.
-    EXPECT_EQ(ElapsedDays(2017, 6, QDate(2017, 7, 10)), 30);
+    EXPECT_EQ(ElapsedDays(2017, 6, QDate(2017, 7, 10), false), 30);
     EXPECT_EQ(ProjectMonthEnd(40 * H, 30, 30), 40 * H);
-    EXPECT_EQ(ElapsedDays(2017, 8, QDate(2017, 7, 10)), 0);
+    EXPECT_EQ(ElapsedDays(2017, 8, QDate(2017, 7, 10), true), 0);
     EXPECT_FALSE(ProjectMonthEnd(0, 0, 31).has_value());
-    EXPECT_EQ(ElapsedDays(2016, 2, QDate(2017, 1, 1)), 29);
+    EXPECT_EQ(ElapsedDays(2016, 2, QDate(2017, 1, 1), false), 29);
 }
 
 TEST(StaffGroups, limitsBelongToTheLowerGroupExceptOneHundred) {

@@ -65,7 +65,7 @@ TEST(YearRules, averagesOfTwoToSixMonthsEndingEachMonth) {
     EXPECT_EQ(v.monthsPresent, 6);
     EXPECT_EQ(v.monthsOver45, 3);
     EXPECT_EQ(v.monthsAt100, 1);
-    ASSERT_FALSE(v.averages[0][0].has_value());  // April has nothing before it in the year
+    ASSERT_FALSE(v.averages[0][0].has_value());  // no sheet for March before it
     // May: (60 + 90) / 2 = 75.
     EXPECT_EQ(v.averages[1][0]->sumSeconds, 150 * H);
     EXPECT_FALSE(v.averages[1][0]->overLimit());
@@ -97,6 +97,41 @@ TEST(YearRules, aMissingMonthBreaksTheSpansThatHoldIt) {
     EXPECT_EQ(CalendarMonthOf(11), 3);
     EXPECT_EQ(CalendarYearOf(2017, 11), 2018);
     EXPECT_EQ(CalendarYearOf(2017, 8), 2017);  // December
+}
+
+TEST(YearRules, averagesReachBackBeforeApril) {
+    LeadOvertime before;  // November to March
+    before[3] = 90 * H;   // February
+    before[4] = 90 * H;   // March
+    const YearVerdict v = JudgeYear(Months({75 * H, 40 * H}), before);
+    // Ending with April: March-April 82:30 and February-April 85:00, both over; January has no
+    // sheet, so longer spans stay unjudged.
+    EXPECT_EQ(v.averages[0][0]->averageSeconds(), 82 * H + 30 * M);
+    EXPECT_EQ(v.averages[0][1]->averageSeconds(), 85 * H);
+    EXPECT_FALSE(v.averages[0][2].has_value());
+    EXPECT_EQ(v.averages[1][2]->sumSeconds, 295 * H);  // February to May
+    EXPECT_FALSE(v.averages[1][3].has_value());
+    EXPECT_EQ(v.spansOver80, 2);
+    EXPECT_EQ(v.highestAverageEnd, 0);
+    EXPECT_EQ(v.highestAverage->months, 3);
+    // The year's own limits leave the months before it out.
+    EXPECT_EQ(v.totalSeconds, 115 * H);
+    EXPECT_EQ(v.monthsOver45, 1);
+    EXPECT_EQ(CalendarMonthOf(-5), 11);
+    EXPECT_EQ(CalendarYearOf(2017, -5), 2016);
+    EXPECT_EQ(CalendarMonthOf(-3), 1);
+    EXPECT_EQ(CalendarYearOf(2017, -3), 2017);
+}
+
+// The average is judged as it is shown: 80:00:30 shows as 80:01 and is over, 80:00:20 shows as
+// 80:00 and is not.
+TEST(YearRules, averagesAreJudgedInTheWholeMinutesShown) {
+    const SpanAverage twoMonths{2, 160 * H + 1 * M};
+    EXPECT_EQ(twoMonths.averageSeconds(), 80 * H + 1 * M);
+    EXPECT_TRUE(twoMonths.overLimit());
+    const SpanAverage threeMonths{3, 240 * H + 1 * M};
+    EXPECT_EQ(threeMonths.averageSeconds(), 80 * H);
+    EXPECT_FALSE(threeMonths.overLimit());
 }
 
 }  // namespace
