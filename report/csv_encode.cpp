@@ -3,8 +3,17 @@
 
 namespace {
 
-QString Field(const QString& text) {
+// A spreadsheet reads a cell that begins with one of these as a formula ("=1+2") or a number
+// ("-5"); a leading apostrophe keeps it text. The report's own figures never begin with one, so
+// only names, file names and row contents are ever marked.
+bool ReadAsFormula(const QString& text) {
+    static const QString leading = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && leading.contains(text.front());
+}
+
+QString Field(const QString& cell) {
     static const QString special = QStringLiteral(",\"\r\n");
+    const QString text = ReadAsFormula(cell) ? QLatin1Char('\'') + cell : cell;
     for (QChar c : text) {
         if (special.contains(c)) {
             QString quoted = text;

@@ -23,5 +23,6 @@ struct EncodedCsv {
 };
 
 // CP932 without a byte-order mark, or UTF-8 with one; every row ends CR LF. Fields holding a
-// comma, a quote or a line break are quoted.
+// comma, a quote or a line break are quoted; a field a spreadsheet would take for a formula or a
+// number (beginning with = + - @, a tab or a CR) gets a leading apostrophe.
 EncodedCsv EncodeCsv(const CsvRows& rows, bool utf8);

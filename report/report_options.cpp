@@ -79,8 +79,7 @@ QString ReadBreak(const QString& text, ReportOptions& options) {
     const auto minutes = WholeNumber(text);
     if (!minutes || *minutes > kMaxBreakMinutes) {
         return QStringLiteral("--break-minutes には 0～%1 の分数を指定してください (「%2」)")
-            .arg(kMaxBreakMinutes)
-            .arg(text);
+            .arg(QString::number(kMaxBreakMinutes), text);
     }
     options.breakMinutes = *minutes;
     return {};
@@ -154,6 +153,13 @@ OptionsParse ParseOptions(const QStringList& arguments, QDate today) {
             value = argument.sliced(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
+            // "--user --month 2017-07" forgot the name; a value that does begin with '-' can
+            // still be given as "--user=-5".
+            if (value.size() > 1 && value.startsWith(u'-')) {
+                return Failure(QStringLiteral("%1 の値「%2」はオプションのようです "
+                                              "(その値のままなら %1=%2 と書いてください)")
+                                   .arg(name, value));
+            }
         } else {
             return Failure(QStringLiteral("%1 には値が要ります").arg(name));
         }

@@ -41,6 +41,7 @@ TEST(ReportOptions, readsEveryOptionInBothSpellings) {
         Parse({QStringLiteral("--year"), QStringLiteral("2017"), QStringLiteral("/srv/sheets")});
     EXPECT_EQ(year.options.schoolYear, 2017);
     EXPECT_EQ(year.options.folder, QStringLiteral("/srv/sheets"));
+    EXPECT_EQ(Parse({QStringLiteral("--user=-5")}).options.user, QStringLiteral("-5"));
     EXPECT_EQ(Parse({QStringLiteral("-x"), QStringLiteral("--help")}).outcome,
               OptionsParse::Outcome::Error);
     EXPECT_EQ(Parse({QStringLiteral("--user"), QStringLiteral("a"), QStringLiteral("-h")}).outcome,
@@ -70,6 +71,8 @@ TEST(ReportOptions, badInputIsNamedInTheMessage) {
         {{QStringLiteral("--format=png")}, QStringLiteral("--output")},
         {{QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("b")},
         {{QStringLiteral("--output=")}, QStringLiteral("--output")},
+        {{QStringLiteral("--user"), QStringLiteral("--month"), QStringLiteral("2017-07")},
+         QStringLiteral("--user=--month")},
     };
     for (const Case& c : cases) {
         const OptionsParse parse = Parse(c.arguments);
