@@ -65,10 +65,9 @@ SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
         ++result.linesRead;
     }
     if (file.error() != QFileDevice::NoError) {
+        // One arg() call: a '%1' in the path (the person's name) must stay as it is.
         result.error = QStringLiteral("Reading the month sheet %1 stopped after %2 lines: %3")
-                           .arg(path)
-                           .arg(result.linesRead)
-                           .arg(file.errorString());
+                           .arg(path, QString::number(result.linesRead), file.errorString());
     }
     return result;
 }
