@@ -1,0 +1,200 @@
+// Saving and loading the month sheet: WriteMonthSheet (a temporary file beside the sheet, flushed
+// to disk and renamed over it) and ReadMonthSheet, against the least a Qt program can do for the
+// same file: one QStringEncoder call over the whole text and a QSaveFile, or a QFile read and one
+// QStringDecoder call. The folder is made in the current directory, so the figures are those of
+// the disk the program is run on, not of a memory file system.
+//
+//   ombrel_sheet_bench [Google Benchmark flags]
+#include "figures.h"
+#include "month_sheet.h"
+#include "open_day_folder.h"
+#include "work_clock.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace {
+
+QTemporaryDir* folder = nullptr;
+
+// This month's sheet as the clock holds it after reading it from disk at start-up.
+WindowState ReadState() {
+    WindowState state;
+    state.AppDir = folder->path();
+    CaptureDate(state, QDateTime::currentDateTime());
+    if (!ReadMonthSheet(state, kBenchUserName).opened) {
+        std::fprintf(stderr, "cannot read the month sheet in %s\n", qPrintable(folder->path()));
+        std::exit(1);
+    }
+    return state;
+}
+
+// Every row as text only, so that every one is encoded on the way out (a month begun in memory).
+WindowState ComposedState() {
+    WindowState state = ReadState();
+    for (SheetLine& line : state.SheetLines) {
+        line = QString(line.text());
+    }
+    return state;
+}
+
+// The save OUT makes: the header and today's row composed anew, the other rows as read.
+WindowState OutState() {
+    WindowState state = ReadState();
+    const size_t today = size_t(state.DayText.toInt());
+    state.SheetLines[0] = QString(state.SheetLines[0].text());
+    state.SheetLines[today] = QString(state.SheetLines[today].text());
+    return state;
+}
+
+void Write(benchmark::State& bench, const WindowState& state) {
+    for (auto _ : bench) {
+        if (!WriteMonthSheet(state, kBenchUserName).ok) {
+            bench.SkipWithError("WriteMonthSheet failed");
+            break;
+        }
+    }
+}
+
+void BM_WriteMonthSheet(benchmark::State& bench) {
+    Write(bench, ComposedState());
+}
+
+void BM_WriteMonthSheet_AtOut(benchmark::State& bench) {
+    Write(bench, OutState());
+}
+
+void BM_FloorWrite(benchmark::State& bench) {
+    const WindowState state = ComposedState();
+    QString text;
+    for (int i = 0; i < 32; ++i) {
+        text += state.SheetLines[size_t(i)].text() + QStringLiteral("\r\n");
+    }
+    const QString path = MonthSheetPath(state, kBenchUserName);
+    QStringEncoder encoder("windows-31j");
+    for (auto _ : bench) {
+        const QByteArray bytes = encoder(text);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
+            bench.SkipWithError("QSaveFile failed");
+            break;
+        }
+    }
+}
+
+void BM_ReadMonthSheet(benchmark::State& bench) {
+    WindowState state = ReadState();
+    for (auto _ : bench) {
+        if (ReadMonthSheet(state, kBenchUserName).linesRead != 32) {
+            bench.SkipWithError("ReadMonthSheet read a short sheet");
+            break;
+        }
+    }
+}
+
+void BM_FloorRead(benchmark::State& bench) {
+    const QString path = MonthSheetPath(ReadState(), kBenchUserName);
+    QStringDecoder decoder("windows-31j");
+    for (auto _ : bench) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            bench.SkipWithError("QFile failed");
+            break;
+        }
+        const QString text = decoder(file.readAll());
+        benchmark::DoNotOptimize(text.split(QStringLiteral("\r\n")));
+    }
+}
+
+BENCHMARK(BM_WriteMonthSheet)->UseRealTime();
+BENCHMARK(BM_WriteMonthSheet_AtOut)->UseRealTime();
+BENCHMARK(BM_FloorWrite)->UseRealTime();
+BENCHMARK(BM_ReadMonthSheet)->UseRealTime();
+BENCHMARK(BM_FloorRead)->UseRealTime();
+
+// Prints as usual and keeps the median of each benchmark's repetitions, in microseconds.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    MedianReporter() : ConsoleReporter(OO_None) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                medians[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
+                    1e6;
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> medians;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir here(QDir::current().filePath(QStringLiteral("sheet-bench-XXXXXX")));
+    folder = &here;
+    if (!here.isValid() || !WriteOpenDayFolder(here.path(), QDateTime::currentDateTime())) {
+        std::fprintf(stderr, "cannot make the working folder in %s\n",
+                     qPrintable(QDir::currentPath()));
+        return 1;
+    }
+    // Repetitions interleaved at random, so that the disk's slow moments fall on every benchmark.
+    std::vector<char*> args(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=9";
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    std::string minTime = "--benchmark_min_time=0.2";
+    args.insert(args.begin() + 1,
+                {repetitions.data(), interleave.data(), aggregates.data(), minTime.data()});
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
+        return 1;
+    }
+    // The usual table goes with the other details to standard error; standard output carries only
+    // the figures.
+    MedianReporter reporter;
+    reporter.SetOutputStream(&std::cerr);
+    reporter.SetErrorStream(&std::cerr);
+    benchmark::SetDefaultTimeUnit(benchmark::kMicrosecond);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto median = [&](const char* name) {
+        const auto found = reporter.medians.find(name);
+        return found == reporter.medians.end() ? 0.0 : found->second;
+    };
+    const auto print = [&](const char* name, const char* clock, const char* floor, bool target) {
+        if (median(clock) <= 0 || median(floor) <= 0) {
+            return;  // filtered out
+        }
+        Figure figure{name,
+                      median(clock),
+                      median(floor),
+                      "µs",
+                      target ? Figure::Target::RatioAtMost : Figure::Target::None,
+                      1.3,
+                      1};
+        std::printf("%s\n", Row(figure).c_str());
+    };
+    print("save: WriteMonthSheet, every row encoded (median)", "BM_WriteMonthSheet",
+          "BM_FloorWrite", true);
+    print("save: WriteMonthSheet at OUT, two rows encoded (median)", "BM_WriteMonthSheet_AtOut",
+          "BM_FloorWrite", true);
+    print("load: ReadMonthSheet (median)", "BM_ReadMonthSheet", "BM_FloorRead", false);
+    return 0;
+}
