@@ -8,8 +8,8 @@
 FormFixture::FormFixture() = default;
 FormFixture::~FormFixture() = default;
 
-Form1& FormFixture::Start() {
-    form = std::make_unique<Form1>(clock, folder.path());
+Form1& FormFixture::Start(const QString& workingFolder) {
+    form = std::make_unique<Form1>(clock, workingFolder);
     form->setMessageHook(
         [this](const QString& text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
             messages << text;
@@ -17,6 +17,12 @@ Form1& FormFixture::Start() {
         });
     form->show();
     return *form;
+}
+
+QString FormFixture::MissingFolder() {
+    QTemporaryDir gone;
+    gone.remove();
+    return gone.path();
 }
 
 QString FormFixture::Path(const QString& fileName) const {

@@ -21,8 +21,12 @@ protected:
     FormFixture();
     ~FormFixture() override;
 
-    // Starts the window, as the program does at start-up, at the clock's current reading.
-    Form1& Start();
+    // Starts the window, as the program does at start-up, at the clock's current reading, in the
+    // fixture's folder or in another one.
+    Form1& Start() { return Start(folder.path()); }
+    Form1& Start(const QString& workingFolder);
+    // A folder that does not exist (a network share that dropped): nothing can be written there.
+    static QString MissingFolder();
     void At(int hour, int minute, int second = 0) {
         clock.set(QDateTime(today, QTime(hour, minute, second)));
     }

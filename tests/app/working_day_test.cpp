@@ -225,14 +225,8 @@ TEST_F(WorkingDay, aSheetThatCannotBeReadOrWrittenIsNeverOverwrittenAndTheDaySta
 
 TEST_F(WorkingDay, nameFileThatCannotBeCreatedDoesNotStopIn) {
     // A working folder that is gone: nothing can be written, the day opens all the same.
-    QTemporaryDir gone;
-    const QString path = gone.path();
-    gone.remove();
-    form = std::make_unique<Form1>(clock, path);
-    form->setMessageHook([this](const QString& text, auto, auto) {
-        messages << text;
-        return QMessageBox::Yes;
-    });
+    const QString path = MissingFolder();
+    Start(path);
     form->Text1->setText("Taro");
     At(8, 0);
     form->Command1_Click();
@@ -316,14 +310,8 @@ TEST_F(WorkingDayEdges, anEarlierInTimeOnASheetThatWasLockedAtInStands) {
 
 TEST_F(WorkingDayEdges, aSheetThatTurnsUpAfterABlankMonthIsReadInNotOverwritten) {
     // The folder is gone at IN (a network share that dropped): the day opens on a blank month.
-    QTemporaryDir share;
-    const QString path = share.path();
-    share.remove();
-    form = std::make_unique<Form1>(clock, path);
-    form->setMessageHook([this](const QString& text, auto, auto) {
-        messages << text;
-        return QMessageBox::No;
-    });
+    const QString path = MissingFolder();
+    Start(path);
     form->Text1->setText("Taro");
     At(8, 0);
     form->Command1_Click();
