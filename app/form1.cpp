@@ -29,7 +29,6 @@ constexpr quint32 kFormBackColour = 4505855;                 // RGB(255, 192, 68
 constexpr quint32 kDateBackColour = 12632319;                // RGB(255, 192, 192), pink
 constexpr quint32 kBreakBoxBackColour = Rgb(255, 192, 128);  // light orange
 constexpr int kCreatedHeightTwips = 3705;
-const QString kNameFile = QStringLiteral("omb.ini");
 
 struct ReasonBox {
     int index;
@@ -139,8 +138,7 @@ void Form1::CreateControls() {
     SetBackColour(Command3, ButtonFaceColour);
     SetForeColour(Command3, ButtonTextColour);
 
-    Text1 =
-        Place(new QLineEdit(QStringLiteral("input Your Name"), this), "Text1", 480, 120, 1815, 270);
+    Text1 = Place(new QLineEdit(kPromptText, this), "Text1", 480, 120, 1815, 270);
     SetBackColour(Text1, WindowBackgroundColour);
     SetForeColour(Text1, WindowTextColour);
 

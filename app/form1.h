@@ -39,6 +39,9 @@ public:
     const WindowState& State() const { return state_; }
     int HeightTwips() const { return heightTwips_; }
     static constexpr int kWidthTwips = 2670;
+    // The name box's prompt, and the name file in the working folder.
+    static inline const QString kPromptText = QStringLiteral("input Your Name");
+    static inline const QString kNameFile = QStringLiteral("omb.ini");
     static constexpr int kReasonCount = 11;
 
     QLabel* Label1;

@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString kPromptText = QStringLiteral("input Your Name");
-const QString kNameFile = QStringLiteral("omb.ini");
 const QString kStartTimeFile = QStringLiteral("temp1.txt");
 const QString kOut = QStringLiteral("OUT");
 const QString kSave = QStringLiteral("SAVE");
