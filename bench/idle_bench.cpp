@@ -38,15 +38,12 @@ CpuTime Since(const CpuTime& before, const CpuTime& after) {
 int main(int argc, char* argv[]) {
     const int settle = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const int span = argc > 2 ? std::max(1, std::atoi(argv[2])) : 30;
-    const char* platformSetting = std::getenv("QT_QPA_PLATFORM");
-    const std::string platform = platformSetting ? platformSetting : "xcb";
-
-    QTemporaryDir folder;
-    if (!folder.isValid() || !WriteOpenDayFolder(folder.path(), QDateTime::currentDateTime())) {
-        std::fprintf(stderr, "cannot make the working folder\n");
+    const std::string platform = WindowPlatform();
+    const auto folder = MakeOpenDayFolder();
+    if (!folder) {
         return 1;
     }
-    const std::string path = folder.path().toStdString();
+    const std::string path = folder->path().toStdString();
     const pid_t clock = Start({OMBREL_CLOCK_PROGRAM, path, {}, path + "/clock.log"});
     const pid_t floor = Start({OMBREL_FLOOR_PROGRAM, path, {}, path + "/floor.log"});
 
@@ -64,7 +61,7 @@ int main(int argc, char* argv[]) {
     if (!bothRan || clockResident.total == 0 || floorResident.total == 0) {
         std::fprintf(stderr, "%s: a program ended early; logs in %s\n", platform.c_str(),
                      path.c_str());
-        folder.setAutoRemove(false);
+        folder->setAutoRemove(false);
         return 1;
     }
 

@@ -5,6 +5,9 @@
 
 #include <QFile>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 QString TwoDigits(int value) {
@@ -45,4 +48,18 @@ bool WriteOpenDayFolder(const QString& folder, const QDateTime& now) {
     state.SheetLines[size_t(today)] = ComposeDayRow(state, today);
     state.SheetLines[0] = ComposeHeaderRow(state, kBenchUserName);
     return WriteMonthSheet(state, kBenchUserName).ok;
+}
+
+std::unique_ptr<QTemporaryDir> MakeOpenDayFolder() {
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid() || !WriteOpenDayFolder(folder->path(), QDateTime::currentDateTime())) {
+        std::fprintf(stderr, "cannot make the working folder\n");
+        return nullptr;
+    }
+    return folder;
+}
+
+std::string WindowPlatform() {
+    const char* setting = std::getenv("QT_QPA_PLATFORM");
+    return setting ? setting : "xcb";
 }

@@ -47,15 +47,12 @@ void Describe(const Series& series) {
 
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
-    const char* platformSetting = std::getenv("QT_QPA_PLATFORM");
-    const std::string platform = platformSetting ? platformSetting : "xcb";
-
-    QTemporaryDir folder;
-    if (!folder.isValid() || !WriteOpenDayFolder(folder.path(), QDateTime::currentDateTime())) {
-        std::fprintf(stderr, "cannot make the working folder\n");
+    const std::string platform = WindowPlatform();
+    const auto folder = MakeOpenDayFolder();
+    if (!folder) {
         return 1;
     }
-    const std::string path = folder.path().toStdString();
+    const std::string path = folder->path().toStdString();
     Series clock{"clock", {OMBREL_CLOCK_PROGRAM, path, {}, path + "/clock.log"}, {}};
     Series floor{"floor", {OMBREL_FLOOR_PROGRAM, path, {}, path + "/floor.log"}, {}};
     const std::string hook = OMBREL_FIRST_FRAME_HOOK;
@@ -75,7 +72,7 @@ int main(int argc, char* argv[]) {
         clock.failures + floor.failures > 2) {
         std::fprintf(stderr, "start-up on %s: too many runs without a first frame\n",
                      platform.c_str());
-        folder.setAutoRemove(false);
+        folder->setAutoRemove(false);
         return 1;
     }
     std::fprintf(stderr, "start-up on %s, exec to first frame:\n", platform.c_str());

@@ -84,6 +84,18 @@ double ChartCanvas::yRight(double hours) const {
     return plot_.bottom() - plot_.height() * std::clamp(hours / rightMax_, 0.0, 1.0);
 }
 
+void ChartCanvas::markedLine(const QPolygonF& points, const QColor& colour, int width,
+                             double dotRadius) {
+    QPainter& p = *painter_;
+    p.setPen(QPen(colour, width));
+    p.drawPolyline(points);
+    p.setBrush(colour);
+    for (const QPointF& point : points) {
+        p.drawEllipse(point, dotRadius, dotRadius);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
 void ChartCanvas::referenceLine(double y, const QColor& colour, const QString& label,
                                 Qt::PenStyle style) {
     painter_->setPen(QPen(colour, 2, style));

@@ -31,6 +31,9 @@ public:
     // A horizontal line across the plot at a value of one axis, labelled at its right end.
     void referenceLine(double y, const QColor& colour, const QString& label, Qt::PenStyle style);
 
+    // A line through the points with a dot on each, as the running totals and averages are drawn.
+    void markedLine(const QPolygonF& points, const QColor& colour, int width, double dotRadius);
+
     // Coloured squares with their texts, in one row from the left at height `y`.
     void legend(const QList<std::pair<QColor, QString>>& entries, double y);
 

@@ -98,13 +98,7 @@ QImage MonthChart(const MonthReport& r) {
         }
         line << QPointF(plot.left() + (day - 0.5) * slot, canvas.yRight(cumulative / kHour));
     }
-    p.setPen(QPen(kLineColour, 3));
-    p.drawPolyline(line);
-    p.setBrush(kLineColour);
-    for (const QPointF& point : line) {
-        p.drawEllipse(point, 2.5, 2.5);
-    }
-    p.setBrush(Qt::NoBrush);
+    canvas.markedLine(line, kLineColour, 3, 2.5);
     if (r.projection && !line.isEmpty() && r.elapsedDays < r.daysInMonth) {
         p.setPen(QPen(kLineColour, 2, Qt::DotLine));
         const QPointF end(plot.right() - slot / 2, canvas.yRight(projected));

@@ -85,13 +85,7 @@ QImage YearChart(const YearReport& r) {
         canvas.referenceLine(canvas.yLeft(100), GroupColour(StaffGroup::AtLeast100),
                              QStringLiteral("100時間"), Qt::DotLine);
     }
-    p.setPen(QPen(kAverageColour, 3));
-    p.drawPolyline(averages);
-    p.setBrush(kAverageColour);
-    for (const QPointF& point : averages) {
-        p.drawEllipse(point, 3.5, 3.5);
-    }
-    p.setBrush(Qt::NoBrush);
+    canvas.markedLine(averages, kAverageColour, 3, 3.5);
     p.setFont(canvas.font(12));
     p.setPen(QColor(30, 30, 30));
     for (const auto& [box, text] : labels) {
