@@ -2,7 +2,9 @@
 
 #include "colours.h"
 #include "cp932.h"
+#include "fonts.h"
 #include "month_sheet.h"
+#include "reason_boxes.h"
 #include "twips.h"
 #include "work_clock.h"
 
@@ -29,34 +31,6 @@ constexpr quint32 kFormBackColour = 4505855;                 // RGB(255, 192, 68
 constexpr quint32 kDateBackColour = 12632319;                // RGB(255, 192, 192), pink
 constexpr quint32 kBreakBoxBackColour = Rgb(255, 192, 128);  // light orange
 constexpr int kCreatedHeightTwips = 3705;
-
-struct ReasonBox {
-    int index;
-    const char* caption;
-    int top;
-    int tabIndex;
-};
-
-// Read by their tops the boxes run A to K; G and H sit at indices 7 and 6.
-constexpr ReasonBox kReasonBoxes[] = {
-    {0, "A:学校行事", 960, 5},           {1, "B:職員会議", 1200, 6},
-    {2, "C:非常災害時", 1440, 7},        {3, "D:学級・担任業務", 1680, 8},
-    {4, "E:公務分掌", 1920, 9},          {5, "F:部活動指導", 2160, 10},
-    {7, "G:研究発表など", 2400, 11},     {6, "H:提出書類作成など", 2640, 14},
-    {8, "I:地域団体調整など", 2880, 15}, {9, "J:学校経営・管理", 3120, 16},
-    {10, "K:その他", 3360, 17},
-};
-
-// The proportional Japanese Gothic face the window was drawn for, and its stand-ins.
-QFont GothicFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 // 12 pt, 8.25 pt and the 9 pt default at 96 dots per inch.
 const int kLargePixels = 16;
@@ -200,7 +174,9 @@ void Form1::Form_Load() {
     SetBackColour(Command2, ButtonFaceColour);
     ReadNameFile();
     SetHeightTwips(900);
-    CaptureDate(state_, clock_.now());
+    const QDateTime reading = clock_.now();
+    CaptureDate(state_, reading);
+    dayDate_ = reading.date();
     state_.ClockedIn = false;
     ResumeOpenDay();
 }

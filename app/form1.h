@@ -1,8 +1,14 @@
 #pragma once
 
+#include "day_save.h"
+#include "open_days.h"
 #include "recorded_day.h"
+#include "sheet_lines.h"
 #include "time_source.h"
 #include "window_state.h"
+
+#include <QDate>
+#include <QDateTime>
 
 #include <QMessageBox>
 #include <QPixmap>
@@ -12,12 +18,18 @@
 
 #include <array>
 #include <functional>
+#include <set>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+
+// The window state with the month sheet's lines the window holds beside it.
+struct FormState : WindowState {
+    SheetTable SheetLines;
+};
 
 // The desk clock's one window: date, name or running time, IN / OUT / break, the close button,
 // and the eleven overtime reasons below them. It owns the window state and the one-second timer;
@@ -36,7 +48,9 @@ public:
         QMessageBox::StandardButton defaultButton)>;
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
-    const WindowState& State() const { return state_; }
+    const FormState& State() const { return state_; }
+    // The date of the day the window holds: the start-up date, or that of an IN on a later date.
+    QDate DayDate() const { return dayDate_; }
     int HeightTwips() const { return heightTwips_; }
     static constexpr int kWidthTwips = 2670;
     // The name box's prompt, and the name file in the working folder.
@@ -83,8 +97,21 @@ private:
     void WriteNameFile(const QString& name);
     void RecordClockIn(const QDateTime& pressed);
     void WriteStartTimeFile();
-    bool WriteSheet();
-    bool TakeUpSheetOnDisk();
+    enum class SaveMoment { AtIn, Later };
+    bool WriteDay(SaveMoment moment);
+    void TakeUpSavedDay(const DaySaveResult& saved);
+    void TakeUpNewDate(const QDateTime& pressed);
+    // Days left open on an earlier date are closed by asking; false when the answer could not be
+    // saved, so that the press stops and the day stays as it was.
+    bool AskAboutDaysLeftOpen(const QDateTime& pressed);
+    bool AskAboutStaleOpenDay(const QDateTime& now, bool& asked);
+    enum class Answer { Recorded, Declined, NotSaved };
+    Answer AskWhenWindowDayEnded();
+    Answer AskWhenSheetDayEnded(const DayLeftOpen& day);
+    bool AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
+                    const QString& reasons, QString& endHour, QString& endMinute,
+                    QString& answerReasons);
+    bool TellSaveFailure(const DaySaveResult& saved, SaveMoment moment);
     enum class SaveOutcome { NothingOpen, Saved, Failed };
     SaveOutcome SaveDayRecord();
     int Check1Value() const;
@@ -97,16 +124,16 @@ private:
 
     TimeSource& clock_;
     QString workingFolder_;
-    WindowState state_;
+    FormState state_;
+    QDate dayDate_;
     int heightTwips_ = 3705;
     QPixmap picture_;
     MessageHook messageHook_;
     // Where the pointer grabbed the window, for platforms that cannot move it themselves.
     QPoint dragOffset_;
     bool systemMoveAsked_ = false;
-    // False while a sheet exists on disk that the table could not be filled from.
-    bool sheetHeld_ = true;
-    // True once the table is known to stand for the sheet on disk (read from it or written to
-    // it). Until then a sheet that turns up on disk is read in before a save, not overwritten.
-    bool sheetOnDisk_ = false;
+    // The latest earlier day is looked at once a run, at the first IN.
+    bool earlierDayLookedAt_ = false;
+    // Days the person chose not to record an end time for: not asked about again in this run.
+    std::set<QDate> declinedDays_;
 };

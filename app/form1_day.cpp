@@ -27,6 +27,7 @@ const QString kNoBreak = QStringLiteral("休憩ナシ");
 constexpr float kReasonThreshold = 27901;
 constexpr int kReasonsHeightTwips = 3700;
 constexpr int kAfterReasonsHeightTwips = 1000;
+constexpr int kStartUpHeightTwips = 900;
 
 }  // namespace
 
@@ -83,11 +84,18 @@ void Form1::Command1_Click() {
     if (name == kPromptText || !NameCanBeStored(name)) {
         return;
     }
+    // One reading: the date, the time shown and the in-time of a fresh day are the same instant,
+    // the instant of the press even when a question about an earlier day comes first.
+    const QDateTime pressed = clock_.now();
+    if (!AskAboutDaysLeftOpen(pressed)) {
+        return;
+    }
+    if (IsLaterDate(dayDate_, pressed)) {
+        TakeUpNewDate(pressed);
+    }
     Label2->setText(name);
     WriteNameFile(name);
     Text1->hide();
-    // One reading: the date, the time shown and the in-time of a fresh day are the same instant.
-    const QDateTime pressed = clock_.now();
     Label1->setText(DateText(pressed.date()));
     Label2->setText(TimeText(pressed.time()));
     Timer1->start();
@@ -106,10 +114,7 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
     if (BackColour(Command1) == ActiveButtonColour) {
         return;
     }
-    sheetHeld_ = LoadMonthSheet(state_, UserName());
-    sheetOnDisk_ = std::any_of(state_.SheetLines.begin(), state_.SheetLines.end(),
-                               [](const SheetLine& line) { return line.isFromDisk(); });
-    if (sheetHeld_) {
+    if (LoadMonthSheet(state_, state_.SheetLines, UserName())) {
         if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
             TakeUpRecordedDay(*recorded);
             return;
@@ -123,8 +128,25 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
     state_.InMinute = cut.minute.value_or(state_.InMinute);
     state_.SheetLines[TodayIndex()] = ComposeDayRow(state_, state_.DayText);
     // On disk at once: a run that ends without a save still leaves today's in-time behind.
-    state_.SheetLines[0] = ComposeHeaderRow(state_, UserName());
-    WriteSheet();
+    WriteDay(SaveMoment::AtIn);
+}
+
+// A press on a later date begins a new day, as start-up does: its date, its row, its month's
+// sheet. Nothing of the day before (end time, reasons, the pressed buttons) carries over.
+void Form1::TakeUpNewDate(const QDateTime& pressed) {
+    CaptureDate(state_, pressed);
+    dayDate_ = pressed.date();
+    state_.ClockedIn = false;
+    state_.SheetInSeconds = 0;
+    state_.InHour.clear();
+    state_.InMinute.clear();
+    state_.OutHour.clear();
+    state_.OutMinute.clear();
+    ShowReasonsOf(QString());
+    SetBackColour(Command1, ButtonFaceColour);
+    SetBackColour(Command2, ButtonFaceColour);
+    Command2->setText(kOut);
+    SetHeightTwips(kStartUpHeightTwips);
 }
 
 void Form1::WriteStartTimeFile() {
@@ -135,27 +157,54 @@ void Form1::WriteStartTimeFile() {
     }
 }
 
-bool Form1::WriteSheet() {
-    if (!sheetHeld_) {
-        Tell(SheetNotReadAtInMessage(MonthSheetPath(state_, UserName())));
-        return false;
+// The header and the row of the window's day go into the sheet as it stands on disk now.
+bool Form1::WriteDay(SaveMoment moment) {
+    const DayToSave day{state_.AppDir,   UserName(),     dayDate_,         state_.InHour,
+                        state_.InMinute, state_.OutHour, state_.OutMinute, state_.ReasonCodes};
+    const DaySaveResult saved = SaveDay(day, state_.SheetLines);
+    if (!saved.ok) {
+        return TellSaveFailure(saved, moment);
     }
-    const SheetWriteResult written = WriteMonthSheet(state_, UserName());
-    if (!written.ok) {
-        Tell(SheetNotSavedMessage(written));
+    TakeUpSavedDay(saved);
+    return true;
+}
+
+bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
+    if (saved.sheetUnreadable) {
+        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(saved.written.path)
+                                        : SheetNotReadAtSaveMessage(saved.written.path));
+    } else {
+        Tell(SheetNotSavedMessage(saved.written));
     }
-    sheetOnDisk_ = sheetOnDisk_ || written.ok;
-    return written.ok;
+    return false;
+}
+
+// The window now holds the sheet as it is on disk. An in-time that was on disk already (typed in
+// by hand, or saved by another clock) is the day's: the worked time counts from it.
+void Form1::TakeUpSavedDay(const DaySaveResult& saved) {
+    state_.SheetLines = saved.lines;
+    state_.InHour = saved.inHour;
+    state_.InMinute = saved.inMinute;
+    if (saved.inTimeFromDisk) {
+        if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
+            state_.StartSeconds = recorded->inSeconds;
+        }
+    }
 }
 
 void Form1::Command2_Click() {
+    bool asked = false;
+    if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
+        return;
+    }
     UpdateElapsed();
-    if (state_.ElapsedSeconds >= kReasonThreshold && Command2->text() == kOut) {
+    const bool fromReasons = Command2->text() == kSave;
+    // After the question the day is closed or let go: the press has nothing left to save.
+    if (!asked && state_.ElapsedSeconds >= kReasonThreshold && !fromReasons) {
         SetHeightTwips(kReasonsHeightTwips);
         Command2->setText(kSave);
         return;
     }
-    const bool fromReasons = Command2->text() == kSave;
     if (fromReasons) {
         SetHeightTwips(kAfterReasonsHeightTwips);
         Command2->setText(kOut);
@@ -169,7 +218,7 @@ void Form1::Command2_Click() {
         }
         return;
     }
-    if (outcome == SaveOutcome::NothingOpen && fromReasons) {
+    if (outcome == SaveOutcome::NothingOpen && fromReasons && !asked) {
         // Reasons were ticked for a day that is not open: say so rather than drop them unseen.
         Tell(NothingOpenToSaveMessage());
     }
@@ -181,37 +230,18 @@ Form1::SaveOutcome Form1::SaveDayRecord() {
     if (!state_.ClockedIn) {
         return SaveOutcome::NothingOpen;
     }
-    const QString path = MonthSheetPath(state_, UserName());
-    const bool sheetTurnedUp = !sheetOnDisk_ && FileExists(path);
-    if ((!sheetHeld_ || sheetTurnedUp) && !TakeUpSheetOnDisk()) {
-        Tell(SheetNotReadAtSaveMessage(path));
-        return SaveOutcome::Failed;
-    }
-    const size_t today = TodayIndex();
-    const DayRowCut row = SplitDayRow(state_.SheetLines[today].text());
-    state_.InHour = row.inHour.value_or(state_.InHour);
-    state_.InMinute = row.inMinute.value_or(state_.InMinute);
     const TimeTextCut end = SplitTimeText(Label2->text());
     state_.OutHour = end.hour.value_or(state_.OutHour);
     state_.OutMinute = end.minute.value_or(state_.OutMinute);
-    state_.SheetLines[today] = ComposeDayRow(state_, state_.DayText);
-    state_.SheetLines[0] = ComposeHeaderRow(state_, UserName());
-    return WriteSheet() ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return WriteDay(SaveMoment::Later) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-// A tick adds the box's letter, an untick takes back its latest one, so the letters are always
-// those of the ticked boxes in the order they were ticked.
 void Form1::Check2_Click(qint16 index) {
     if (index < 0 || index >= kReasonCount) {
         return;
     }
-    QCheckBox* box = Check2[size_t(index)];
-    const QChar letter = box->text().at(0);
-    if (box->isChecked()) {
-        state_.ReasonCodes += letter;
-    } else if (const qsizetype at = state_.ReasonCodes.lastIndexOf(letter); at >= 0) {
-        state_.ReasonCodes.remove(at, 1);
-    }
+    const QCheckBox* box = Check2[size_t(index)];
+    state_.ReasonCodes = ToggleReason(state_.ReasonCodes, box->text().at(0), box->isChecked());
 }
 
 void Form1::Check1_Click() {
@@ -226,6 +256,10 @@ void Form1::Check1_Click() {
 }
 
 void Form1::Command3_Click() {
+    bool asked = false;
+    if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
+        return;
+    }
     if (SaveDayRecord() == SaveOutcome::Failed) {
         const auto answer =
             Tell(CloseUnsavedQuestion(), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

@@ -1,5 +1,4 @@
-// Taking a day up again: at start-up from today's row, and at save from a sheet that could not
-// be read when the day opened.
+// Taking a day up again at start-up from today's row.
 #include "colours.h"
 #include "form1.h"
 #include "month_sheet.h"
@@ -20,11 +19,10 @@ void Form1::ResumeOpenDay() {
     if (!FileExists(MonthSheetPath(state_, UserName()))) {
         return;
     }
-    const SheetReadResult read = ReadMonthSheet(state_, UserName());
+    const SheetReadResult read = ReadMonthSheet(state_, UserName(), state_.SheetLines);
     if (!read.opened || !read.error.isEmpty()) {
         return;
     }
-    sheetOnDisk_ = true;
     const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text());
     if (!recorded) {
         return;
@@ -71,34 +69,4 @@ void Form1::ShowReasonsOf(const QString& letters) {
         const QSignalBlocker quiet(box);
         box->setChecked(kept.contains(box->text().at(0)));
     }
-}
-
-// The table does not stand for the sheet on disk: it could not be read when the day opened, or
-// it turned up only after the day was opened on a blank month. Read it now and carry the header
-// and today's row over, unless the sheet's own row for today already holds an in-time: that
-// earlier record stands.
-bool Form1::TakeUpSheetOnDisk() {
-    const QString path = MonthSheetPath(state_, UserName());
-    SheetTable lines;
-    sheetOnDisk_ = FileExists(path);
-    if (sheetOnDisk_) {
-        const SheetReadResult read = ReadSheetFile(path, lines);
-        if (!read.opened || !read.error.isEmpty()) {
-            return false;
-        }
-    } else {
-        for (int day = 1; day <= 31; ++day) {
-            lines[size_t(day)] = NumberText(day) + QStringLiteral(",,,,,");
-        }
-    }
-    const size_t today = TodayIndex();
-    lines[0] = state_.SheetLines[0];
-    if (const auto recorded = RecordedDayOf(lines[today].text())) {
-        state_.StartSeconds = recorded->inSeconds;
-    } else {
-        lines[today] = state_.SheetLines[today];
-    }
-    state_.SheetLines = lines;
-    sheetHeld_ = true;
-    return true;
 }

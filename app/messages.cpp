@@ -3,6 +3,7 @@
 #include "cp932.h"
 
 #include <QFile>
+#include <QLocale>
 
 namespace {
 
@@ -86,4 +87,21 @@ QString NothingOpenToSaveMessage() {
 
 QString CloseUnsavedQuestion() {
     return QStringLiteral("今日の記録を保存できていません。このまま閉じますか?");
+}
+
+QString OpenDayHeading(const QDate& date, const QString& inTime) {
+    const QString day =
+        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    return QStringLiteral(
+               "%1 は %2 に始業したまま、終業時刻が記録されていません。\n\n"
+               "終業時刻を 4 桁で入力して Enter を押してください\n"
+               "(例: 17時30分なら 1730)。記録しないときは Esc を押してください。")
+        .arg(day, inTime);
+}
+
+QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {
+    if (problem == EndTimeProblem::NotAfterInTime) {
+        return QStringLiteral("終業時刻は始業時刻 %1 より後にしてください。").arg(inTime);
+    }
+    return QStringLiteral("終業時刻を 00:00 から 23:59 の時刻で入力してください (例: 1730)。");
 }

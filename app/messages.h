@@ -1,6 +1,9 @@
 #pragma once
 
 #include "month_sheet.h"
+#include "open_days.h"
+
+#include <QDate>
 
 #include <QString>
 
@@ -16,3 +19,7 @@ QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();
 QString CloseUnsavedQuestion();
+
+// The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
+QString OpenDayHeading(const QDate& date, const QString& inTime);
+QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime);

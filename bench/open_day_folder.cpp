@@ -25,6 +25,7 @@ bool WriteOpenDayFolder(const QString& folder, const QDateTime& now) {
     nameFile.close();
 
     WindowState state;
+    SheetTable lines;
     state.AppDir = folder;
     CaptureDate(state, now);
     const int today = now.date().day();
@@ -36,7 +37,7 @@ bool WriteOpenDayFolder(const QString& folder, const QDateTime& now) {
         state.OutHour = worked ? QStringLiteral("17") : QString();
         state.OutMinute = worked ? TwoDigits((day * 7) % 60) : QString();
         state.ReasonCodes = worked && day % 3 == 0 ? QStringLiteral("AD") : QString();
-        state.SheetLines[size_t(day)] = ComposeDayRow(state, day);
+        lines[size_t(day)] = ComposeDayRow(state, day);
     }
     // Today began an hour ago (or just after midnight), and has not ended.
     const QTime began = now.time().hour() >= 1 ? now.time().addSecs(-3600) : QTime(0, 1);
@@ -45,9 +46,9 @@ bool WriteOpenDayFolder(const QString& folder, const QDateTime& now) {
     state.OutHour.clear();
     state.OutMinute.clear();
     state.ReasonCodes.clear();
-    state.SheetLines[size_t(today)] = ComposeDayRow(state, today);
-    state.SheetLines[0] = ComposeHeaderRow(state, kBenchUserName);
-    return WriteMonthSheet(state, kBenchUserName).ok;
+    lines[size_t(today)] = ComposeDayRow(state, today);
+    lines[0] = ComposeHeaderRow(state, kBenchUserName);
+    return WriteMonthSheet(state, kBenchUserName, lines).ok;
 }
 
 std::unique_ptr<QTemporaryDir> MakeOpenDayFolder() {

@@ -78,12 +78,23 @@ QString MonthSheetPath(const WindowState& state, const QString& userName) {
                                          NumberText(state.MonthText) + QStringLiteral(".csv"));
 }
 
+QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date) {
+    return AppFilePath(appDir, userName + NumberText(date.year() % 100) + NumberText(date.month()) +
+                                   QStringLiteral(".csv"));
+}
+
 namespace {
 
-QString DayRowFields(const WindowState& state) {
+QString DayRowFields(const QString& inHour, const QString& inMinute, const QString& outHour,
+                     const QString& outMinute, const QString& reasons) {
     const QChar comma = QLatin1Char(',');
-    return comma + state.InHour + comma + state.InMinute + comma + state.OutHour + comma +
-           state.OutMinute + comma + state.ReasonCodes;
+    return comma + inHour + comma + inMinute + comma + outHour + comma + outMinute + comma +
+           reasons;
+}
+
+QString DayRowFields(const WindowState& state) {
+    return DayRowFields(state.InHour, state.InMinute, state.OutHour, state.OutMinute,
+                        state.ReasonCodes);
 }
 
 }  // namespace
@@ -96,9 +107,33 @@ QString ComposeDayRow(const WindowState& state, const QString& dayText) {
     return NumberText(dayText) + DayRowFields(state);
 }
 
+QString ComposeDayRow(int day, const QString& inHour, const QString& inMinute,
+                      const QString& outHour, const QString& outMinute, const QString& reasons) {
+    return NumberText(day) + DayRowFields(inHour, inMinute, outHour, outMinute, reasons);
+}
+
+namespace {
+
+QString HeaderAfterMonth(const QString& userName) {
+    return QStringLiteral("月／日,始業時,分,終業時,分,残業内容,ユーザー名,") + userName;
+}
+
+}  // namespace
+
 QString ComposeHeaderRow(const WindowState& state, const QString& userName) {
-    return NumberText(state.MonthText) +
-           QStringLiteral("月／日,始業時,分,終業時,分,残業内容,ユーザー名,") + userName;
+    return NumberText(state.MonthText) + HeaderAfterMonth(userName);
+}
+
+QString ComposeHeaderRow(int month, const QString& userName) {
+    return NumberText(month) + HeaderAfterMonth(userName);
+}
+
+SheetTable BlankMonth() {
+    SheetTable lines;
+    for (int day = 1; day <= 31; ++day) {
+        lines[size_t(day)] = NumberText(day) + QStringLiteral(",,,,,");
+    }
+    return lines;
 }
 
 DayRowCut SplitDayRow(const QString& row) {

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "sheet_lines.h"
 #include "window_state.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QFileDevice>
 #include <QString>
 
 #include <optional>
 
-// The month sheet: one CSV file per person and month in the working folder, CP932, CR LF, exactly
-// 32 lines (a header row, then the rows of days 1 to 31). The whole month lives in
-// WindowState::SheetLines while the window is open; only WriteMonthSheet puts it on disk.
+// The month sheet: one CSV file per person and month in the working folder, CP932, CR LF, a header
+// row, then the rows of days 1 to 31. The window holds the month in a SheetTable while it is open;
+// a save puts only its own day's row into the sheet as it stands on disk (day_save.h).
 //
 // The person's name is passed in (it is the text of the name box), because every operation takes
 // it afresh each time it runs.
@@ -24,13 +26,21 @@ QString AppFilePath(const QString& appDir, const QString& fileName);
 
 // "Taro 17 7.csv" in the working folder for Taro in July 2017.
 QString MonthSheetPath(const WindowState& state, const QString& userName);
+// The same for the month of any date (the day a question is about may lie in last month).
+QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date);
 
 // " 7,08,30,17,45,AB" from the day and InHour, InMinute, OutHour, OutMinute, ReasonCodes.
 QString ComposeDayRow(const WindowState& state, int day);
 QString ComposeDayRow(const WindowState& state, const QString& dayText);
+QString ComposeDayRow(int day, const QString& inHour, const QString& inMinute,
+                      const QString& outHour, const QString& outMinute, const QString& reasons);
 
 // " 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,<name>".
 QString ComposeHeaderRow(const WindowState& state, const QString& userName);
+QString ComposeHeaderRow(int month, const QString& userName);
+
+// Rows 1 to 31 of a month nobody has touched yet: " 1,,,,," to " 31,,,,,"; the header is empty.
+SheetTable BlankMonth();
 
 // The two cuts of a day row: the text between the first and second comma (in-hour) and between
 // the second and third (in-minute). A cut that fails gives no value.
@@ -72,23 +82,27 @@ struct SheetWriteResult {
 // counts when it is not empty. A line that is not CP932 reads as empty text, its bytes kept.
 SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines);
 
-// Reads this month's sheet into SheetLines 0..31.
-SheetReadResult ReadMonthSheet(WindowState& state, const QString& userName);
+// Reads this month's sheet into table entries 0..31.
+SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
+                               SheetTable& lines);
 
 // Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM. A line
 // read from disk goes back with its own bytes; any other is encoded, and one that CP932 cannot
 // hold fails the whole save before anything is written.
 SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines);
 
-// Replaces this month's sheet with SheetLines 0..31. A name holding '/' or '\' is refused: the
+// Replaces this month's sheet with table entries 0..31. A name holding '/' or '\' is refused: the
 // sheet would land in another folder.
-SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName);
+SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName,
+                                 const SheetTable& lines);
+// The refusal WriteMonthSheet gives a name that holds a separator, or nothing for a fine name.
+std::optional<SheetWriteResult> SeparatorInName(const QString& path, const QString& userName);
 
 // Empties InHour and InMinute, then reads this month's sheet, or, when there is none, makes the
 // blank month in memory (rows 1 to 31 composed from the current OutHour, OutMinute, ReasonCodes).
 // Returns false when a sheet exists that could not be read: the table then is not that sheet, and
 // writing it would put an older or emptier month over the real one.
-bool LoadMonthSheet(WindowState& state, const QString& userName);
+bool LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName);
 
 // Whether a file exists; a path that cannot be tested counts as absent.
 bool FileExists(const QString& path);

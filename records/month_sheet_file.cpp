@@ -121,12 +121,12 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
     return {true, path, {}, {}, QFileDevice::NoError, 0};
 }
 
-SheetReadResult ReadMonthSheet(WindowState& state, const QString& userName) {
-    return ReadSheetFile(MonthSheetPath(state, userName), state.SheetLines);
+SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
+                               SheetTable& lines) {
+    return ReadSheetFile(MonthSheetPath(state, userName), lines);
 }
 
-SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName) {
-    const QString path = MonthSheetPath(state, userName);
+std::optional<SheetWriteResult> SeparatorInName(const QString& path, const QString& userName) {
     // A separator in the name would put the sheet into another folder (or out of the working one).
     for (const QChar separator : {QLatin1Char('/'), QLatin1Char('\\')}) {
         if (userName.contains(separator)) {
@@ -137,22 +137,31 @@ SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userNa
                                 QFileDevice::NoError, separator.unicode());
         }
     }
-    return WriteSheetFile(path, state.SheetLines);
+    return std::nullopt;
 }
 
-bool LoadMonthSheet(WindowState& state, const QString& userName) {
+SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName,
+                                 const SheetTable& lines) {
+    const QString path = MonthSheetPath(state, userName);
+    if (auto refused = SeparatorInName(path, userName)) {
+        return *refused;
+    }
+    return WriteSheetFile(path, lines);
+}
+
+bool LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName) {
     state.InHour.clear();
     state.InMinute.clear();
     const QString path = MonthSheetPath(state, userName);
     if (!FileExists(path)) {
         // The blank month lives only in memory until the next save. Index 0 keeps what it held.
         for (int day = kFileLineCount - 1; day >= 1; --day) {
-            state.SheetLines[day] = ComposeDayRow(state, day);
+            lines[size_t(day)] = ComposeDayRow(state, day);
         }
         return true;
     }
     // A sheet that cannot be read leaves the table as it was; a short one fills what it has. A
     // read that broke off part-way has not given the whole sheet either.
-    const SheetReadResult read = ReadMonthSheet(state, userName);
+    const SheetReadResult read = ReadMonthSheet(state, userName, lines);
     return read.opened && read.error.isEmpty();
 }

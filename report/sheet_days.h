@@ -1,7 +1,7 @@
 #pragma once
 
 #include "overtime_figures.h"
-#include "window_state.h"
+#include "sheet_lines.h"
 
 #include <QDate>
 #include <QList>

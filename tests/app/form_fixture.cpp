@@ -1,9 +1,14 @@
 #include "form_fixture.h"
 
+#include "open_day_dialog.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 FormFixture::FormFixture() = default;
 FormFixture::~FormFixture() = default;
@@ -72,4 +77,31 @@ void FormFixture::Click(QAbstractButton* control) {
     const bool isCheckBox = control->inherits("QCheckBox");
     const QPoint at = isCheckBox ? QPoint(6, control->height() / 2) : control->rect().center();
     QTest::mouseClick(control, Qt::LeftButton, {}, at);
+}
+
+void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
+    // The dialog runs its own event loop; the answer comes from inside it, as a person's would,
+    // as soon as the dialog is on screen.
+    auto* watch = new QTimer(&questionContext);
+    watch->setInterval(5);
+    QObject::connect(watch, &QTimer::timeout, &questionContext, [this, watch, answer] {
+        if (auto* dialog = qobject_cast<OpenDayDialog*>(QApplication::activeModalWidget())) {
+            watch->stop();
+            watch->deleteLater();
+            ++questions;
+            answer(*dialog);
+        }
+    });
+    watch->start();
+}
+
+void FormFixture::WhenAskedType(const QString& keys) {
+    WhenAsked([keys](OpenDayDialog& dialog) {
+        QTest::keyClicks(dialog.focusWidget(), keys);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+}
+
+void FormFixture::WhenAskedEscape() {
+    WhenAsked([](OpenDayDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
 }

@@ -5,14 +5,17 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
+class OpenDayDialog;
 
 // A window over a fresh working folder and a clock that moves only when told to. Messages the
 // window shows are recorded and answered with `answer`.
@@ -42,6 +45,14 @@ protected:
     static QByteArray SheetRow(const QByteArray& bytes, int day);
 
     void Click(QAbstractButton* control);
+
+    // Answers the next question about a day left open, once it is on screen: `answer` gets the
+    // real dialog to type into. Each question found counts in `questions`.
+    void WhenAsked(std::function<void(OpenDayDialog&)> answer);
+    // The person types `keys` into the end-time field and presses Return.
+    void WhenAskedType(const QString& keys);
+    // The person presses Escape.
+    void WhenAskedEscape();
     void Tick() { form->Timer1_Timer(); }
 
     QTemporaryDir folder;
@@ -50,4 +61,6 @@ protected:
     std::unique_ptr<Form1> form;
     QStringList messages;
     QMessageBox::StandardButton answer = QMessageBox::No;
+    int questions = 0;
+    QObject questionContext;
 };

@@ -349,7 +349,7 @@ TEST_F(WorkingDayEdges, aFailedSaveKeepsTheReasonsOpenAndCloseCanStillBeForced) 
     EXPECT_EQ(form.HeightTwips(), 3700);
     EXPECT_TRUE(form.State().ClockedIn);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("理由"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(kSheet)) << messages[0].toStdString();
 
     answer = QMessageBox::Yes;
     Click(form.Command3);

@@ -27,7 +27,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     void TearDown() override { chmod(qPrintable(dir_.path()), 0700); }
 
-    WindowState July() const { return StateFor(dir_.path(), "17", "07"); }
+    SheetState July() const { return StateFor(dir_.path(), "17", "07"); }
     QString SheetPath() const { return dir_.path() + QStringLiteral("/Taro 17 7.csv"); }
 
     // A table whose every entry says where it came from, to see which ones a read replaced.
@@ -43,11 +43,11 @@ protected:
 };
 
 TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) {
-    WindowState state = July();
+    SheetState state = July();
     state.SheetLines = Marked();
     state.InHour = "08";
     state.InMinute = "30";
-    LoadMonthSheet(state, kName);
+    LoadMonthSheet(state, state.SheetLines, kName);
 
     EXPECT_TRUE(state.InHour.isEmpty());
     EXPECT_TRUE(state.InMinute.isEmpty());
@@ -60,15 +60,15 @@ TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) 
     state.SheetLines[0] = ComposeHeaderRow(state, kName);
     const QByteArray expected = kJulyHeader + "\r\n" + BlankRows(1, 31);
     for (int run = 0; run < 2; ++run) {
-        const SheetWriteResult written = WriteMonthSheet(state, kName);
+        const SheetWriteResult written = WriteMonthSheet(state, kName, state.SheetLines);
         ASSERT_TRUE(written.ok) << written.error.toStdString();
         EXPECT_EQ(written.path, SheetPath());
         EXPECT_EQ(FileBytes(SheetPath()), expected) << "run " << run;
     }
     EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"Taro 17 7.csv"});
 
-    WindowState reread = July();
-    const SheetReadResult read = ReadMonthSheet(reread, kName);
+    SheetState reread = July();
+    const SheetReadResult read = ReadMonthSheet(reread, kName, reread.SheetLines);
     EXPECT_TRUE(read.opened);
     EXPECT_EQ(read.linesRead, 32);
     for (int i = 0; i < 32; ++i) {
@@ -80,7 +80,7 @@ TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) 
     state.OutHour = "17";
     state.OutMinute = "45";
     state.ReasonCodes = "A";
-    LoadMonthSheet(state, kName);
+    LoadMonthSheet(state, state.SheetLines, kName);
     EXPECT_EQ(state.SheetLines[5].text(), " 5,,,17,45,A");
 }
 
@@ -112,21 +112,21 @@ TEST_F(MonthSheetFile, onlyTheFirst32LinesAreReadAndTheNextSaveWrites32) {
         forty += "line " + QByteArray::number(line) + "\r\n";
     }
     PutFileBytes(SheetPath(), forty);
-    WindowState state = July();
+    SheetState state = July();
     state.SheetLines = Marked();
-    const SheetReadResult read = ReadMonthSheet(state, kName);
+    const SheetReadResult read = ReadMonthSheet(state, kName, state.SheetLines);
     EXPECT_EQ(read.linesRead, 32);
     EXPECT_EQ(state.SheetLines[31].text(), "line 32");
     EXPECT_EQ(state.SheetLines[32].text(), "before 32");
-    ASSERT_TRUE(WriteMonthSheet(state, kName).ok);
+    ASSERT_TRUE(WriteMonthSheet(state, kName, state.SheetLines).ok);
     EXPECT_EQ(FileBytes(SheetPath()), forty.left(forty.indexOf("line 33")));
 }
 
 TEST_F(MonthSheetFile, shortSheetFillsOnlyItsLinesAndKeepsTheRest) {
     PutFileBytes(SheetPath(), "header\r\n" + BlankRows(1, 9));
-    WindowState state = July();
+    SheetState state = July();
     state.SheetLines = Marked();
-    LoadMonthSheet(state, kName);
+    LoadMonthSheet(state, state.SheetLines, kName);
     EXPECT_EQ(state.SheetLines[0].text(), "header");
     EXPECT_EQ(state.SheetLines[9].text(), " 9,,,,,");
     for (int i = 10; i < kSheetLineCount; ++i) {
@@ -164,13 +164,13 @@ TEST_F(MonthSheetFile, untouchedRowsKeepTheirBytesWhenTodaysRowIsReplaced) {
     QByteArray sheet = header + rows[0] + rows[1] + rows[2] + BlankRows(4, 31);
     PutFileBytes(SheetPath(), sheet);
 
-    WindowState state = July();
-    LoadMonthSheet(state, kName);
+    SheetState state = July();
+    LoadMonthSheet(state, state.SheetLines, kName);
     EXPECT_FALSE(SplitDayRow(state.SheetLines[2].text()).inHour) << "undecodable row gave a cut";
     state.InHour = "08";
     state.InMinute = "05";
     state.SheetLines[7] = ComposeDayRow(state, state.DayText);
-    ASSERT_TRUE(WriteMonthSheet(state, kName).ok);
+    ASSERT_TRUE(WriteMonthSheet(state, kName, state.SheetLines).ok);
 
     sheet.replace(" 7,,,,,\r\n", " 7,08,05,,,\r\n");
     EXPECT_EQ(FileBytes(SheetPath()), sheet);
@@ -194,8 +194,8 @@ TEST_F(MonthSheetFile, unstorableTextFailsTheWholeSaveAndKeepsTheOldSheet) {
         for (const QString& entry : FolderEntries(dir_.path())) {
             QFile::remove(dir_.filePath(entry));
         }
-        WindowState state = July();
-        LoadMonthSheet(state, c.name);
+        SheetState state = July();
+        LoadMonthSheet(state, state.SheetLines, c.name);
         state.SheetLines[0] = ComposeHeaderRow(state, c.name);
         if (!c.rowText.isNull()) {
             state.SheetLines[c.row] = c.rowText;
@@ -205,7 +205,7 @@ TEST_F(MonthSheetFile, unstorableTextFailsTheWholeSaveAndKeepsTheOldSheet) {
         if (hadSheet) {
             PutFileBytes(path, "old sheet\r\n");
         }
-        const SheetWriteResult written = WriteMonthSheet(state, c.name);
+        const SheetWriteResult written = WriteMonthSheet(state, c.name, state.SheetLines);
         EXPECT_FALSE(written.ok) << c.named.toStdString();
         EXPECT_TRUE(written.error.contains(c.named)) << written.error.toStdString();
         EXPECT_TRUE(written.error.contains(path)) << written.error.toStdString();
@@ -229,8 +229,8 @@ TEST_F(MonthSheetFile, failedSaveLeavesTheOldSheetAndNoTemporaryFile) {
         chmod(qPrintable(SheetPath()), 0666);
         chmod(qPrintable(dir_.path()), cause == Cause::ReadOnlyFolder ? 0555 : 0700);
 
-        WindowState state = July();
-        LoadMonthSheet(state, kName);
+        SheetState state = July();
+        LoadMonthSheet(state, state.SheetLines, kName);
         state.SheetLines[8] = QStringLiteral(" 8,08,45,19,00,ACDEFGH");
         const int status = RunInChild(
             [&]() {
@@ -241,7 +241,7 @@ TEST_F(MonthSheetFile, failedSaveLeavesTheOldSheetAndNoTemporaryFile) {
                     setrlimit(RLIMIT_CORE, &noCore);
                     setrlimit(RLIMIT_FSIZE, &limit);
                 }
-                const SheetWriteResult written = WriteMonthSheet(state, kName);
+                const SheetWriteResult written = WriteMonthSheet(state, kName, state.SheetLines);
                 // The system's own reason: no folder access, or the file grew too large.
                 const QString reason = QString::fromLocal8Bit(
                     std::strerror(cause == Cause::ReadOnlyFolder ? EACCES : EFBIG));
@@ -282,9 +282,9 @@ TEST_F(MonthSheetFile, sheetThatCannotBeReadLeavesTheTableAsItWas) {
         chmod(qPrintable(dir_.path()), c.folderMode);
         const int status = RunInChild(
             [&]() {
-                WindowState state = July();
+                SheetState state = July();
                 state.SheetLines = Marked();
-                const SheetReadResult read = ReadMonthSheet(state, kName);
+                const SheetReadResult read = ReadMonthSheet(state, kName, state.SheetLines);
                 if (read.opened || !read.error.contains(SheetPath()) ||
                     state.SheetLines != Marked()) {
                     return 1;
@@ -292,7 +292,7 @@ TEST_F(MonthSheetFile, sheetThatCannotBeReadLeavesTheTableAsItWas) {
                 if (FileExists(SheetPath()) == c.blankMonth) {
                     return 2;
                 }
-                LoadMonthSheet(state, kName);
+                LoadMonthSheet(state, state.SheetLines, kName);
                 const bool blank = state.SheetLines[1].text() == " 1,,,,,";
                 return blank == c.blankMonth && state.SheetLines[0].text() == "before 0" ? 0 : 3;
             },

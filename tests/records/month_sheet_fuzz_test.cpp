@@ -155,7 +155,7 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
             SplitTimeText(line.text());
         }
 
-        WindowState state;
+        SheetState state;
         state.InHour = QString::fromLatin1(random.Digits(2));
         state.InMinute = QString::fromLatin1(random.Digits(2));
         const int today = 1 + int(random.Below(31));

@@ -29,7 +29,7 @@ TEST(MonthSheetName, joinsFolderNameYearAndMonthEachWithItsBlank) {
         {"/", "Taro", "17", "07", "/Taro 17 7.csv"},  // no doubled separator at the root
     };
     for (const Case& c : cases) {
-        const WindowState state = StateFor(c.dir, c.year, c.month);
+        const SheetState state = StateFor(c.dir, c.year, c.month);
         EXPECT_EQ(MonthSheetPath(state, c.name), QDir::toNativeSeparators(c.fileName))
             << c.name.toStdString() << " " << c.year.toStdString() << "/" << c.month.toStdString();
     }
@@ -60,7 +60,7 @@ TEST(NumberText, readsTheLeadingNumberAndWritesItAfterOneBlank) {
 }
 
 TEST(MonthSheetRows, dayRowAndHeaderRowCarryTheirFieldsInOrder) {
-    WindowState state = StateFor("/w", "17", "07");
+    SheetState state = StateFor("/w", "17", "07");
     state.InHour = "08";
     state.InMinute = "30";
     state.OutHour = "17";
@@ -68,7 +68,7 @@ TEST(MonthSheetRows, dayRowAndHeaderRowCarryTheirFieldsInOrder) {
     state.ReasonCodes = "AB";
     EXPECT_EQ(ComposeDayRow(state, 7), " 7,08,30,17,45,AB");
     EXPECT_EQ(ComposeDayRow(state, QStringLiteral("07")), " 7,08,30,17,45,AB");
-    EXPECT_EQ(ComposeDayRow(WindowState{}, 31), " 31,,,,,");
+    EXPECT_EQ(ComposeDayRow(SheetState{}, 31), " 31,,,,,");
 
     const QString header = ComposeHeaderRow(state, "Taro");
     EXPECT_EQ(header, QStringLiteral(" 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,Taro"));

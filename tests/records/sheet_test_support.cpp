@@ -30,9 +30,9 @@ QStringList FolderEntries(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
-WindowState StateFor(const QString& appDir, const QString& year, const QString& month,
-                     const QString& day) {
-    WindowState state;
+SheetState StateFor(const QString& appDir, const QString& year, const QString& month,
+                    const QString& day) {
+    SheetState state;
     state.AppDir = appDir;
     state.YearText = year;
     state.MonthText = month;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheet_lines.h"
 #include "window_state.h"
 
 #include <QByteArray>
@@ -7,6 +8,11 @@
 #include <QStringList>
 
 #include <functional>
+
+// A window state with the month sheet's lines beside it, as the window holds them.
+struct SheetState : WindowState {
+    SheetTable SheetLines;
+};
 
 // Helpers shared by the month sheet tests: raw file bytes, a window state for a given month, and
 // running a step in a child process (to see a save fail for reasons a root test process would not
@@ -19,8 +25,8 @@ void PutFileBytes(const QString& path, const QByteArray& bytes);
 QStringList FolderEntries(const QString& folder);
 
 // A fresh window's state in the given folder, for a start-up on "yy"/"mm"/"dd".
-WindowState StateFor(const QString& appDir, const QString& year, const QString& month,
-                     const QString& day = QStringLiteral("07"));
+SheetState StateFor(const QString& appDir, const QString& year, const QString& month,
+                    const QString& day = QStringLiteral("07"));
 
 // The bytes of rows a..b (CR LF after each) of a blank month: " a,,,,,\r\n" ...
 QByteArray BlankRows(int first, int last);

@@ -1,0 +1,89 @@
+// Days left open on an earlier date are closed by asking the person when they ended, never by
+// guessing: the window's own day at an IN on a later date, or at a save 24 hours or more after it
+// began; and once a run, at the first IN, the latest earlier day of the sheets.
+#include "colours.h"
+#include "form1.h"
+#include "open_day_dialog.h"
+
+#include <QPushButton>
+
+bool Form1::AskAboutDaysLeftOpen(const QDateTime& pressed) {
+    if (state_.ClockedIn && IsLaterDate(dayDate_, pressed) && !declinedDays_.count(dayDate_) &&
+        AskWhenWindowDayEnded() == Answer::NotSaved) {
+        return false;
+    }
+    if (earlierDayLookedAt_) {
+        return true;
+    }
+    const auto day = LatestDayLeftOpen(state_.AppDir, UserName(), pressed.date());
+    const bool windowsOwn = day && state_.ClockedIn && day->date == dayDate_;
+    if (day && !windowsOwn && !declinedDays_.count(day->date) &&
+        AskWhenSheetDayEnded(*day) == Answer::NotSaved) {
+        return false;
+    }
+    earlierDayLookedAt_ = true;
+    return true;
+}
+
+bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
+    asked = state_.ClockedIn && !declinedDays_.count(dayDate_) &&
+            OpenForADayOrMore(dayDate_, state_.StartSeconds, now);
+    return !asked || AskWhenWindowDayEnded() != Answer::NotSaved;
+}
+
+// The answer closes the window's day as OUT would, with the end time typed. Without an answer
+// the row stays as it is on disk and the window lets go of the day: no end time is made up.
+Form1::Answer Form1::AskWhenWindowDayEnded() {
+    QString endHour, endMinute, reasons;
+    if (!AskEndTime(dayDate_, state_.InHour, state_.InMinute, state_.ReasonCodes, endHour,
+                    endMinute, reasons)) {
+        declinedDays_.insert(dayDate_);
+        state_.ClockedIn = false;
+        return Answer::Declined;
+    }
+    state_.OutHour = endHour;
+    state_.OutMinute = endMinute;
+    ShowReasonsOf(reasons);
+    if (!WriteDay(SaveMoment::Later)) {
+        return Answer::NotSaved;
+    }
+    SetBackColour(Command2, ActiveButtonColour);
+    state_.ClockedIn = false;
+    return Answer::Recorded;
+}
+
+Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
+    const RecordedDay& recorded = day.recorded;
+    QString endHour, endMinute, reasons;
+    if (!AskEndTime(day.date, recorded.inHour, recorded.inMinute, recorded.reasons, endHour,
+                    endMinute, reasons)) {
+        declinedDays_.insert(day.date);
+        return Answer::Declined;
+    }
+    const bool windowsMonth =
+        day.date.year() == dayDate_.year() && day.date.month() == dayDate_.month();
+    const DayToSave save{state_.AppDir,     UserName(), day.date,  recorded.inHour,
+                         recorded.inMinute, endHour,    endMinute, reasons};
+    const DaySaveResult saved = SaveDay(save, windowsMonth ? state_.SheetLines : BlankMonth());
+    if (!saved.ok) {
+        TellSaveFailure(saved, SaveMoment::Later);
+        return Answer::NotSaved;
+    }
+    if (windowsMonth) {
+        state_.SheetLines = saved.lines;
+    }
+    return Answer::Recorded;
+}
+
+bool Form1::AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
+                       const QString& reasons, QString& endHour, QString& endMinute,
+                       QString& answerReasons) {
+    OpenDayDialog dialog(date, inHour, inMinute, reasons, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    endHour = dialog.EndHour();
+    endMinute = dialog.EndMinute();
+    answerReasons = dialog.Reasons();
+    return true;
+}

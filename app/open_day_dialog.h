@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QString>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The question about a day that was left open: the day's date and in-time, a field for its end
+// time (which holds the keyboard focus) and the eleven reasons. Return records, Escape leaves the
+// day as it is. An end time that cannot be one, or is not after the in-time, is refused here and
+// the question stays.
+class OpenDayDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    OpenDayDialog(const QDate& date, const QString& inHour, const QString& inMinute,
+                  const QString& reasons, QWidget* parent);
+
+    // The answer, once the dialog was accepted.
+    QString EndHour() const { return endHour_; }
+    QString EndMinute() const { return endMinute_; }
+    QString Reasons() const { return reasons_; }
+
+    QLineEdit* EndTime;
+    QLabel* Problem;
+    std::array<QCheckBox*, 11> ReasonChecks;
+
+public slots:
+    void accept() override;
+
+private:
+    QString inHour_;
+    QString inMinute_;
+    QString endHour_;
+    QString endMinute_;
+    QString reasons_;
+};

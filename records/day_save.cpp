@@ -1,0 +1,42 @@
+#include "day_save.h"
+
+#include "recorded_day.h"
+
+DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
+    DaySaveResult result;
+    const QString path = MonthSheetPath(day.appDir, day.userName, day.date);
+    result.written.path = path;
+    if (auto refused = SeparatorInName(path, day.userName)) {
+        result.written = *refused;
+        return result;
+    }
+    SheetTable lines = held;
+    const bool onDisk = FileExists(path);
+    if (onDisk) {
+        // Days a short sheet lacks come back as blank rows, never as empty lines.
+        lines = BlankMonth();
+        const SheetReadResult read = ReadSheetFile(path, lines);
+        if (!read.opened || !read.error.isEmpty()) {
+            result.sheetUnreadable = true;
+            result.readError = read.error;
+            return result;
+        }
+    }
+    const int index = day.date.day();
+    result.inHour = day.inHour;
+    result.inMinute = day.inMinute;
+    if (const auto recorded = onDisk ? RecordedDayOf(lines[size_t(index)].text()) : std::nullopt) {
+        result.inHour = recorded->inHour;
+        result.inMinute = recorded->inMinute;
+        result.inTimeFromDisk = true;
+    }
+    lines[0] = ComposeHeaderRow(day.date.month(), day.userName);
+    lines[size_t(index)] = ComposeDayRow(index, result.inHour, result.inMinute, day.outHour,
+                                         day.outMinute, day.reasons);
+    result.written = WriteSheetFile(path, lines);
+    result.ok = result.written.ok;
+    if (result.ok) {
+        result.lines = lines;
+    }
+    return result;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "month_sheet.h"
+
+#include <QDate>
+#include <QString>
+
+// A save of one day. The sheet is read as it stands on disk right before the write, and only its
+// header and the saved day's row are replaced: every other row goes back exactly as it is there,
+// whatever this window or another copy of the clock held, so a row corrected in a spreadsheet or
+// saved by another clock meanwhile is never written over.
+struct DayToSave {
+    QString appDir;
+    QString userName;
+    QDate date;  // the day whose row is saved; its month names the sheet
+    QString inHour;
+    QString inMinute;
+    QString outHour;
+    QString outMinute;
+    QString reasons;
+};
+
+struct DaySaveResult {
+    bool ok = false;
+    // A sheet is there that could not be read: nothing was written over it.
+    bool sheetUnreadable = false;
+    QString readError;
+    SheetWriteResult written;  // the path, and when the write failed, why
+    SheetTable lines;          // when ok: the sheet as it now stands on disk
+    // The in-time the day's row now holds: the one already on disk wins over the window's.
+    QString inHour;
+    QString inMinute;
+    bool inTimeFromDisk = false;
+};
+
+// Puts the day into its month sheet. `held` is what the window holds of that month: it is written
+// only when the sheet is not on disk at all.
+DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held);

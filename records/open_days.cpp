@@ -1,0 +1,94 @@
+#include "open_days.h"
+
+#include "month_sheet.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+int MinuteOfDay(const QString& hour, const QString& minute) {
+    return int(NumericReading(hour)) * 60 + int(NumericReading(minute));
+}
+
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+enum class Found { InTime, NoneBefore, Unreadable };
+
+// The latest day before `beforeDay` in the month of `month` whose row holds an in-time.
+Found LatestInTime(const QString& appDir, const QString& userName, const QDate& month,
+                   int beforeDay, DayLeftOpen& day) {
+    const QString path = MonthSheetPath(appDir, userName, month);
+    if (!FileExists(path)) {
+        return Found::NoneBefore;
+    }
+    SheetTable lines = BlankMonth();
+    const SheetReadResult read = ReadSheetFile(path, lines);
+    if (!read.opened || !read.error.isEmpty()) {
+        return Found::Unreadable;
+    }
+    for (int d = beforeDay - 1; d >= 1; --d) {
+        if (const auto recorded = RecordedDayOf(lines[size_t(d)].text())) {
+            day = {QDate(month.year(), month.month(), d), *recorded};
+            return Found::InTime;
+        }
+    }
+    return Found::NoneBefore;
+}
+
+}  // namespace
+
+std::optional<DayLeftOpen> LatestDayLeftOpen(const QString& appDir, const QString& userName,
+                                             const QDate& today) {
+    DayLeftOpen day;
+    Found found = LatestInTime(appDir, userName, today, today.day(), day);
+    if (found == Found::NoneBefore) {
+        const QDate lastMonth = today.addMonths(-1);
+        found = LatestInTime(appDir, userName, lastMonth, lastMonth.daysInMonth() + 1, day);
+    }
+    if (found != Found::InTime || day.recorded.isClosed()) {
+        return std::nullopt;
+    }
+    return day;
+}
+
+bool IsLaterDate(const QDate& windowDate, const QDateTime& now) {
+    return windowDate.isValid() && now.date() > windowDate;
+}
+
+bool OpenForADayOrMore(const QDate& date, float startSeconds, const QDateTime& now) {
+    const QDateTime opened(date, QTime(0, 0).addSecs(int(startSeconds)));
+    return opened.secsTo(now) >= 24 * 60 * 60;
+}
+
+EndTimeAnswer ReadEndTime(const QString& typed, const QString& inHour, const QString& inMinute) {
+    static const QRegularExpression time(QStringLiteral("^\\s*([0-9]{1,2}):?([0-9]{2})\\s*$"));
+    EndTimeAnswer answer;
+    const auto match = time.match(typed);
+    const int hour = match.hasMatch() ? match.captured(1).toInt() : -1;
+    const int minute = match.hasMatch() ? match.captured(2).toInt() : -1;
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        return answer;
+    }
+    answer.hour = TwoDigits(hour);
+    answer.minute = TwoDigits(minute);
+    answer.problem = hour * 60 + minute > MinuteOfDay(inHour, inMinute)
+                         ? EndTimeProblem::None
+                         : EndTimeProblem::NotAfterInTime;
+    return answer;
+}
+
+QString ClockText(const QString& hour, const QString& minute) {
+    return TwoDigits(int(NumericReading(hour))) + QLatin1Char(':') +
+           TwoDigits(int(NumericReading(minute)));
+}
+
+QString ToggleReason(QString letters, QChar letter, bool ticked) {
+    if (ticked) {
+        letters += letter;
+    } else if (const qsizetype at = letters.lastIndexOf(letter); at >= 0) {
+        letters.remove(at, 1);
+    }
+    return letters;
+}

@@ -1,0 +1,134 @@
+// The decisions behind a save and behind the question about a day left open, without a window.
+#include "open_days.h"
+#include "day_save.h"
+#include "sheet_test_support.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Taro");
+
+QByteArray SheetRow(const QByteArray& bytes, int day) {
+    return bytes.split('\n').value(day).chopped(1);
+}
+
+class DayRecords : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    // A sheet of `header` and the given rows; days not given are blank.
+    static QByteArray Sheet(const QByteArray& header, const std::map<int, QByteArray>& rows,
+                            int days = 31) {
+        QByteArray bytes = header + "\r\n";
+        for (int day = 1; day <= days; ++day) {
+            const auto row = rows.find(day);
+            bytes += (row != rows.end() ? row->second : BlankRows(day, day).chopped(2)) + "\r\n";
+        }
+        return bytes;
+    }
+    DayToSave Day(int day, const char* in, const char* out) const {
+        const QString inTime = QString::fromLatin1(in);
+        const QString outTime = QString::fromLatin1(out);
+        return {dir.path(),    kName,           QDate(2017, 7, day), inTime.left(2),
+                inTime.mid(3), outTime.left(2), outTime.mid(3),      QStringLiteral("A")};
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DayRecords, aSaveReplacesOnlyTheHeaderAndItsDayAndTheInTimeOnDiskWins) {
+    // Row 3 holds bytes that are not CP932, row 4 a character CP932 holds twice (FB FC / EE FC).
+    const QByteArray before =
+        Sheet("old header",
+              {{3, " 3,\xff\xfe,,,,"}, {4, " 4,08,00,17,00,\xfb\xfc"}, {5, " 5,07,45,,,"}}, 20);
+    PutFileBytes(Path("Taro 17 7.csv"), before);
+    const DaySaveResult saved = SaveDay(Day(5, "08:30", "17:10"), BlankMonth());
+    ASSERT_TRUE(saved.ok) << saved.written.error.toStdString();
+    EXPECT_TRUE(saved.inTimeFromDisk);
+    EXPECT_EQ(saved.inHour, "07");
+    const QByteArray after = FileBytes(Path("Taro 17 7.csv"));
+    QByteArray expected = before;
+    expected.replace("old header", QByteArray::fromHex("20378C8E815E93FA2C8E6E8BC68E9E2C95AA2C8F49"
+                                                       "8BC68E9E2C95AA2C8E638BC693E097652C838681"
+                                                       "5B8355815B96BC2C5461726F"));
+    expected.replace(" 5,07,45,,,", " 5,07,45,17,10,A");
+    expected += BlankRows(21, 31);  // the days a short sheet lacked come back blank
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(saved.lines[5].text(), " 5,07,45,17,10,A");
+}
+
+TEST_F(DayRecords, aSheetThatIsGoneIsWrittenFromTheWindowAndOneThatCannotBeReadIsNot) {
+    SheetTable held = BlankMonth();
+    held[2] = QStringLiteral(" 2,08,00,17,00,");
+    ASSERT_TRUE(SaveDay(Day(5, "08:30", "17:10"), held).ok);
+    EXPECT_EQ(SheetRow(FileBytes(Path("Taro 17 7.csv")), 2), " 2,08,00,17,00,");
+    EXPECT_EQ(SheetRow(FileBytes(Path("Taro 17 7.csv")), 5), " 5,08,30,17,10,A");
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Taro 17 8.csv"));
+    DayToSave august = Day(5, "08:30", "17:10");
+    august.date = QDate(2017, 8, 5);
+    const DaySaveResult refused = SaveDay(august, held);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.sheetUnreadable);
+    EXPECT_TRUE(QFileInfo(Path("Taro 17 8.csv")).isDir());
+}
+
+TEST_F(DayRecords, theLatestEarlierDayIsAskedAboutOnlyWhenItHasNoEndTime) {
+    const QDate fifth(2017, 7, 5);
+    EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // no sheets at all
+
+    // June's last open day counts only while July holds nothing before today.
+    PutFileBytes(Path("Taro 17 6.csv"), Sheet("h", {{29, " 29,08,00,,,"}, {30, " 30,,,,,"}}));
+    auto open = LatestDayLeftOpen(dir.path(), kName, fifth);
+    ASSERT_TRUE(open);
+    EXPECT_EQ(open->date, QDate(2017, 6, 29));
+    EXPECT_EQ(open->recorded.inHour, "08");
+
+    PutFileBytes(Path("Taro 17 7.csv"),
+                 Sheet("h", {{2, " 2,08,00,,,"}, {3, " 3,08,00,17,00,"}, {5, " 5,08,00,,,"}}));
+    EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // the 3rd was closed
+    open = LatestDayLeftOpen(dir.path(), kName, QDate(2017, 7, 3));
+    ASSERT_TRUE(open);
+    EXPECT_EQ(open->date, QDate(2017, 7, 2));
+    EXPECT_TRUE(LatestDayLeftOpen(dir.path(), kName, QDate(2017, 7, 6)));  // the 5th, for the 6th
+
+    QFile::remove(Path("Taro 17 7.csv"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Taro 17 7.csv"));
+    EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // unreadable: nothing guessed
+}
+
+TEST(OpenDayRules, endTimesDatesAndTheDayLongLimit) {
+    struct Case {
+        const char* typed;
+        EndTimeProblem problem;
+        const char* hour = "";
+        const char* minute = "";
+    };
+    for (const Case& c : std::initializer_list<Case>{{"17:30", EndTimeProblem::None, "17", "30"},
+                                                     {"1730", EndTimeProblem::None, "17", "30"},
+                                                     {"9:05", EndTimeProblem::None, "09", "05"},
+                                                     {"08:00", EndTimeProblem::NotAfterInTime},
+                                                     {"07:59", EndTimeProblem::NotAfterInTime},
+                                                     {"24:00", EndTimeProblem::NotATime},
+                                                     {"12:60", EndTimeProblem::NotATime},
+                                                     {"17:", EndTimeProblem::NotATime},
+                                                     {"", EndTimeProblem::NotATime}}) {
+        const EndTimeAnswer answer = ReadEndTime(QString::fromLatin1(c.typed), "8", "0");
+        EXPECT_EQ(answer.problem, c.problem) << c.typed;
+        if (c.problem == EndTimeProblem::None) {
+            EXPECT_EQ(answer.hour, c.hour);
+            EXPECT_EQ(answer.minute, c.minute);
+        }
+    }
+    const QDate fourth(2017, 7, 4);
+    EXPECT_FALSE(OpenForADayOrMore(fourth, 79200, QDateTime(fourth.addDays(1), QTime(21, 59, 59))));
+    EXPECT_TRUE(OpenForADayOrMore(fourth, 79200, QDateTime(fourth.addDays(1), QTime(22, 0))));
+    EXPECT_TRUE(IsLaterDate(fourth, QDateTime(fourth.addDays(1), QTime(0, 0))));
+    EXPECT_FALSE(IsLaterDate(fourth, QDateTime(fourth.addDays(-1), QTime(12, 0))));
+    EXPECT_EQ(ToggleReason("ABA", 'A', false), "AB");
+}
+
+}  // namespace
