@@ -1,15 +1,28 @@
 #include "form1.h"
+#include "single_clock.h"
 #include "time_source.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // A second clock in the same folder would save over the first one's day: the running clock
+    // comes to the front instead, and this start ends having written nothing.
+    SingleClock single(QDir::currentPath());
+    if (!single.IsFirst()) {
+        return 0;
+    }
     // One style on every platform, so the buttons paint their face in their back colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     SystemTimeSource clock;
     Form1 window(clock);
+    single.OnAskedForward([&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// One clock per working folder. The first clock started in a folder holds a lock for it and
+// listens for later starts; a later start finds the lock held, asks the running clock to come to
+// the front and ends without touching the folder. The lock and the socket live in the user's
+// runtime folder, never in the working folder, and a lock left by a clock that crashed or was
+// killed is taken over.
+class SingleClock : public QObject {
+    Q_OBJECT
+
+public:
+    // `runtimeFolder` empty: the platform's place for such files.
+    explicit SingleClock(const QString& workingFolder, const QString& runtimeFolder = QString());
+    ~SingleClock() override;
+
+    // True for the first clock of the folder. False when another one runs; it has then been
+    // asked to come to the front.
+    bool IsFirst() const { return first_; }
+
+    // Called in the first clock each time a later start asks for it.
+    void OnAskedForward(std::function<void()> bringForward) {
+        bringForward_ = std::move(bringForward);
+    }
+
+private:
+    void Listen();
+    void AskRunningClockForward() const;
+
+    QString socketName_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer server_;
+    std::function<void()> bringForward_;
+    bool first_ = false;
+};
