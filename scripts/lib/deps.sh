@@ -1,11 +1,16 @@
-# Installs the Debian packages the build, the tests and the window need, only those missing.
-# Sourced by scripts/run, scripts/test and scripts/bench.
+# Installs the Debian packages a script needs, only those missing. Sourced by the scripts, which
+# name what they need beyond the clock:
+#   ombrel_install_missing                               the clock (scripts/run)
+#   ombrel_install_missing "${OMBREL_TEST_PACKAGES[@]}"  and so on
 
+# Building and showing the clock.
 OMBREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libicu-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev libgl-dev libicu-dev
   fonts-ipafont-gothic fontconfig
 )
+OMBREL_TEST_PACKAGES=(libgtest-dev)
+OMBREL_BENCH_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ombrel_install_missing() {
   local missing=()
