@@ -9,7 +9,8 @@ OMBREL_PACKAGES=(
   qt6-base-dev libgl-dev libicu-dev
   fonts-ipafont-gothic fontconfig
 )
-OMBREL_TEST_PACKAGES=(libgtest-dev)
+# The tests validate the desktop entry.
+OMBREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils)
 OMBREL_BENCH_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ombrel_install_missing() {
