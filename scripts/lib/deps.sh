@@ -9,8 +9,10 @@ OMBREL_PACKAGES=(
   qt6-base-dev libgl-dev libicu-dev
   fonts-ipafont-gothic fontconfig
 )
-# The tests validate the desktop entry.
-OMBREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils)
+# Making the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack runs.
+OMBREL_PACKAGE_PACKAGES=(dpkg-dev file)
+# The tests build the package and validate the desktop entry.
+OMBREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils "${OMBREL_PACKAGE_PACKAGES[@]}")
 OMBREL_BENCH_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ombrel_install_missing() {
