@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "cp932.h"
+#include "flat_face.h"
 #include "fonts.h"
 #include "month_sheet.h"
 #include "reason_boxes.h"
@@ -89,6 +90,7 @@ void Form1::CreateControls() {
     Command2 = Place(new QPushButton(QStringLiteral("OUT"), this), "Command2", 840, 480, 615, 375);
     for (QPushButton* button : {Command1, Command2}) {
         button->setFont(GothicFont(kSmallPixels));
+        PaintFaceFlat(button);
         SetBackColour(button, ButtonFaceColour);
         SetForeColour(button, ButtonTextColour);
     }

@@ -14,7 +14,9 @@ int main(int argc, char* argv[]) {
     if (!single.IsFirst()) {
         return 0;
     }
-    // One style on every platform, so the buttons paint their face in their back colour.
+    // Ties the window to its desktop entry: the panel shows the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ombrel"));
+    // One style on every platform, so the window looks the same wherever it runs.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     SystemTimeSource clock;
     Form1 window(clock);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the window's wood picture (238 x 212, horizontal light-brown planks, brightest towards the
-# top centre) and the 32 x 32 icon with ImageMagick. The results are committed; run this only to
-# redraw them.
+# top centre) and the icon at its sizes with ImageMagick. The results are committed; run this only
+# to redraw them.
 set -euo pipefail
 cd "$(dirname "$0")"
 w=238 h=212
@@ -18,9 +18,21 @@ convert -size ${w}x${h} xc:'#d9a86c' \
 convert -size ${w}x${h} radial-gradient:'#ffffff'-'#8a8a8a' -crop ${w}x${h}+0+0 +repage \
   -roll +0-$((h / 2)) light.mpc
 convert planks.mpc light.mpc -compose multiply -composite -modulate 115,90 -quality 90 wood.jpg
-# Icon: a clock face on the same wood.
-convert wood.jpg -crop 64x64+87+10 +repage -resize 32x32 \
-  -fill '#fff4e0' -stroke '#6b3f17' -strokewidth 2 -draw 'circle 16,16 16,4' \
-  -stroke '#3a2410' -strokewidth 2 -draw 'line 16,16 16,8' -draw 'line 16,16 22,16' \
-  -colors 256 ombrel.png
+# Icon: a clock face on the same wood, drawn at each size a menu, a panel and a launcher use.
+# The 32-pixel one is the window's own icon; the others go into the desktop's icon theme.
+icon() {
+  local n=$1 out=$2 side=$(($1 > 64 ? ($1 > 200 ? 200 : $1) : 64))
+  local x=$((119 - side / 2)) c=$(($1 / 2)) stroke=$(($1 >= 32 ? $1 / 16 : 1))
+  convert wood.jpg -crop ${side}x${side}+${x}+10 +repage -resize ${n}x${n} \
+    -fill '#fff4e0' -stroke '#6b3f17' -strokewidth "$stroke" \
+    -draw "circle $c,$c $c,$((c - n * 12 / 32))" \
+    -stroke '#3a2410' -strokewidth "$stroke" \
+    -draw "line $c,$c $c,$((c - n / 4))" -draw "line $c,$c $((c + n * 6 / 32)),$c" \
+    -colors 256 "$out"
+}
+icon 32 ombrel.png
+mkdir -p icons
+for n in 16 22 24 48 64 128 256; do
+  icon "$n" "icons/ombrel-$n.png"
+done
 rm -f grain.mpc grain.cache planks.mpc planks.cache light.mpc light.cache

@@ -1,11 +1,19 @@
-# Installs the Debian packages the build, the tests and the window need, only those missing.
-# Sourced by scripts/run, scripts/test and scripts/bench.
+# Installs the Debian packages a script needs, only those missing. Sourced by the scripts, which
+# name what they need beyond the clock:
+#   ombrel_install_missing                               the clock (scripts/run)
+#   ombrel_install_missing "${OMBREL_TEST_PACKAGES[@]}"  and so on
 
+# Building and showing the clock.
 OMBREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libicu-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev libgl-dev libicu-dev
   fonts-ipafont-gothic fontconfig
 )
+# Making the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack runs.
+OMBREL_PACKAGE_PACKAGES=(dpkg-dev file)
+# The tests build the package and validate the desktop entry.
+OMBREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils "${OMBREL_PACKAGE_PACKAGES[@]}")
+OMBREL_BENCH_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ombrel_install_missing() {
   local missing=()

@@ -1,0 +1,29 @@
+# The Debian package: `cpack -G DEB` in a build configured with CMAKE_INSTALL_PREFIX=/usr (the
+# `package` preset, run by scripts/package) gives ombrel_<version>_<arch>.deb.
+set(OMBREL_PACKAGE_MAINTAINER "Ombrel maintainers <ombrel@example.invalid>" CACHE STRING
+    "Maintainer field of the Debian package")
+
+set(CPACK_PACKAGE_NAME ombrel)
+set(CPACK_PACKAGE_VENDOR Ombrel)
+set(CPACK_PACKAGE_CONTACT ${OMBREL_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desk time clock for school staff, with an overtime report")
+set(CPACK_PACKAGE_DESCRIPTION "A small, borderless desk clock: IN opens the working day, OUT \
+closes it and asks for the overtime reasons. Every day lands in one CSV sheet per person and \
+month, ready for Excel. ombrel-report adds up the overtime of a folder of sheets against the \
+guideline limits.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the binaries themselves; the Japanese captions need a Gothic face,
+# which no binary links.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+if(OMBREL_AUTOSTART)
+  # An administrator's change to the autostart entry survives an upgrade.
+  file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "${OMBREL_AUTOSTART_DIR}/ombrel.desktop\n")
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)
+endif()
+include(CPack)
