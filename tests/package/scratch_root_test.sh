@@ -36,7 +36,9 @@ done
 # Starts the launcher as a person's session would, with a clean environment plus the given
 # variables, and waits until the clock has drawn its window.
 start_clock() {
-    local log=$work/clock.log
+    # A log of its own for each start: the last start's lines must not pass for this one's.
+    local log
+    log=$(mktemp "$work/clock-XXXXXX.log")
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     (cd / && exec env -i PATH=/usr/bin:/bin HOME="$work/home" USER=teacher \
