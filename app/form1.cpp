@@ -4,6 +4,8 @@
 #include "cp932.h"
 #include "flat_face.h"
 #include "fonts.h"
+#include "leftover_saves.h"
+#include "messages.h"
 #include "month_sheet.h"
 #include "reason_boxes.h"
 #include "twips.h"
@@ -179,22 +181,26 @@ void Form1::Form_Load() {
     const QDateTime reading = clock_.now();
     CaptureDate(state_, reading);
     dayDate_ = reading.date();
+    RemoveLeftoverSaveFiles(state_.AppDir, reading);
     state_.ClockedIn = false;
     ResumeOpenDay();
 }
 
-// The name file holds one line, the person's name, in CP932. A file that cannot be read, holds
-// nothing or does not decode leaves the window waiting for a name, as if there were none.
+// The name file holds one line, the person's name, in CP932. A name file that cannot be used (not
+// a regular file, far too large, unreadable, or a name the clock would refuse if typed) leaves the
+// window waiting for a name, as if there were none, and the person is told why; an empty file
+// is simply no name.
 void Form1::ReadNameFile() {
     const QString path = AppFile(kNameFile);
-    if (!FileExists(path)) {
+    const SmallFileRead file = ReadSmallFile(path, kMaxNameFileBytes);
+    if (file.outcome == SmallFileRead::Outcome::Absent) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.outcome != SmallFileRead::Outcome::Read) {
+        TellWhenShown(NameFileRefusedMessage(path, FileRefusalText(file)));
         return;
     }
-    const QByteArray content = file.readAll();
+    const QByteArray& content = file.bytes;
     if (content.isEmpty()) {
         return;
     }
@@ -205,11 +211,21 @@ void Form1::ReadNameFile() {
     }
     const Cp932Result name = DecodeCp932(end < 0 ? content : content.left(end));
     if (!name.ok) {
+        TellWhenShown(NameFileRefusedMessage(path, NotCp932Text()));
+        return;
+    }
+    if (const QString problem = NameProblem(name.text); !problem.isEmpty()) {
+        TellWhenShown(NameFileRefusedMessage(path, problem));
         return;
     }
     Text1->hide();
     Label2->setText(name.text);
     Text1->setText(name.text);
+}
+
+// Start-up runs before the window shows: a message then waits for it.
+void Form1::TellWhenShown(const QString& text) {
+    QTimer::singleShot(0, this, [this, text] { Tell(text); });
 }
 
 void Form1::Form_MouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {

@@ -89,6 +89,7 @@ private:
     void ConnectHandlers();
     void SetHeightTwips(int twips);
     void ReadNameFile();
+    void TellWhenShown(const QString& text);
     void ResumeOpenDay();
     void TakeUpRecordedDay(const RecordedDay& day);
     void ShowReasonsOf(const QString& letters);

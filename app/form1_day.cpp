@@ -150,7 +150,13 @@ void Form1::TakeUpNewDate(const QDateTime& pressed) {
 }
 
 void Form1::WriteStartTimeFile() {
-    QSaveFile file(AppFile(kStartTimeFile));
+    const QString path = AppFile(kStartTimeFile);
+    // Never through a link out of the folder, nor into a FIFO that would hold the window.
+    if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
+        Tell(StartTimeFileRefusedMessage(path, kind));
+        return;
+    }
+    QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
         file.commit();
@@ -170,7 +176,13 @@ bool Form1::WriteDay(SaveMoment moment) {
 }
 
 bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
-    if (saved.sheetUnreadable) {
+    const bool refused = saved.read.outcome == SmallFileRead::Outcome::NotRegular ||
+                         saved.read.outcome == SmallFileRead::Outcome::TooLarge;
+    if (saved.sheetUnreadable && refused) {
+        Tell(SheetRefusedMessage(saved.written.path, SheetRefusalText(saved.read)));
+    } else if (saved.written.refusedKind != FileKind::Absent) {
+        Tell(SheetRefusedMessage(saved.written.path, KindText(saved.written.refusedKind)));
+    } else if (saved.sheetUnreadable) {
         Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(saved.written.path)
                                         : SheetNotReadAtSaveMessage(saved.written.path));
     } else {

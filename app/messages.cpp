@@ -40,6 +40,11 @@ QString FileErrorText(QFileDevice::FileError error) {
 }  // namespace
 
 QString NameProblem(const QString& name) {
+    // Spreadsheets name their lock files "~$<file>"; such a sheet would be taken for one.
+    if (name.startsWith(QStringLiteral("~$"))) {
+        return QStringLiteral(
+            "名前を ~$ で始めることはできません (表計算ソフトが一時ファイルに使う名前です)。");
+    }
     if (const QChar bad = ForbiddenNameCharacter(name); !bad.isNull()) {
         return QStringLiteral("名前に %1 は使えません (ファイル名に使えない文字です)。")
             .arg(DescribeCharacter(bad.unicode()));
@@ -104,4 +109,71 @@ QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {
         return QStringLiteral("終業時刻は始業時刻 %1 より後にしてください。").arg(inTime);
     }
     return QStringLiteral("終業時刻を 00:00 から 23:59 の時刻で入力してください (例: 1730)。");
+}
+
+QString KindText(FileKind kind) {
+    switch (kind) {
+        case FileKind::Link:
+            return QStringLiteral("ふつうのファイルではなくリンクです");
+        case FileKind::Folder:
+            return QStringLiteral("ふつうのファイルではなくフォルダです");
+        case FileKind::Pipe:
+            return QStringLiteral("ふつうのファイルではなくパイプ (FIFO) です");
+        case FileKind::Device:
+            return QStringLiteral("ふつうのファイルではなくデバイスです");
+        default:
+            return QStringLiteral("ふつうのファイルではありません");
+    }
+}
+
+namespace {
+
+QString TooLargeText(qint64 size, qint64 limit) {
+    return QStringLiteral("%1 バイトあり、大きすぎます (%2 KiB まで)")
+        .arg(QString::number(size), QString::number(limit / 1024));
+}
+
+}  // namespace
+
+QString FileRefusalText(const SmallFileRead& read) {
+    switch (read.outcome) {
+        case SmallFileRead::Outcome::NotRegular:
+            return KindText(read.kind);
+        case SmallFileRead::Outcome::TooLarge:
+            return TooLargeText(read.size, kMaxNameFileBytes);
+        default:
+            return QStringLiteral("読めません (%1)").arg(read.reason);
+    }
+}
+
+QString SheetRefusalText(const SheetReadResult& read) {
+    return read.outcome == SmallFileRead::Outcome::TooLarge
+               ? TooLargeText(read.size, kMaxSheetBytes)
+               : KindText(read.kind);
+}
+
+QString NotCp932Text() {
+    return QStringLiteral("Shift_JIS (CP932) として読めない文字があります");
+}
+
+QString SheetRefusedMessage(const QString& path, const QString& why) {
+    return QStringLiteral(
+               "出勤簿の場所にあるものが出勤簿ではないため、読まず、上書きもしません。"
+               "取り除いてから、もう一度 OUT を押してください。\nファイル: %1\n理由: %2")
+        .arg(path, why);
+}
+
+QString NameFileRefusedMessage(const QString& path, const QString& why) {
+    return QStringLiteral(
+               "名前のファイルを使えないため、名前なしで始めました。名前を入力して IN を"
+               "押してください。このファイルを直すか取り除くと、次からは入力した名前が"
+               "保存されます。\nファイル: %1\n理由: %2")
+        .arg(path, why);
+}
+
+QString StartTimeFileRefusedMessage(const QString& path, FileKind kind) {
+    return QStringLiteral(
+               "開始時刻のファイルの場所にあるものがふつうのファイルではないため、"
+               "書き込みませんでした。記録は続けます。\nファイル: %1\n理由: %2")
+        .arg(path, KindText(kind));
 }

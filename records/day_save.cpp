@@ -15,10 +15,9 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     if (onDisk) {
         // Days a short sheet lacks come back as blank rows, never as empty lines.
         lines = BlankMonth();
-        const SheetReadResult read = ReadSheetFile(path, lines);
-        if (!read.opened || !read.error.isEmpty()) {
+        result.read = ReadSheetFile(path, lines);
+        if (!result.read.opened || !result.read.error.isEmpty()) {
             result.sheetUnreadable = true;
-            result.readError = read.error;
             return result;
         }
     }
@@ -33,7 +32,7 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     lines[0] = ComposeHeaderRow(day.date.month(), day.userName);
     lines[size_t(index)] = ComposeDayRow(index, result.inHour, result.inMinute, day.outHour,
                                          day.outMinute, day.reasons);
-    result.written = WriteSheetFile(path, lines);
+    result.written = WriteSheetFile(path, lines, result.read.rest);
     result.ok = result.written.ok;
     if (result.ok) {
         result.lines = lines;

@@ -22,9 +22,10 @@ struct DayToSave {
 
 struct DaySaveResult {
     bool ok = false;
-    // A sheet is there that could not be read: nothing was written over it.
+    // A sheet is there that could not be read (or is not a sheet at all: a link, a FIFO, a file
+    // far too large): nothing was written over it. `read` says why.
     bool sheetUnreadable = false;
-    QString readError;
+    SheetReadResult read;
     SheetWriteResult written;  // the path, and when the write failed, why
     SheetTable lines;          // when ok: the sheet as it now stands on disk
     // The in-time the day's row now holds: the one already on disk wins over the window's.

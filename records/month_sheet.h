@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet_lines.h"
+#include "small_file.h"
 #include "window_state.h"
 
 #include <QByteArray>
@@ -63,6 +64,14 @@ struct SheetReadResult {
     bool opened = false;
     int linesRead = 0;
     QString error;  // why the sheet could not be opened, naming the path
+    // Why the sheet was not read, for a caller that words its own message: something other than
+    // a regular file in its place (`kind`), or a file far larger than a sheet (`tooLarge`, `size`).
+    SmallFileRead::Outcome outcome = SmallFileRead::Outcome::Failed;
+    FileKind kind = FileKind::Absent;
+    qint64 size = 0;
+    // Everything after the 32nd line, byte for byte: a totals row or a note typed below the
+    // month in a spreadsheet goes back to disk as it was.
+    QByteArray rest;
 };
 
 // What became of writing a sheet: written whole, or not at all (the old file stays as it was).
@@ -75,21 +84,27 @@ struct SheetWriteResult {
     // the first character that cannot be stored (a row's in CP932, a separator in the name).
     QFileDevice::FileError fileError = QFileDevice::NoError;
     char32_t unstorable = 0;
+    // Something other than a regular file stands where the sheet would go: nothing was written.
+    FileKind refusedKind = FileKind::Absent;
 };
 
-// Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes.
-// A line ends at LF, less one CR before it (so CR LF and LF alike); a last line without an end
-// counts when it is not empty. A line that is not CP932 reads as empty text, its bytes kept.
+// Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes,
+// and keeps what follows them in `rest`. CR LF, LF and a lone CR each end a line; a last line
+// without an end counts when it is not empty. A line that is not CP932 reads as empty text, its
+// bytes kept. Only a regular file of at most kMaxSheetBytes is read.
 SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines);
 
 // Reads this month's sheet into table entries 0..31.
 SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
                                SheetTable& lines);
 
-// Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM. A line
-// read from disk goes back with its own bytes; any other is encoded, and one that CP932 cannot
-// hold fails the whole save before anything is written.
-SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines);
+// Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM, then
+// `rest` as it stands. A line read from disk goes back with its own bytes; any other is encoded,
+// and one that CP932 cannot hold fails the whole save before anything is written. The new file
+// takes the old one's place only once the disk has taken its data; a link or anything else that
+// is not a regular file where the sheet belongs is refused.
+SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
+                                const QByteArray& rest = {});
 
 // Replaces this month's sheet with table entries 0..31. A name holding '/' or '\' is refused: the
 // sheet would land in another folder.
@@ -104,5 +119,6 @@ std::optional<SheetWriteResult> SeparatorInName(const QString& path, const QStri
 // writing it would put an older or emptier month over the real one.
 bool LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName);
 
-// Whether a file exists; a path that cannot be tested counts as absent.
+// Whether anything is at `path`, a link to nowhere included; a path that cannot be tested counts
+// as absent.
 bool FileExists(const QString& path);

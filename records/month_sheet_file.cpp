@@ -2,11 +2,15 @@
 // changed goes back to disk exactly as it came; writing builds the whole file in memory first and
 // replaces the old one atomically, so a failed save leaves the previous sheet as it was.
 #include "cp932.h"
+#include "file_sync.h"
 #include "month_sheet.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -26,59 +30,80 @@ SheetWriteResult WriteFailure(const QString& path, const QString& reason,
         reason, fileError, unstorable};
 }
 
-// A line as it came from disk: bytes up to LF, without the LF and one CR before it.
-QByteArray WithoutLineEnd(QByteArray line) {
-    if (line.endsWith('\n')) {
-        line.chop(1);
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
+// The end of the line that starts at `from`: the position of its CR or LF, or the end of the text.
+// `next` is where the following line starts.
+qsizetype LineEnd(const QByteArray& bytes, qsizetype from, qsizetype& next) {
+    qsizetype at = from;
+    while (at < bytes.size() && bytes[at] != '\r' && bytes[at] != '\n') {
+        ++at;
     }
-    return line;
+    next = at;
+    if (next < bytes.size()) {
+        next += bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n' ? 2 : 1;
+    }
+    return at;
+}
+
+QString SystemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 }  // namespace
 
 bool FileExists(const QString& path) {
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return KindAt(path) != FileKind::Absent;
 }
 
 SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
     SheetReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error =
-            QStringLiteral("Cannot read the month sheet %1: %2").arg(path, file.errorString());
-        return result;
+    const SmallFileRead file = ReadSmallFile(path, kMaxSheetBytes);
+    result.outcome = file.outcome;
+    result.kind = file.kind;
+    result.size = file.size;
+    switch (file.outcome) {
+        case SmallFileRead::Outcome::Read:
+            break;
+        case SmallFileRead::Outcome::Absent:
+            result.error = QStringLiteral("The month sheet %1 is not there").arg(path);
+            return result;
+        case SmallFileRead::Outcome::NotRegular:
+            result.error = QStringLiteral("The month sheet %1 is not a regular file").arg(path);
+            return result;
+        case SmallFileRead::Outcome::TooLarge:
+            result.error =
+                QStringLiteral("The month sheet %1 is far too large for a sheet").arg(path);
+            return result;
+        case SmallFileRead::Outcome::Failed:
+            result.error =
+                QStringLiteral("Cannot read the month sheet %1: %2").arg(path, file.reason);
+            return result;
     }
     result.opened = true;
-    while (result.linesRead < kFileLineCount) {
-        const QByteArray raw = file.readLine();
-        if (raw.isEmpty()) {
-            break;  // the end of the file, or a read that failed
-        }
-        const QByteArray bytes = WithoutLineEnd(raw);
+    const QByteArray& bytes = file.bytes;
+    qsizetype from = 0;
+    while (result.linesRead < kFileLineCount && from < bytes.size()) {
+        qsizetype next = 0;
+        const QByteArray line = bytes.mid(from, LineEnd(bytes, from, next) - from);
         // Bytes that are not CP932 (or hold a control character) read as text no cut can use;
         // they are kept and written back as they were.
-        const Cp932Result decoded = DecodeCp932(bytes);
-        lines[result.linesRead] = SheetLine::fromDisk(bytes, decoded.ok ? decoded.text : QString());
+        const Cp932Result decoded = DecodeCp932(line);
+        lines[size_t(result.linesRead)] =
+            SheetLine::fromDisk(line, decoded.ok ? decoded.text : QString());
         ++result.linesRead;
+        from = next;
     }
-    if (file.error() != QFileDevice::NoError) {
-        // One arg() call: a '%1' in the path (the person's name) must stay as it is.
-        result.error = QStringLiteral("Reading the month sheet %1 stopped after %2 lines: %3")
-                           .arg(path, QString::number(result.linesRead), file.errorString());
-    }
+    result.rest = bytes.mid(from);
     return result;
 }
 
-SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
+SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
+                                const QByteArray& rest) {
     // The whole file first: a row that cannot be stored stops the save before anything is opened.
     QByteArray content;
     for (int i = 0; i < kFileLineCount; ++i) {
-        const SheetLine& line = lines[i];
+        const SheetLine& line = lines[size_t(i)];
         if (line.isFromDisk()) {
-            if (line.originalBytes().contains('\n')) {
+            if (line.originalBytes().contains('\n') || line.originalBytes().contains('\r')) {
                 return WriteFailure(path, RowName(i) + QStringLiteral(" holds a line break"));
             }
             content += line.originalBytes();
@@ -92,6 +117,16 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
         }
         content += "\r\n";
     }
+    content += rest;
+
+    // A save through a link would replace whatever the link leads to, outside the folder.
+    if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
+        SheetWriteResult refused = WriteFailure(
+            path, QStringLiteral("something other than a regular file is in its place"),
+            QFileDevice::OpenError);
+        refused.refusedKind = kind;
+        return refused;
+    }
 
     // QSaveFile writes a temporary file beside the sheet and renames it over the sheet only when
     // everything was written; without the direct-write fallback a folder where no temporary file
@@ -102,23 +137,29 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return WriteFailure(path, file.errorString(), file.error());
     }
+    const auto abandon = [&file, &path](const QString& reason, QFileDevice::FileError error) {
+        file.cancelWriting();
+        file.commit();  // removes the temporary file
+        return WriteFailure(path, reason, error);
+    };
     // A short write is tried again for the rest, so that the system names its reason (a full
     // disk, a file size limit) on the attempt that writes nothing.
     for (qsizetype done = 0; done < content.size();) {
         const qint64 n = file.write(content.constData() + done, content.size() - done);
         if (n <= 0) {
-            const QString reason = file.errorString();
-            const QFileDevice::FileError error = file.error();
-            file.cancelWriting();
-            file.commit();  // removes the temporary file
-            return WriteFailure(path, reason, error);
+            return abandon(file.errorString(), file.error());
         }
         done += n;
+    }
+    // The rename must not come before the data is on the disk: a flush that fails (an I/O error,
+    // a full disk or quota, a file system gone read-only) fails the save, the old sheet stays.
+    if (SyncFileData(file.handle()) != 0) {
+        return abandon(SystemReason(), QFileDevice::WriteError);
     }
     if (!file.commit()) {
         return WriteFailure(path, file.errorString(), file.error());
     }
-    return {true, path, {}, {}, QFileDevice::NoError, 0};
+    return {true, path, {}, {}, QFileDevice::NoError, 0, FileKind::Absent};
 }
 
 SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,

@@ -135,20 +135,20 @@ TEST_F(MonthSheetFile, shortSheetFillsOnlyItsLinesAndKeepsTheRest) {
 }
 
 TEST_F(MonthSheetFile, lineEndsOfOtherProgramsAreReadLineByLineAndSavedAsCrLf) {
-    // LF alone ends a line too; a CR that is not right before the LF stays in the line's bytes.
-    PutFileBytes(SheetPath(), "head\n 1,08,30,,,\r\n\n 3,\r\r\n 4,09,00,,,");
+    // LF alone and CR alone (a spreadsheet's "CSV (Macintosh)") end a line as CR LF does.
+    PutFileBytes(SheetPath(), "head\n 1,08,30,,,\r\n\n 3,\r\r\n 4,09,00,,,\r 5,,,,,");
     SheetTable table = Marked();
     const SheetReadResult read = ReadSheetFile(SheetPath(), table);
-    EXPECT_EQ(read.linesRead, 5);
+    EXPECT_EQ(read.linesRead, 7);
     EXPECT_EQ(table[1].text(), " 1,08,30,,,");
     EXPECT_EQ(table[2].text(), "");
-    EXPECT_EQ(table[3].originalBytes(), " 3,\r");
-    EXPECT_EQ(table[3].text(), "") << "a control character makes the line unusable";
-    EXPECT_EQ(SplitDayRow(table[4].text()).inHour.value_or("(fails)"), "09");
+    EXPECT_EQ(table[3].originalBytes(), " 3,");
+    EXPECT_EQ(table[4].text(), "");
+    EXPECT_EQ(SplitDayRow(table[5].text()).inHour.value_or("(fails)"), "09");
 
     ASSERT_TRUE(WriteSheetFile(SheetPath(), table).ok);
-    QByteArray expected = "head\r\n 1,08,30,,,\r\n\r\n 3,\r\r\n 4,09,00,,,\r\n";
-    for (int i = 5; i < 32; ++i) {
+    QByteArray expected = "head\r\n 1,08,30,,,\r\n\r\n 3,\r\n\r\n 4,09,00,,,\r\n 5,,,,,\r\n";
+    for (int i = 7; i < 32; ++i) {
         expected += "before " + QByteArray::number(i) + "\r\n";
     }
     EXPECT_EQ(FileBytes(SheetPath()), expected);

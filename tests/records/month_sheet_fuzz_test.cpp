@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <random>
 #include <vector>
@@ -84,7 +86,7 @@ QByteArray SomeLine(Random& random) {
 }
 
 QByteArray SomeSheet(Random& random) {
-    static const char* const kEnds[] = {"\r\n", "\r\n", "\r\n", "\n", "\r\r\n", ""};
+    static const char* const kEnds[] = {"\r\n", "\r\n", "\r\n", "\n", "\r", "\r\r\n", ""};
     QByteArray sheet;
     for (int n = int(random.Below(42)); n > 0; --n) {
         sheet += SomeLine(random) + kEnds[random.Below(std::size(kEnds))];
@@ -111,20 +113,27 @@ QByteArray SomeSheet(Random& random) {
     return sheet;
 }
 
-// The lines any reader of the sheet must find: up to each LF, less one CR before it; a last piece
-// without LF only when it is not empty; no more than 32.
-std::vector<QByteArray> ExpectedLines(const QByteArray& sheet) {
+// The lines any reader of the sheet must find: CR LF, LF and a lone CR each end one; a last piece
+// without an end only when it is not empty; no more than 32. `rest` is what follows them.
+std::vector<QByteArray> ExpectedLines(const QByteArray& sheet, QByteArray& rest) {
     std::vector<QByteArray> lines;
-    qsizetype start = 0;
-    while (start < sheet.size() && lines.size() < 32) {
-        qsizetype end = sheet.indexOf('\n', start);
-        QByteArray line = sheet.mid(start, (end < 0 ? sheet.size() : end) - start);
-        if (end >= 0 && line.endsWith('\r')) {
-            line.chop(1);
+    const char* at = sheet.constData();
+    const char* const end = at + sheet.size();
+    const char ends[] = {'\r', '\n'};
+    while (at < end && lines.size() < 32) {
+        const char* lineEnd = std::find_first_of(at, end, std::begin(ends), std::end(ends));
+        lines.emplace_back(at, lineEnd - at);
+        at = lineEnd;
+        if (at < end && *at == '\r') {
+            ++at;
+            if (at < end && *at == '\n') {
+                ++at;
+            }
+        } else if (at < end) {
+            ++at;
         }
-        lines.push_back(line);
-        start = end < 0 ? sheet.size() : end + 1;
     }
+    rest = QByteArray(at, end - at);
     return lines;
 }
 
@@ -140,7 +149,8 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
     for (int round = 0; round < 3000; ++round) {
         const QByteArray sheet = SomeSheet(random);
         PutFileBytes(path, sheet);
-        const std::vector<QByteArray> lines = ExpectedLines(sheet);
+        QByteArray rest;
+        const std::vector<QByteArray> lines = ExpectedLines(sheet, rest);
 
         SheetTable table;
         for (int i = 0; i < kSheetLineCount; ++i) {
@@ -149,6 +159,7 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
         const SheetReadResult read = ReadSheetFile(path, table);
         ASSERT_TRUE(read.opened) << read.error.toStdString();
         ASSERT_EQ(read.linesRead, int(lines.size())) << "round " << round;
+        ASSERT_EQ(read.rest, rest) << "round " << round;
         for (const SheetLine& line : table) {
             const DayRowCut cut = SplitDayRow(line.text());
             ASSERT_FALSE(cut.inHour && cut.inHour->contains(',')) << "round " << round;
@@ -160,7 +171,7 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
         state.InMinute = QString::fromLatin1(random.Digits(2));
         const int today = 1 + int(random.Below(31));
         table[today] = ComposeDayRow(state, today);
-        const SheetWriteResult written = WriteSheetFile(path, table);
+        const SheetWriteResult written = WriteSheetFile(path, table, read.rest);
         ASSERT_TRUE(written.ok) << written.error.toStdString();
 
         QByteArray expected;
@@ -174,6 +185,7 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
             }
             expected += "\r\n";
         }
+        expected += rest;
         ASSERT_EQ(FileBytes(path), expected) << "round " << round;
     }
 }

@@ -1,0 +1,186 @@
+// Odd and hostile files in the working folder: nothing below the month is lost, nothing blocks the
+// window, and no save reaches outside the folder.
+#include "form_fixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <sys/stat.h>
+
+namespace {
+
+const char kSheet[] = "Taro 17 7.csv";
+
+class OddFiles : public FormFixture {
+protected:
+    // Start-up's own messages wait for the window to show.
+    Form1& StartAndSettle() {
+        Start();
+        QCoreApplication::processEvents();
+        return *form;
+    }
+    Form1& StartNamed() {
+        WriteFile("omb.ini", "Taro\r\n");
+        return StartAndSettle();
+    }
+    void InAndOut() {
+        At(8, 0);
+        Click(form->Command1);
+        At(12, 0);
+        Click(form->Command2);
+    }
+    // A file outside the working folder that a link in it leads to.
+    QString Outside(const char* name, const QByteArray& bytes) {
+        const QString path = elsewhere.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QByteArray OutsideBytes(const char* name) const {
+        QFile file(elsewhere.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Fifo(const char* name) { ASSERT_EQ(mkfifo(qPrintable(Path(name)), 0600), 0); }
+    void Huge(const char* name) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(100 * 1024 * 1024));  // sparse: made at once
+    }
+
+    QTemporaryDir elsewhere;
+};
+
+TEST_F(OddFiles, linesBelowTheMonthGoBackByteForByteAndShortOrCrOnlySheetsLoseNoRow) {
+    const QByteArray below = "\x8d\x87\x8c\x76,,,160,00\r\n\r\nnote: checked\n" +
+                             QByteArray(20000, ';') + "\r\n";  // 合計 and a long tail
+    WriteFile(kSheet, Sheet({{3, " 3,08,00,17,00,"}}) + below);
+    StartNamed();
+    InAndOut();
+    EXPECT_EQ(ReadFile(kSheet), Sheet({{3, " 3,08,00,17,00,"}, {5, " 5,08,00,12,00,"}}) + below);
+
+    // Excel's "CSV (Macintosh)": lone CRs.
+    QByteArray crOnly = Sheet({{3, " 3,08,00,17,00,"}});
+    crOnly.replace("\r\n", "\r");
+    WriteFile(kSheet, crOnly);
+    form.reset();
+    StartNamed();
+    InAndOut();
+    EXPECT_EQ(ReadFile(kSheet), Sheet({{3, " 3,08,00,17,00,"}, {5, " 5,08,00,12,00,"}}));
+
+    // Five lines: the days it lacks come back as blank rows.
+    const QByteArray month = Sheet({{2, " 2,08,00,17,00,"}});
+    WriteFile(kSheet, month.left(month.indexOf(" 5,")));
+    form.reset();
+    StartNamed();
+    InAndOut();
+    EXPECT_EQ(ReadFile(kSheet), Sheet({{2, " 2,08,00,17,00,"}, {5, " 5,08,00,12,00,"}}));
+}
+
+TEST_F(OddFiles, aLinkAFifoAFolderOrAHugeFileInPlaceOfTheSheetIsNeverSavedOver) {
+    const QString target = Outside("victim.csv", "not yours\r\n");
+    ASSERT_TRUE(QFile::link(target, Path(kSheet)));
+    StartNamed();
+    InAndOut();
+    EXPECT_EQ(OutsideBytes("victim.csv"), "not yours\r\n");
+    EXPECT_TRUE(QFileInfo(Path(kSheet)).isSymLink());
+    EXPECT_TRUE(form->State().ClockedIn);  // the day stays open
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_TRUE(messages.last().contains(kSheet) && messages.last().contains("リンク"))
+        << messages.last().toStdString();
+
+    const std::function<void()> replacements[] = {
+        [this] { Fifo(kSheet); },
+        [this] { ASSERT_TRUE(QDir(folder.path()).mkdir(kSheet)); },
+        [this] { Huge(kSheet); },
+    };
+    const char* words[] = {"パイプ", "フォルダ", "大きすぎ"};
+    for (int i = 0; i < 3; ++i) {
+        form.reset();
+        messages.clear();
+        QFile::remove(Path(kSheet));
+        QDir(folder.path()).rmdir(kSheet);
+        replacements[i]();
+        StartNamed();  // never waits on the FIFO
+        InAndOut();
+        EXPECT_TRUE(form->State().ClockedIn) << words[i];
+        ASSERT_FALSE(messages.isEmpty()) << words[i];
+        EXPECT_TRUE(messages.last().contains(words[i])) << messages.last().toStdString();
+    }
+    EXPECT_EQ(QFileInfo(Path(kSheet)).size(), 100 * 1024 * 1024);
+}
+
+TEST_F(OddFiles, aNameFileThatIsNotAFileOrHoldsARefusedNameLeavesTheWindowUnnamed) {
+    const QString target = Outside("name", "Taro\r\n");
+    const std::function<void()> nameFiles[] = {
+        [&] { ASSERT_TRUE(QFile::link(target, Path("omb.ini"))); },
+        [this] { Fifo("omb.ini"); },
+        [this] { ASSERT_TRUE(QDir(folder.path()).mkdir("omb.ini")); },
+        [this] { Huge("omb.ini"); },
+        [this] { WriteFile("omb.ini", "../evil\r\n"); },
+        [this] { WriteFile("omb.ini", "..\\Taro\r\n"); },
+        [this] { WriteFile("omb.ini", "~$x\r\n"); },
+    };
+    for (const auto& putNameFile : nameFiles) {
+        form.reset();
+        messages.clear();
+        QFile::remove(Path("omb.ini"));
+        QDir(folder.path()).rmdir("omb.ini");
+        putNameFile();
+        StartAndSettle();
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_TRUE(form->Text1->isVisibleTo(form.get()));
+        EXPECT_EQ(form->Text1->text(), Form1::kPromptText);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].contains("omb.ini")) << messages[0].toStdString();
+    }
+    // Typed at IN, the same names are refused before anything is written.
+    for (const char* name : {"../evil", "..\\Taro", "~$x"}) {
+        messages.clear();
+        form->Text1->setText(QString::fromLatin1(name));
+        Click(form->Command1);
+        EXPECT_FALSE(form->State().ClockedIn) << name;
+        ASSERT_EQ(messages.size(), 1) << name;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);  // the name file alone
+    EXPECT_EQ(OutsideBytes("name"), "Taro\r\n");
+}
+
+TEST_F(OddFiles, aStartTimeFileThatIsALinkIsNotWrittenThroughAndTheDayStillOpens) {
+    const QString target = Outside("start", "keep\r\n");
+    ASSERT_TRUE(QFile::link(target, Path("temp1.txt")));
+    StartNamed();
+    At(8, 0);
+    Click(form->Command1);
+    EXPECT_TRUE(form->State().ClockedIn);
+    EXPECT_EQ(SheetRow(ReadFile(kSheet), 5), " 5,08,00,,,");
+    EXPECT_EQ(OutsideBytes("start"), "keep\r\n");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("temp1.txt"));
+}
+
+TEST_F(OddFiles, leftoversOfKilledSavesAreRemovedAtStartUpAndNothingElse) {
+    const QStringList leftovers{"Taro 17 7.csv.Ab3xQ9", "omb.ini.k2J9zz", "temp1.txt.000000"};
+    const QStringList kept{"Taro 17 7.csv.backup", "notes.txt.Ab3xQ9", "Taro 17 7.csv.Ab3xQ"};
+    for (const QString& name : leftovers + kept) {
+        WriteFile(name, "x");
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(clock.now().addSecs(-120), QFileDevice::FileModificationTime);
+    }
+    WriteFile("Taro 17 6.csv.Zz9Zz9", "a save still being written");
+    StartNamed();
+    const QStringList left = FilesInFolder();
+    for (const QString& name : leftovers) {
+        EXPECT_FALSE(left.contains(name)) << name.toStdString();
+    }
+    for (const QString& name : kept + QStringList{"Taro 17 6.csv.Zz9Zz9", "omb.ini"}) {
+        EXPECT_TRUE(left.contains(name)) << name.toStdString();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+// A disk that cannot take a save's data (the flush before the rename fails) is a failed save: the
+// old sheet stays byte for byte, the person is told and the day stays open. This program brings
+// its own SyncFileData in place of the one in the records library.
+#include "file_sync.h"
+#include "form_fixture.h"
+
+#include <QDir>
+#include <QPushButton>
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+int failWith = 0;  // the errno the next flushes fail with; 0: they succeed
+
+}  // namespace
+
+int SyncFileData(int fd) {
+    if (failWith != 0) {
+        errno = failWith;
+        return -1;
+    }
+    return fdatasync(fd);
+}
+
+namespace {
+
+class SyncFailure : public FormFixture {};
+
+TEST_F(SyncFailure, aFlushThatFailsIsAFailedSaveAndTheOldSheetStays) {
+    WriteFile("omb.ini", "Taro\r\n");
+    Start();
+    At(8, 0);
+    Click(form->Command1);
+    const QByteArray before = ReadFile("Taro 17 7.csv");
+    ASSERT_EQ(SheetRow(before, 5), " 5,08,00,,,");
+    for (const int error : {EIO, ENOSPC, EROFS, EDQUOT}) {
+        failWith = error;
+        messages.clear();
+        At(12, 0);
+        Click(form->Command2);
+        EXPECT_TRUE(form->State().ClockedIn) << error;
+        ASSERT_EQ(messages.size(), 1) << error;
+        EXPECT_TRUE(messages[0].contains(QString::fromLocal8Bit(strerror(error))))
+            << messages[0].toStdString();
+        EXPECT_EQ(ReadFile("Taro 17 7.csv"), before);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);  // no temporary file
+    }
+    failWith = 0;
+    Click(form->Command2);
+    EXPECT_FALSE(form->State().ClockedIn);
+    EXPECT_EQ(SheetRow(ReadFile("Taro 17 7.csv"), 5), " 5,08,00,12,00,");
+}
+
+}  // namespace
