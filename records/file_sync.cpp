@@ -11,9 +11,9 @@
 int SyncFileData(int fd) {
 #if defined(Q_OS_WIN)
     return _commit(fd);
-#elif defined(Q_OS_DARWIN)
-    return fsync(fd);
 #else
-    return fdatasync(fd);
+    // fsync rather than fdatasync: the file's times go to the disk with its data, so the sync
+    // QSaveFile makes of its own before the rename finds nothing left to write.
+    return fsync(fd);
 #endif
 }

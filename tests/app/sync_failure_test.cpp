@@ -22,7 +22,7 @@ int SyncFileData(int fd) {
         errno = failWith;
         return -1;
     }
-    return fdatasync(fd);
+    return fsync(fd);
 }
 
 namespace {
