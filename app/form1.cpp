@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "work_clock.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -274,5 +275,13 @@ QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::Standa
     }
     QMessageBox box(QMessageBox::Warning, windowTitle(), text, buttons, this);
     box.setDefaultButton(defaultButton);
+    // The window speaks Japanese; so do its messages' buttons.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}};
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* shown = box.button(button)) {
+            shown->setText(QString::fromUtf8(caption));
+        }
+    }
     return QMessageBox::StandardButton(box.exec());
 }

@@ -119,6 +119,10 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
             TakeUpRecordedDay(*recorded);
             return;
         }
+    } else {
+        // The table holds nothing of this month's sheet: should the sheet be gone by the save,
+        // the month written is a blank one with today's row, never rows of another month.
+        state_.SheetLines = BlankMonth();
     }
     ReadClock(state_, pressed);
     state_.StartSeconds = state_.ClockSeconds;
@@ -143,6 +147,7 @@ void Form1::TakeUpNewDate(const QDateTime& pressed) {
     state_.OutHour.clear();
     state_.OutMinute.clear();
     ShowReasonsOf(QString());
+    state_.SheetLines = BlankMonth();
     SetBackColour(Command1, ButtonFaceColour);
     SetBackColour(Command2, ButtonFaceColour);
     Command2->setText(kOut);
@@ -176,10 +181,11 @@ bool Form1::WriteDay(SaveMoment moment) {
 }
 
 bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
-    const bool refused = saved.read.outcome == SmallFileRead::Outcome::NotRegular ||
-                         saved.read.outcome == SmallFileRead::Outcome::TooLarge;
-    if (saved.sheetUnreadable && refused) {
-        Tell(SheetRefusedMessage(saved.written.path, SheetRefusalText(saved.read)));
+    const SmallFileRead::Outcome outcome = saved.read.outcome;
+    if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::TooLarge) {
+        Tell(SheetTooLargeMessage(saved.written.path, saved.read.size));
+    } else if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::NotRegular) {
+        Tell(SheetRefusedMessage(saved.written.path, KindText(saved.read.kind)));
     } else if (saved.written.refusedKind != FileKind::Absent) {
         Tell(SheetRefusedMessage(saved.written.path, KindText(saved.written.refusedKind)));
     } else if (saved.sheetUnreadable) {

@@ -20,10 +20,15 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     SystemTimeSource clock;
     Form1 window(clock);
+    // A question the window is asking comes forward with it, on top.
     single.OnAskedForward([&window] {
         window.showNormal();
         window.raise();
         window.activateWindow();
+        if (QWidget* question = QApplication::activeModalWidget()) {
+            question->raise();
+            question->activateWindow();
+        }
     });
     window.show();
     return QApplication::exec();

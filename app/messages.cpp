@@ -146,14 +146,15 @@ QString FileRefusalText(const SmallFileRead& read) {
     }
 }
 
-QString SheetRefusalText(const SheetReadResult& read) {
-    return read.outcome == SmallFileRead::Outcome::TooLarge
-               ? TooLargeText(read.size, kMaxSheetBytes)
-               : KindText(read.kind);
-}
-
 QString NotCp932Text() {
     return QStringLiteral("Shift_JIS (CP932) として読めない文字があります");
+}
+
+QString SheetTooLargeMessage(const QString& path, qint64 size) {
+    return QStringLiteral(
+               "出勤簿が大きすぎるため、読まず、上書きもしません。31日の行より後に書き足した"
+               "行を減らしてから、もう一度 OUT を押してください。\nファイル: %1\n理由: %2")
+        .arg(path, TooLargeText(size, kMaxSheetBytes));
 }
 
 QString SheetRefusedMessage(const QString& path, const QString& why) {

@@ -17,12 +17,12 @@ QString NameProblem(const QString& name);
 QString SheetNotSavedMessage(const SheetWriteResult& written);
 // Something other than a sheet stands where the sheet is: a link, a FIFO, a folder, a huge file.
 QString SheetRefusedMessage(const QString& path, const QString& why);
+QString SheetTooLargeMessage(const QString& path, qint64 size);
 QString NameFileRefusedMessage(const QString& path, const QString& why);
 QString StartTimeFileRefusedMessage(const QString& path, FileKind kind);
 // Why a file was not read, in a few words: "リンクです", "12345678 バイトあり、大きすぎます"...
 QString KindText(FileKind kind);
 QString FileRefusalText(const SmallFileRead& read);
-QString SheetRefusalText(const SheetReadResult& read);
 QString NotCp932Text();
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path);

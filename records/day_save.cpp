@@ -10,7 +10,14 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
         result.written = *refused;
         return result;
     }
+    // Rows the window never filled (a table not read from any sheet) are written blank.
     SheetTable lines = held;
+    const SheetTable blank = BlankMonth();
+    for (int d = 1; d <= 31; ++d) {
+        if (!lines[size_t(d)].isFromDisk() && lines[size_t(d)].text().isEmpty()) {
+            lines[size_t(d)] = blank[size_t(d)];
+        }
+    }
     const bool onDisk = FileExists(path);
     if (onDisk) {
         // Days a short sheet lacks come back as blank rows, never as empty lines.

@@ -11,12 +11,13 @@ namespace {
 
 constexpr qint64 kLeftOverAfterSeconds = 60;
 
-// The six characters a temporary file name ends in are letters and digits. Six lowercase letters
-// are left alone: that is more likely a word a person chose (".backup") than a leftover.
+// The six characters a temporary file name ends in are letters. Six that read like a word a
+// person chose (".backup", ".Backup", ".BACKUP") are left alone, and so is anything with a digit
+// (a date-stamped copy): a leftover of those forms is rare, a person's copy is not.
 bool IsLeftoverName(const QString& name) {
     static const QRegularExpression pattern(QStringLiteral(
-        "^(?:.* [0-9]{1,2} [0-9]{1,2}\\.csv|omb\\.ini|temp1\\.txt)\\.([A-Za-z0-9]{6})$"));
-    static const QRegularExpression word(QStringLiteral("^[a-z]{6}$"));
+        "^(?:.* [0-9]{1,2} [0-9]{1,2}\\.csv|omb\\.ini|temp1\\.txt)\\.([A-Za-z]{6})$"));
+    static const QRegularExpression word(QStringLiteral("^(?:[A-Za-z][a-z]{5}|[A-Z]{6})$"));
     const auto match = pattern.match(name);
     return match.hasMatch() && !word.match(match.captured(1)).hasMatch();
 }

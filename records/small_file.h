@@ -27,6 +27,7 @@ struct SmallFileRead {
 SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes);
 
 // The largest month sheet and name file the clock reads. A sheet the clock writes is about a
-// kilobyte, a name a few dozen bytes.
-inline constexpr qint64 kMaxSheetBytes = 64 * 1024;
+// kilobyte, a name a few dozen bytes; a sheet with ten thousand lines of notes typed below the
+// month still fits.
+inline constexpr qint64 kMaxSheetBytes = 4 * 1024 * 1024;
 inline constexpr qint64 kMaxNameFileBytes = 4 * 1024;

@@ -10,7 +10,19 @@
 #include <QTest>
 #include <QTimer>
 
-FormFixture::FormFixture() = default;
+FormFixture::FormFixture() {
+    // A question nobody expected would wait for ever: it fails the test and is closed instead.
+    auto* unexpected = new QTimer(&questionContext);
+    unexpected->setInterval(50);
+    QObject::connect(unexpected, &QTimer::timeout, &questionContext, [this] {
+        auto* dialog = qobject_cast<OpenDayDialog*>(QApplication::activeModalWidget());
+        if (dialog && answersWaiting == 0) {
+            ADD_FAILURE() << "a question about a day left open came unexpected";
+            dialog->reject();
+        }
+    });
+    unexpected->start();
+}
 FormFixture::~FormFixture() = default;
 
 Form1& FormFixture::Start(const QString& workingFolder) {
@@ -80,6 +92,7 @@ void FormFixture::Click(QAbstractButton* control) {
 }
 
 void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
+    ++answersWaiting;
     // The dialog runs its own event loop; the answer comes from inside it, as a person's would,
     // as soon as the dialog is on screen.
     auto* watch = new QTimer(&questionContext);
@@ -89,6 +102,7 @@ void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
             watch->stop();
             watch->deleteLater();
             ++questions;
+            --answersWaiting;
             answer(*dialog);
         }
     });
@@ -98,10 +112,10 @@ void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
 void FormFixture::WhenAskedType(const QString& keys) {
     WhenAsked([keys](OpenDayDialog& dialog) {
         QTest::keyClicks(dialog.focusWidget(), keys);
-        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
 }
 
 void FormFixture::WhenAskedEscape() {
-    WhenAsked([](OpenDayDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    WhenAsked([](OpenDayDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape); });
 }

@@ -62,5 +62,6 @@ protected:
     QStringList messages;
     QMessageBox::StandardButton answer = QMessageBox::No;
     int questions = 0;
+    int answersWaiting = 0;
     QObject questionContext;
 };

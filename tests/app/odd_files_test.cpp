@@ -114,6 +114,27 @@ TEST_F(OddFiles, aLinkAFifoAFolderOrAHugeFileInPlaceOfTheSheetIsNeverSavedOver) 
     EXPECT_EQ(QFileInfo(Path(kSheet)).size(), 100 * 1024 * 1024);
 }
 
+TEST_F(OddFiles, aSheetRefusedAtInAndRemovedAfterIsWrittenAsABlankMonthWithTheDay) {
+    WriteFile(kSheet, Sheet({{3, " 3,08,00,17,00,A"}}));
+    WriteFile("omb.ini", "Taro\r\n");
+    clock.set(QDateTime(QDate(2017, 7, 31), QTime(8, 0)));
+    Start();
+    Click(form->Command1);
+    clock.set(QDateTime(QDate(2017, 7, 31), QTime(12, 0)));
+    Click(form->Command2);
+    Fifo("Taro 17 8.csv");
+    clock.set(QDateTime(QDate(2017, 8, 1), QTime(8, 0)));
+    Click(form->Command1);
+    ASSERT_FALSE(messages.isEmpty());
+    ASSERT_TRUE(QFile::remove(Path("Taro 17 8.csv")));
+    clock.set(QDateTime(QDate(2017, 8, 1), QTime(12, 0)));
+    Click(form->Command2);
+    const QByteArray august = ReadFile("Taro 17 8.csv");
+    EXPECT_EQ(SheetRow(august, 1), " 1,08,00,12,00,");
+    EXPECT_EQ(SheetRow(august, 3), " 3,,,,,");
+    EXPECT_EQ(august.count("\r\n"), 32);
+}
+
 TEST_F(OddFiles, aNameFileThatIsNotAFileOrHoldsARefusedNameLeavesTheWindowUnnamed) {
     const QString target = Outside("name", "Taro\r\n");
     const std::function<void()> nameFiles[] = {
@@ -164,21 +185,22 @@ TEST_F(OddFiles, aStartTimeFileThatIsALinkIsNotWrittenThroughAndTheDayStillOpens
 }
 
 TEST_F(OddFiles, leftoversOfKilledSavesAreRemovedAtStartUpAndNothingElse) {
-    const QStringList leftovers{"Taro 17 7.csv.Ab3xQ9", "omb.ini.k2J9zz", "temp1.txt.000000"};
-    const QStringList kept{"Taro 17 7.csv.backup", "notes.txt.Ab3xQ9", "Taro 17 7.csv.Ab3xQ"};
+    const QStringList leftovers{"Taro 17 7.csv.AbcxQe", "omb.ini.kzJqzz", "temp1.txt.QWpLmN"};
+    const QStringList kept{"Taro 17 7.csv.backup", "Taro 17 7.csv.Backup", "Taro 17 7.csv.261201",
+                           "notes.txt.AbcxQe", "Taro 17 7.csv.AbcxQ"};
     for (const QString& name : leftovers + kept) {
         WriteFile(name, "x");
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.setFileTime(clock.now().addSecs(-120), QFileDevice::FileModificationTime);
     }
-    WriteFile("Taro 17 6.csv.Zz9Zz9", "a save still being written");
+    WriteFile("Taro 17 6.csv.ZzqZzx", "a save still being written");
     StartNamed();
     const QStringList left = FilesInFolder();
     for (const QString& name : leftovers) {
         EXPECT_FALSE(left.contains(name)) << name.toStdString();
     }
-    for (const QString& name : kept + QStringList{"Taro 17 6.csv.Zz9Zz9", "omb.ini"}) {
+    for (const QString& name : kept + QStringList{"Taro 17 6.csv.ZzqZzx", "omb.ini"}) {
         EXPECT_TRUE(left.contains(name)) << name.toStdString();
     }
 }

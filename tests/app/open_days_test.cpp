@@ -75,7 +75,7 @@ TEST_F(OpenDays, inOnALaterDateAsksWhenTheOpenDayEndedThenOpensTheNewDay) {
         QTest::keyClicks(dialog.EndTime, "1730");
         EXPECT_EQ(dialog.EndTime->text(), "17:30");
         QTest::mouseClick(dialog.ReasonChecks[1], Qt::LeftButton, {}, QPoint(6, 8));  // B
-        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(dialog.EndTime, Qt::Key_Return);
     });
     In(form);
     EXPECT_EQ(questions, 1);
@@ -110,7 +110,7 @@ TEST_F(OpenDays, anEndTimeNotAfterTheInTimeIsRefusedAndTheQuestionStays) {
         for (const char* wrong : {"0800", "0730", "2561"}) {
             dialog.EndTime->clear();
             QTest::keyClicks(dialog.EndTime, wrong);
-            QTest::keyClick(&dialog, Qt::Key_Return);
+            QTest::keyClick(dialog.EndTime, Qt::Key_Return);
             EXPECT_TRUE(dialog.isVisible()) << wrong;
             EXPECT_TRUE(dialog.Problem->isVisible());
         }
@@ -118,11 +118,11 @@ TEST_F(OpenDays, anEndTimeNotAfterTheInTimeIsRefusedAndTheQuestionStays) {
             << dialog.Problem->text().toStdString();
         dialog.EndTime->clear();
         QTest::keyClicks(dialog.EndTime, "0730");
-        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(dialog.EndTime, Qt::Key_Return);
         EXPECT_TRUE(dialog.Problem->text().contains("08:00"));
         dialog.EndTime->clear();
         QTest::keyClicks(dialog.EndTime, "0801");
-        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(dialog.EndTime, Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible());
     });
     On(5, 8, 5);
