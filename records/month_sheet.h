@@ -53,6 +53,8 @@ struct SheetReadResult {
     bool opened = false;
     int linesRead = 0;
     QString error;  // why the sheet could not be opened, naming the path
+    // What kind of failure, for a caller that words its own message: the open's or the read's.
+    QFileDevice::FileError fileError = QFileDevice::NoError;
 };
 
 // What became of writing a sheet: written whole, or not at all (the old file stays as it was).

@@ -49,6 +49,7 @@ SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
     if (!file.open(QIODevice::ReadOnly)) {
         result.error =
             QStringLiteral("Cannot read the month sheet %1: %2").arg(path, file.errorString());
+        result.fileError = file.error();
         return result;
     }
     result.opened = true;
@@ -68,6 +69,7 @@ SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
         // One arg() call: a '%1' in the path (the person's name) must stay as it is.
         result.error = QStringLiteral("Reading the month sheet %1 stopped after %2 lines: %3")
                            .arg(path, QString::number(result.linesRead), file.errorString());
+        result.fileError = file.error();
     }
     return result;
 }

@@ -139,7 +139,8 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
         } else if (*t.out < *t.in) {
             look.reason = LookReason::EndBeforeIn;
         } else {
-            const DayFigures figures = FiguresForDay(*t.in, *t.out, context.breakMinutes);
+            const bool dayOff = context.calendar && context.calendar->days[day].off;
+            const DayFigures figures = FiguresForDay(*t.in, *t.out, context.breakMinutes, dayOff);
             AddDay(month.totals, figures, t.reasons);
             if (context.keepDays) {
                 month.days.append({day, *t.in, *t.out, figures, t.reasons});

@@ -52,14 +52,23 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
     SheetTable lines;
     const SheetReadResult read = ReadSheetFile(info.filePath(), lines);
     if (!read.opened) {
-        return unreadable(read.error);
+        return unreadable(info.isReadable() ? QStringLiteral("開けません")
+                                            : QStringLiteral("読む権限がありません"));
     }
     loaded.presence = SheetPresence::Read;
-    const SheetContext context{loaded.fileName,       year,    monthOfYear, settings.today,
-                               settings.breakMinutes, keepDays};
+    const SheetContext context{loaded.fileName,
+                               year,
+                               monthOfYear,
+                               settings.today,
+                               settings.breakMinutes,
+                               keepDays,
+                               settings.daysOff ? &settings.daysOff->month(month) : nullptr};
     loaded.sheet = ReadSheetDays(lines, read.linesRead, context);
-    if (!read.error.isEmpty()) {
-        loaded.sheet.looks.append({loaded.fileName, 0, 0, LookReason::UnreadableSheet, read.error});
+    if (read.fileError != QFileDevice::NoError) {
+        loaded.sheet.looks.append(
+            {loaded.fileName, 0, 0, LookReason::UnreadableSheet,
+             QStringLiteral("%1 行目のあとが読めませんでした (ディスクの不具合など)")
+                 .arg(read.linesRead)});
     }
     return loaded;
 }

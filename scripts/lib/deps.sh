@@ -4,7 +4,7 @@
 OMBREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libicu-dev libgtest-dev libbenchmark-dev
-  fonts-ipafont-gothic fontconfig
+  fonts-ipafont-gothic fontconfig poppler-utils
 )
 
 ombrel_install_missing() {
