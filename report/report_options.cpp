@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMaxBreakMinutes = 480;
@@ -29,7 +31,8 @@ const ValuedOption kValued[] = {
     {"format", "形式",
      "text (既定、画面向けの表)、csv (CP932、Excel でそのまま開けます)、\n"
      "csv-utf8 (UTF-8、BOM 付き)、png (グラフ)、pdf (印刷用、A4)。\n"
-     "png と pdf には --output が要ります。例: --format pdf --output 7月.pdf"},
+     "png と pdf には --output が要ります\n"
+     "例: --format pdf --output 7月.pdf"},
     {"output", "ファイル",
      "出力先 (省くと標準出力)。途中で失敗しても中途半端なファイルは\n"
      "残しません。月のシートの名前 (「名前 年 月.csv」)、シートへの\n"
@@ -112,20 +115,24 @@ public:
 };
 
 // The parser pads the option column by characters; a Japanese character takes two cells in a
-// terminal, so the padding after a name holding one is shortened by what it overhangs.
+// terminal. The descriptions, their continued lines too, are moved to one column that clears the
+// widest name as a terminal shows it.
 QString AlignWideNames(const QString& help) {
+    static const QRegularExpression named(QStringLiteral("^(  \\S.*?)  +(\\S.*)$"));
+    static const QRegularExpression continued(QStringLiteral("^( {8,})(\\S.*)$"));
     QStringList lines = help.split(u'\n');
-    for (QString& line : lines) {
-        static const QRegularExpression column(QStringLiteral("^(  \\S.*?)(  +)(\\S.*)$"));
-        const auto match = column.match(line);
-        if (!match.hasMatch()) {
-            continue;
+    int column = 0;
+    for (const QString& line : lines) {
+        if (const auto match = named.match(line); match.hasMatch()) {
+            column = std::max(column, DisplayWidth(match.captured(1)) + 2);
         }
-        const QString name = match.captured(1);
-        const int overhang = DisplayWidth(name) - int(name.size());
-        const int padding = int(match.captured(2).size()) - overhang;
-        if (overhang > 0 && padding >= 2) {
-            line = name + QString(padding, u' ') + match.captured(3);
+    }
+    for (QString& line : lines) {
+        if (const auto match = named.match(line); match.hasMatch()) {
+            const QString name = match.captured(1);
+            line = name + QString(column - DisplayWidth(name), u' ') + match.captured(2);
+        } else if (const auto more = continued.match(line); more.hasMatch()) {
+            line = QString(column, u' ') + more.captured(2);
         }
     }
     return lines.join(u'\n');

@@ -1,5 +1,7 @@
 #include "sheet_days.h"
 
+#include <array>
+
 namespace {
 
 // A sheet's lines: the header and the rows of days 1 to 31.
@@ -68,13 +70,28 @@ QString MissingRowsText(int linesRead) {
 
 RowParse ParseDayRow(const QString& row, int day) {
     RowParse parse;
-    const QList<QStringView> fields = QStringView(row).split(u',');
-    // A spreadsheet that saved the sheet again pads every row to the header's width.
+    // The six fields of a day row; a spreadsheet that saved the sheet again pads every row to the
+    // header's width with empty ones. Cut in place: a month has 31 rows and a staff many months.
+    constexpr int kFields = 6;
+    std::array<QStringView, kFields> fields;
+    int count = 0;
     bool extraText = false;
-    for (qsizetype i = 6; i < fields.size(); ++i) {
-        extraText = extraText || !fields[i].isEmpty();
+    QStringView rest(row);
+    while (true) {
+        const qsizetype comma = rest.indexOf(u',');
+        const QStringView field = comma < 0 ? rest : rest.first(comma);
+        if (count < kFields) {
+            fields[count] = field;
+        } else {
+            extraText = extraText || !field.isEmpty();
+        }
+        ++count;
+        if (comma < 0) {
+            break;
+        }
+        rest = rest.sliced(comma + 1);
     }
-    if (fields.size() < 6 || extraText) {
+    if (count < kFields || extraText) {
         parse.error = QStringLiteral("欄の数が合いません");
         return parse;
     }

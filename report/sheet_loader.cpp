@@ -2,7 +2,6 @@
 
 #include "month_sheet.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -36,9 +35,10 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
     const int monthOfYear = MonthOfKey(month);
     LoadedMonth loaded;
     loaded.fileName = SheetFileName(person, year, monthOfYear);
-    // One look at the file: whether it is there, what it is (links followed) and its size.
-    const QFileInfo info(QDir(settings.folder).filePath(loaded.fileName));
-    if (!info.exists() && !info.isSymLink()) {
+    // One look at a plain file, links followed: what it is and its size. Only something else
+    // takes a second look, to tell a missing sheet from a link that leads nowhere.
+    const QFileInfo info(settings.folder + u'/' + loaded.fileName);
+    if (!info.isFile() && !info.exists() && !info.isSymLink()) {
         return loaded;
     }
     const auto unreadable = [&loaded](const QString& why) {
