@@ -34,3 +34,8 @@ OptionsParse ParseOptions(const QStringList& arguments, QDate today);
 
 // Built from the same options the parser reads. Needs a QCoreApplication.
 QString HelpText();
+
+class QCommandLineParser;
+// The parser's help in Japanese words, its columns aligned for a terminal, with what the report
+// shows and its exit status below.
+QString FramedHelp(const QCommandLineParser& parser);
