@@ -26,21 +26,30 @@ double AxisMaximum(double value, double floor) {
     return std::ceil(top / step) * step;
 }
 
-ChartCanvas::ChartCanvas(QSize size, const QString& title, const QString& subtitle, int bottomRoom)
-    : image_(size, QImage::Format_RGB32) {
-    image_.fill(Qt::white);
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::Antialiasing);
-    painter_->setRenderHint(QPainter::TextAntialiasing);
+QImage PaintChart(QSize size, const std::function<void(QPainter&)>& draw) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    draw(painter);
+    painter.end();
+    return image;
+}
+
+ChartCanvas::ChartCanvas(QPainter& painter, QSize size, const QString& title,
+                         const QString& subtitle, int bottomRoom)
+    : painter_(painter) {
+    painter_.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
     plot_ = QRectF(80, 78, size.width() - 80 - 90, size.height() - 78 - bottomRoom);
-    painter_->setPen(Qt::black);
-    painter_->setFont(font(20, true));
-    painter_->drawText(QRectF(20, 10, size.width() - 40, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                       title);
-    painter_->setPen(QColor(80, 80, 80));
-    painter_->setFont(font(13));
-    painter_->drawText(QRectF(20, 40, size.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                       subtitle);
+    painter_.setPen(Qt::black);
+    painter_.setFont(font(20, true));
+    painter_.drawText(QRectF(20, 10, size.width() - 40, 30), Qt::AlignLeft | Qt::AlignVCenter,
+                      title);
+    painter_.setPen(QColor(80, 80, 80));
+    painter_.setFont(font(13));
+    painter_.drawText(QRectF(20, 40, size.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                      subtitle);
 }
 
 QFont ChartCanvas::font(int pixelSize, bool bold) const {
@@ -54,10 +63,10 @@ void ChartCanvas::setLeftAxis(double maxHours, const QString& label) {
     leftMax_ = std::max(maxHours, 1.0);
     leftLabel_ = label;
     // Grid lines first, so that bars and lines lie over them.
-    painter_->setPen(QPen(QColor(225, 225, 225), 1));
+    painter_.setPen(QPen(QColor(225, 225, 225), 1));
     const double step = TickStep(leftMax_);
     for (double v = step; v <= leftMax_ + 1e-9; v += step) {
-        painter_->drawLine(QPointF(plot_.left(), yLeft(v)), QPointF(plot_.right(), yLeft(v)));
+        painter_.drawLine(QPointF(plot_.left(), yLeft(v)), QPointF(plot_.right(), yLeft(v)));
     }
 }
 
@@ -86,7 +95,7 @@ double ChartCanvas::yRight(double hours) const {
 
 void ChartCanvas::markedLine(const QPolygonF& points, const QColor& colour, int width,
                              double dotRadius) {
-    QPainter& p = *painter_;
+    QPainter& p = painter_;
     p.setPen(QPen(colour, width));
     p.drawPolyline(points);
     p.setBrush(colour);
@@ -98,66 +107,63 @@ void ChartCanvas::markedLine(const QPolygonF& points, const QColor& colour, int 
 
 void ChartCanvas::referenceLine(double y, const QColor& colour, const QString& label,
                                 Qt::PenStyle style) {
-    painter_->setPen(QPen(colour, 2, style));
-    painter_->drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
-    painter_->setFont(font(13, true));
+    painter_.setPen(QPen(colour, 2, style));
+    painter_.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
+    painter_.setFont(font(13, true));
     const QRectF box(plot_.left() + 6, y - 19, plot_.width() - 12, 17);
-    painter_->setPen(colour);
+    painter_.setPen(colour);
     textWithBackdrop(box, Qt::AlignRight | Qt::AlignVCenter, label);
 }
 
 void ChartCanvas::textWithBackdrop(const QRectF& box, int flags, const QString& text) {
-    const QRectF used = painter_->boundingRect(box, flags, text);
-    painter_->fillRect(used.adjusted(-3, 0, 3, 0), QColor(255, 255, 255, 215));
-    painter_->drawText(box, flags, text);
+    const QRectF used = painter_.boundingRect(box, flags, text);
+    painter_.fillRect(used.adjusted(-3, 0, 3, 0), QColor(255, 255, 255, 215));
+    painter_.drawText(box, flags, text);
 }
 
 void ChartCanvas::legend(const QList<std::pair<QColor, QString>>& entries, double y) {
-    painter_->setFont(font(12));
-    painter_->setBrush(Qt::NoBrush);
+    painter_.setFont(font(12));
+    painter_.setBrush(Qt::NoBrush);
     double x = plot_.left();
     for (const auto& [colour, text] : entries) {
-        painter_->fillRect(QRectF(x, y + 2, 12, 12), colour);
-        painter_->setPen(QColor(90, 90, 90));
-        painter_->drawRect(QRectF(x, y + 2, 12, 12));
-        painter_->setPen(Qt::black);
-        const double width = painter_->fontMetrics().horizontalAdvance(text);
-        painter_->drawText(QPointF(x + 16, y + 13), text);
+        painter_.fillRect(QRectF(x, y + 2, 12, 12), colour);
+        painter_.setPen(QColor(90, 90, 90));
+        painter_.drawRect(QRectF(x, y + 2, 12, 12));
+        painter_.setPen(Qt::black);
+        const double width = painter_.fontMetrics().horizontalAdvance(text);
+        painter_.drawText(QPointF(x + 16, y + 13), text);
         x += 16 + width + 14;
     }
 }
 
 void ChartCanvas::drawAxis(double maxHours, const QString& label, const QColor& colour,
                            bool right) {
-    painter_->setFont(font(12));
-    painter_->setPen(colour);
+    painter_.setFont(font(12));
+    painter_.setPen(colour);
     const double step =
         right ? maxHours / std::round(leftMax_ / TickStep(leftMax_)) : TickStep(maxHours);
     const double x = right ? plot_.right() : plot_.left();
     for (double v = 0; v <= maxHours + 1e-9; v += step) {
         const double y = plot_.bottom() - plot_.height() * (v / maxHours);
         const QRectF box = right ? QRectF(x + 6, y - 8, 60, 16) : QRectF(x - 66, y - 8, 60, 16);
-        painter_->drawText(box, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                           QString::number(v));
-        painter_->drawLine(QPointF(x - 3, y), QPointF(x + 3, y));
+        painter_.drawText(box, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                          QString::number(v));
+        painter_.drawLine(QPointF(x - 3, y), QPointF(x + 3, y));
     }
-    painter_->drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
-    painter_->save();
-    painter_->translate(right ? x + 62 : x - 58, plot_.center().y());
-    painter_->rotate(right ? 90 : -90);
-    painter_->setFont(font(13));
-    painter_->drawText(QRectF(-plot_.height() / 2, -10, plot_.height(), 20), Qt::AlignCenter,
-                       label);
-    painter_->restore();
+    painter_.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
+    painter_.save();
+    painter_.translate(right ? x + 62 : x - 58, plot_.center().y());
+    painter_.rotate(right ? 90 : -90);
+    painter_.setFont(font(13));
+    painter_.drawText(QRectF(-plot_.height() / 2, -10, plot_.height(), 20), Qt::AlignCenter, label);
+    painter_.restore();
 }
 
-QImage ChartCanvas::finish() {
-    painter_->setPen(QPen(QColor(60, 60, 60), 1));
-    painter_->drawLine(plot_.bottomLeft(), plot_.bottomRight());
+void ChartCanvas::finish() {
+    painter_.setPen(QPen(QColor(60, 60, 60), 1));
+    painter_.drawLine(plot_.bottomLeft(), plot_.bottomRight());
     drawAxis(leftMax_, leftLabel_, QColor(40, 40, 40), false);
     if (rightMax_ > 0) {
         drawAxis(rightMax_, rightLabel_, rightColour_, true);
     }
-    painter_->end();
-    return image_;
 }

@@ -7,17 +7,19 @@
 #include <QPainter>
 #include <QString>
 
-#include <memory>
+#include <functional>
 #include <utility>
 
-// A white picture with a title, a plot area and value axes in hours, on which the charts of the
-// report draw their bars and lines.
+// A white area with a title, a plot area and value axes in hours, on which the charts of the
+// report draw their bars and lines: into a picture, or onto a page of the printable report.
 class ChartCanvas {
 public:
-    // `bottomRoom` is the height below the plot for labels and the legend.
-    ChartCanvas(QSize size, const QString& title, const QString& subtitle, int bottomRoom = 96);
+    // Draws on `painter` from (0, 0) to `size`; `bottomRoom` is the height below the plot for
+    // labels and the legend.
+    ChartCanvas(QPainter& painter, QSize size, const QString& title, const QString& subtitle,
+                int bottomRoom = 96);
 
-    QPainter& painter() { return *painter_; }
+    QPainter& painter() { return painter_; }
     QRectF plot() const { return plot_; }
 
     // The axes: the left one always, the right one when a chart shows a second measure; the right
@@ -42,14 +44,13 @@ public:
     // Text in the painter's font and pen over a light patch, readable across bars and lines.
     void textWithBackdrop(const QRectF& box, int flags, const QString& text);
 
-    // Draws the axes over everything and hands the picture over.
-    QImage finish();
+    // Draws the axes over everything.
+    void finish();
 
 private:
     void drawAxis(double maxHours, const QString& label, const QColor& colour, bool right);
 
-    QImage image_;
-    std::unique_ptr<QPainter> painter_;
+    QPainter& painter_;
     QRectF plot_;
     double leftMax_ = 1;
     double rightMax_ = 0;
@@ -57,6 +58,9 @@ private:
     QString rightLabel_;
     QColor rightColour_;
 };
+
+// A picture of `size` that `draw` paints, from (0, 0).
+QImage PaintChart(QSize size, const std::function<void(QPainter&)>& draw);
 
 // A round axis maximum at or above the value, never below `floor`.
 double AxisMaximum(double value, double floor);

@@ -1,13 +1,93 @@
 // ombrel-report: overtime from the clock's month sheets, for one person or a whole staff.
+// Exit status 0 when the report is written, 2 with a message on standard error otherwise.
 
+#include "csv_report.h"
+#include "pdf_report.h"
+#include "png_report.h"
+#include "report_model.h"
 #include "report_options.h"
-#include "report_run.h"
+#include "report_output.h"
+#include "text_report.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+constexpr int kFailure = 2;
+
+int FailWith(const QString& message) {
+    std::fprintf(stderr, "ombrel-report: %s\n", message.toLocal8Bit().constData());
+    return kFailure;
+}
+
+// One kind of report in every format.
+template <typename Report>
+struct Outputs {
+    QString (*build)(const ReportOptions&, QDate, Report&);
+    QString (*text)(const Report&);
+    CsvRows (*csv)(const Report&);
+    QImage (*png)(const Report&);
+    QByteArray (*pdf)(const Report&);
+};
+
+QString WriteBytes(const ReportOptions& options, const QByteArray& bytes) {
+    return options.output ? WriteOutput(*options.output, bytes) : WriteStandardOutput(bytes);
+}
+
+template <typename Report>
+QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>& outputs) {
+    Report report;
+    if (QString error = outputs.build(options, today, report); !error.isEmpty()) {
+        return error;
+    }
+    switch (options.format) {
+        case OutputFormat::Text:
+            return WriteBytes(options, outputs.text(report).toUtf8());
+        case OutputFormat::Csv:
+        case OutputFormat::CsvUtf8: {
+            const EncodedCsv csv =
+                EncodeCsv(outputs.csv(report), options.format == OutputFormat::CsvUtf8);
+            return csv.ok ? WriteBytes(options, csv.bytes) : csv.error;
+        }
+        case OutputFormat::Png:
+            return WritePng(*options.output, outputs.png(report));
+        case OutputFormat::Pdf: {
+            const QByteArray pdf = outputs.pdf(report);
+            return pdf.isEmpty() ? QStringLiteral("PDF を作れません") : WriteBytes(options, pdf);
+        }
+    }
+    return {};
+}
+
+int RunReport(const ReportOptions& options, QDate today) {
+    if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
+        return FailWith(problem);
+    }
+    if (options.output) {
+        const QString problem = OutputPathProblem(*options.output, SchoolCalendarPath(options));
+        if (!problem.isEmpty()) {
+            return FailWith(problem);
+        }
+    }
+    QString error;
+    if (!options.user) {
+        error = Produce<StaffReport>(options, today,
+                                     {BuildStaffReport, StaffText, StaffCsv, StaffChart, StaffPdf});
+    } else if (options.schoolYear) {
+        error = Produce<YearReport>(options, today,
+                                    {BuildYearReport, YearText, YearCsv, YearChart, YearPdf});
+    } else {
+        error = Produce<MonthReport>(options, today,
+                                     {BuildMonthReport, MonthText, MonthCsv, MonthChart, MonthPdf});
+    }
+    return error.isEmpty() ? 0 : FailWith(error);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -16,22 +96,25 @@ int main(int argc, char** argv) {
     }
     const QDate today = QDate::currentDate();
     const OptionsParse parse = ParseOptions(arguments, today);
-    if (parse.outcome == OptionsParse::Outcome::Help) {
-        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    if (parse.outcome == OptionsParse::Outcome::Error) {
-        return FailWith(parse.error + QStringLiteral(" (使い方は --help)"));
-    }
-    // Charts need fonts and so a GUI application, but never a screen.
+    // Charts and pages need fonts and so a GUI application, but never a screen.
+    const bool drawn =
+        parse.outcome == OptionsParse::Outcome::Run &&
+        (parse.options.format == OutputFormat::Png || parse.options.format == OutputFormat::Pdf);
     std::unique_ptr<QCoreApplication> app;
-    if (parse.options.format == OutputFormat::Png) {
+    if (drawn) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (parse.outcome == OptionsParse::Outcome::Help) {
+        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (parse.outcome == OptionsParse::Outcome::Error) {
+        return FailWith(parse.error + QStringLiteral(" (使い方は --help)"));
     }
     return RunReport(parse.options, today);
 }

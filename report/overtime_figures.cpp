@@ -4,13 +4,16 @@
 
 #include <algorithm>
 
-DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes) {
-    const qint64 stay = qint64(outMinute - inMinute) * 60;
+DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes, bool dayOff) {
+    const int stayMinutes = outMinute - inMinute;
+    const int breakTaken = stayMinutes > kBreakOwedAfterMinutes ? breakMinutes : 0;
     DayFigures day;
-    day.atSchoolSeconds = std::max<qint64>(0, stay - qint64(breakMinutes) * 60);
-    day.overtimeSeconds = std::max<qint64>(0, day.atSchoolSeconds - qint64(RegularDaySeconds));
-    // Whole seconds from 0 to a day always fall into a band.
-    const auto band = BandFor(float(day.atSchoolSeconds));
+    day.dayOff = dayOff;
+    day.atSchoolSeconds = std::max<qint64>(0, qint64(stayMinutes - breakTaken) * 60);
+    const qint64 regular = dayOff ? 0 : qint64(RegularDaySeconds);
+    day.overtimeSeconds = std::max<qint64>(0, day.atSchoolSeconds - regular);
+    // Whole seconds from the regular day on always fall into a band.
+    const auto band = BandFor(float(qint64(RegularDaySeconds) + day.overtimeSeconds));
     day.band = band ? band->number : 1;
     return day;
 }
@@ -29,6 +32,10 @@ void AddDay(MonthTotals& totals, const DayFigures& day, QStringView reasons) {
     totals.overtimeSeconds += day.overtimeSeconds;
     if (day.overtimeSeconds > 0) {
         ++totals.daysOverRegular;
+    }
+    if (day.dayOff) {
+        ++totals.daysOffWorked;
+        totals.daysOffOvertimeSeconds += day.overtimeSeconds;
     }
     if (day.band >= 1 && day.band <= kBandCount) {
         ++totals.bandDays[day.band - 1];
@@ -49,6 +56,8 @@ void AddMonth(MonthTotals& into, const MonthTotals& month) {
     into.atSchoolSeconds += month.atSchoolSeconds;
     into.overtimeSeconds += month.overtimeSeconds;
     into.daysOverRegular += month.daysOverRegular;
+    into.daysOffWorked += month.daysOffWorked;
+    into.daysOffOvertimeSeconds += month.daysOffOvertimeSeconds;
     for (int i = 0; i < kReasonLetterCount; ++i) {
         into.reasonDays[i] += month.reasonDays[i];
     }

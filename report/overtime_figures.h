@@ -23,15 +23,22 @@ inline constexpr int kReasonLetterCount = 11;  // A to K
 inline constexpr int kBandCount = 10;
 inline constexpr int kDefaultBreakMinutes = 45;
 
+// A break is owed, and so deducted, only on a stay longer than six hours.
+inline constexpr int kBreakOwedAfterMinutes = 6 * 60;
+
 struct DayFigures {
-    qint64 atSchoolSeconds = 0;  // from in to out, less the break
-    qint64 overtimeSeconds = 0;  // beyond the regular 7 h 45 min
-    int band = 1;                // the clock's colour band of the time at school, 1 to 10
+    qint64 atSchoolSeconds = 0;  // from in to out, less the break when one is owed
+    qint64 overtimeSeconds = 0;  // beyond the regular 7 h 45 min, or all of it on a day off
+    bool dayOff = false;
+    // The clock's colour band of the day's overtime: the band the clock shows once the regular
+    // day plus that overtime is worked, 1 (no overtime) to 10.
+    int band = 1;
 };
 
-// A day from its in- and out-time (minutes since midnight, out not before in). The break is taken
-// off as far as the day is long: a stay shorter than the break counts as no time at all.
-DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes);
+// A day from its in- and out-time (minutes since midnight, out not before in). On a working day
+// the time at school beyond 7 h 45 min is overtime; on a day off there are no regular hours and
+// all of it is.
+DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes, bool dayOff);
 
 // The letter's index 0 to 10 for 'A' to 'K', or nothing.
 std::optional<int> ReasonIndex(QChar letter);
@@ -40,7 +47,9 @@ struct MonthTotals {
     int days = 0;  // days with an in- and an out-time
     qint64 atSchoolSeconds = 0;
     qint64 overtimeSeconds = 0;
-    int daysOverRegular = 0;
+    int daysOverRegular = 0;  // days with any overtime
+    int daysOffWorked = 0;
+    qint64 daysOffOvertimeSeconds = 0;
     std::array<int, kReasonLetterCount> reasonDays{};  // days on which each letter was given
     std::array<int, kBandCount> bandDays{};            // days per colour band, band 1 first
 };

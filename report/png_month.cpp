@@ -10,14 +10,56 @@ constexpr double kHour = 3600.0;
 const QColor kLineColour(20, 70, 170);
 const QColor kLimitColour(200, 30, 30);
 
+const QColor kSundayColour(200, 30, 30);
+const QColor kSaturdayColour(30, 80, 200);
+
+// The bands by the day's overtime: on a working day the clock's bands past 7 h 45 min.
 QList<std::pair<QColor, QString>> BandLegend() {
     QList<std::pair<QColor, QString>> entries;
     for (int band = 1; band <= kBandCount; ++band) {
-        const QString limit =
-            band < kBandCount ? QStringLiteral("～%1:45").arg(band + 6) : QStringLiteral("15:45超");
+        const QString limit = band == 1           ? QStringLiteral("残業なし")
+                              : band < kBandCount ? QStringLiteral("～%1h").arg(band - 1)
+                                                  : QStringLiteral("%1h超").arg(band - 2);
         entries.append({BandBackColour(band), QStringLiteral("帯%1 %2").arg(band).arg(limit)});
     }
     return entries;
+}
+
+// A Saturday off is blue, every other day off red like a Sunday; a working day is not marked.
+std::optional<QColor> DayOffColour(const CalendarDay& day, int weekday) {
+    if (!day.off) {
+        return std::nullopt;
+    }
+    const bool plainSaturday = weekday == 6 && day.holiday.isEmpty() && !day.fromSchool;
+    return plainSaturday ? kSaturdayColour : kSundayColour;
+}
+
+// Days off as pale columns behind the bars, a holiday's or the school's name written down it.
+void DrawDaysOff(ChartCanvas& canvas, const MonthReport& r, double slot) {
+    QPainter& p = canvas.painter();
+    const QRectF plot = canvas.plot();
+    p.setFont(canvas.font(11));
+    for (int day = 1; day <= r.daysInMonth; ++day) {
+        const CalendarDay& info = r.calendar.days[day];
+        const auto colour = DayOffColour(info, QDate(r.year, r.month, day).dayOfWeek());
+        if (!colour) {
+            continue;
+        }
+        const QRectF column(plot.left() + (day - 1) * slot, plot.top(), slot, plot.height());
+        QColor pale = *colour;
+        pale.setAlpha(28);
+        p.fillRect(column, pale);
+        const QString name = DayMark(info).section(u' ', 1);
+        if (!name.isEmpty()) {
+            p.save();
+            p.translate(column.center().x() + 5, plot.top() + 4);
+            p.rotate(90);
+            p.setPen(*colour);
+            p.drawText(QRectF(0, -2, plot.height() * 0.6, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                       name);
+            p.restore();
+        }
+    }
 }
 
 void DrawDayLabels(ChartCanvas& canvas, const MonthReport& r, double slot) {
@@ -26,9 +68,7 @@ void DrawDayLabels(ChartCanvas& canvas, const MonthReport& r, double slot) {
     const QRectF plot = canvas.plot();
     for (int day = 1; day <= r.daysInMonth; ++day) {
         const int weekday = QDate(r.year, r.month, day).dayOfWeek();
-        p.setPen(weekday == 6   ? QColor(30, 80, 200)
-                 : weekday == 7 ? QColor(200, 30, 30)
-                                : QColor(40, 40, 40));
+        p.setPen(DayOffColour(r.calendar.days[day], weekday).value_or(QColor(40, 40, 40)));
         const QRectF box(plot.left() + (day - 1) * slot, plot.bottom() + 4, slot, 16);
         p.drawText(box, Qt::AlignCenter, QString::number(day));
     }
@@ -45,16 +85,16 @@ void DrawDayLabels(ChartCanvas& canvas, const MonthReport& r, double slot) {
 
 }  // namespace
 
-QImage MonthChart(const MonthReport& r) {
+void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& r) {
     const MonthTotals& t = r.sheet.totals;
     const QString subtitle =
         QStringLiteral(
-            "棒: 1日の在校時間 (休憩 %1 分を除く、色は時計の帯)   線: 残業の累計 "
-            "(右の目盛)   残業 %2 / 45時間   ?: 要確認の日")
+            "棒: 1日の在校時間 (6時間を超えた日は休憩 %1 分を除く、色は残業の帯)   "
+            "線: 残業の累計 (右の目盛)   残業 %2 / 45時間   色の列: 休日   ?: 要確認")
             .arg(r.breakMinutes)
             .arg(FormatDuration(t.overtimeSeconds));
     ChartCanvas canvas(
-        QSize(1100, 620),
+        painter, size,
         QStringLiteral("%1 さん %2 の在校時間と残業").arg(r.person, FormatMonth(r.year, r.month)),
         subtitle);
     double longest = 0;
@@ -69,6 +109,7 @@ QImage MonthChart(const MonthReport& r) {
     QPainter& p = canvas.painter();
     const QRectF plot = canvas.plot();
     const double slot = plot.width() / r.daysInMonth;
+    DrawDaysOff(canvas, r, slot);
     for (const DayEntry& d : r.sheet.days) {
         const double top = canvas.yLeft(d.figures.atSchoolSeconds / kHour);
         const QRectF bar(plot.left() + (d.day - 1) * slot + slot * 0.15, top, slot * 0.7,
@@ -77,8 +118,8 @@ QImage MonthChart(const MonthReport& r) {
         p.setPen(QPen(QColor(70, 70, 70), 1));
         p.drawRect(bar);
     }
-    canvas.referenceLine(canvas.yLeft(7.75), QColor(110, 110, 110), QStringLiteral("7時間45分"),
-                         Qt::DashLine);
+    canvas.referenceLine(canvas.yLeft(7.75), QColor(110, 110, 110),
+                         QStringLiteral("7時間45分 (勤務日)"), Qt::DashLine);
     canvas.referenceLine(canvas.yRight(45), kLimitColour, QStringLiteral("残業 45時間 (右の目盛)"),
                          Qt::DashLine);
     if (canvas.rightMaximum() >= 80) {
@@ -115,5 +156,10 @@ QImage MonthChart(const MonthReport& r) {
     canvas.legend(
         {{kLineColour, QStringLiteral("残業の累計")}, {kLimitColour, QStringLiteral("45時間の線")}},
         plot.bottom() + 54);
-    return canvas.finish();
+    canvas.finish();
+}
+
+QImage MonthChart(const MonthReport& report) {
+    const QSize size(1100, 620);
+    return PaintChart(size, [&](QPainter& p) { DrawMonthChart(p, size, report); });
 }

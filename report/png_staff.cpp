@@ -13,14 +13,18 @@ QString ShortName(const QString& name) {
     return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
 }
 
+// Wide enough for a name under every bar up to 150 people; beyond that, 3 pixels a person.
+QSize StaffChartSize(int people) {
+    const int slot = people <= 40 ? 22 : people <= 150 ? kNamedSlot : 3;
+    return QSize(std::max(1000, 170 + people * slot), slot >= kNamedSlot ? 630 : 550);
+}
+
 }  // namespace
 
-QImage StaffChart(const StaffReport& r) {
+void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
     const bool year = r.schoolYear.has_value();
     const int people = int(r.rows.size());
-    const int slot = people <= 40 ? 22 : people <= 150 ? kNamedSlot : 3;
-    const bool named = slot >= kNamedSlot;
-    const int width = std::max(1000, 170 + people * slot);
+    const bool named = (size.width() - 170) / std::max(people, 1) >= kNamedSlot;
     const int bottomRoom = named ? 150 : 70;
     QString subtitle;
     for (int g = 0; g < kStaffGroupCount; ++g) {
@@ -30,7 +34,7 @@ QImage StaffChart(const StaffReport& r) {
     const QString period =
         year ? QStringLiteral("%1年度").arg(*r.schoolYear) : FormatMonth(r.year, r.month);
     ChartCanvas canvas(
-        QSize(width, 480 + bottomRoom),
+        painter, size,
         QStringLiteral("%1 全員の%2残業 (%3人、多い順)")
             .arg(period, year ? QStringLiteral("年間") : QString())
             .arg(people),
@@ -91,5 +95,10 @@ QImage StaffChart(const StaffReport& r) {
         legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
     }
     canvas.legend(legend, plot.bottom() + bottomRoom - 34);
-    return canvas.finish();
+    canvas.finish();
+}
+
+QImage StaffChart(const StaffReport& report) {
+    const QSize size = StaffChartSize(int(report.rows.size()));
+    return PaintChart(size, [&](QPainter& p) { DrawStaffChart(p, size, report); });
 }

@@ -25,7 +25,7 @@ QColor GroupColour(StaffGroup group) {
     return Qt::gray;
 }
 
-QImage YearChart(const YearReport& r) {
+void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
     const YearVerdict& v = r.verdict;
     const QString subtitle =
         QStringLiteral(
@@ -34,7 +34,7 @@ QImage YearChart(const YearReport& r) {
             .arg(r.breakMinutes)
             .arg(FormatDuration(v.totalSeconds))
             .arg(v.monthsOver45);
-    ChartCanvas canvas(QSize(1000, 600),
+    ChartCanvas canvas(painter, size,
                        QStringLiteral("%1 さん %2年度 の月ごとの残業")
                            .arg(r.person, QString::number(r.schoolYear)),
                        subtitle);
@@ -97,5 +97,10 @@ QImage YearChart(const YearReport& r) {
                    {GroupColour(StaffGroup::AtLeast100), GroupName(StaffGroup::AtLeast100)},
                    {kAverageColour, QStringLiteral("2～6か月平均の最高")}},
                   plot.bottom() + 36);
-    return canvas.finish();
+    canvas.finish();
+}
+
+QImage YearChart(const YearReport& report) {
+    const QSize size(1000, 600);
+    return PaintChart(size, [&](QPainter& p) { DrawYearChart(p, size, report); });
 }

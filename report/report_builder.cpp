@@ -2,6 +2,9 @@
 
 #include "report_labels.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -53,11 +56,37 @@ QString NoneReadable(const ReportOptions& options, const PersonMonths& person, M
         .arg(*options.user, SchoolYearText(*options.schoolYear), why.join(QStringLiteral("; ")));
 }
 
+// The days off of the months `first` to `last`, the school's calendar included.
+QString PrepareDaysOff(const ReportOptions& options, MonthKey first, MonthKey last,
+                       DaysOff& daysOff) {
+    SchoolCalendar school;
+    if (const QString path = SchoolCalendarPath(options); !path.isEmpty()) {
+        if (const QString error = ReadSchoolCalendar(path, school); !error.isEmpty()) {
+            return error;
+        }
+    }
+    return daysOff.prepare(first, last, school);
+}
+
 }  // namespace
 
+QString SchoolCalendarPath(const ReportOptions& options) {
+    if (options.calendar) {
+        return *options.calendar;
+    }
+    const QString inFolder = QDir(options.folder).filePath(kSchoolCalendarFileName);
+    // A dangling link by that name is a calendar that cannot be read, not an absent one.
+    const QFileInfo info(inFolder);
+    return info.exists() || info.isSymLink() ? inFolder : QString();
+}
+
 QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report) {
-    const LoadSettings settings{options.folder, options.breakMinutes, today};
     const MonthKey key = KeyOf(options.year, options.month);
+    DaysOff daysOff;
+    if (const QString error = PrepareDaysOff(options, key, key, daysOff); !error.isEmpty()) {
+        return error;
+    }
+    const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
     LoadedMonth loaded = LoadMonth(settings, *options.user, key, true);
     if (loaded.presence == SheetPresence::Missing) {
         return NoSheets(options, FormatMonthKey(key));
@@ -72,6 +101,8 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
     report.breakMinutes = options.breakMinutes;
     report.fileName = loaded.fileName;
     report.sheet = std::move(loaded.sheet);
+    report.calendar = daysOff.month(key);
+    report.calendarFile = daysOff.schoolFile();
     report.daysInMonth = QDate(options.year, options.month, 1).daysInMonth();
     const bool todayInMonth = today.year() == options.year && today.month() == options.month;
     const bool todayDone =
@@ -89,11 +120,15 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
 }
 
 QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report) {
-    const LoadSettings settings{options.folder, options.breakMinutes, today};
     const MonthKey first = FirstMonthOf(*options.schoolYear);
     const MonthKey lead = first - kLeadMonths;
-    const QList<PersonSheets> sheets =
-        ScanFolder(options.folder, lead, first + kSchoolYearMonths - 1, options.user);
+    DaysOff daysOff;
+    const MonthKey last = first + kSchoolYearMonths - 1;
+    if (const QString error = PrepareDaysOff(options, lead, last, daysOff); !error.isEmpty()) {
+        return error;
+    }
+    const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
+    const QList<PersonSheets> sheets = ScanFolder(options.folder, lead, last, options.user);
     if (!AnySheetFrom(sheets, first)) {
         return NoSheets(options, SchoolYearText(*options.schoolYear));
     }
@@ -156,12 +191,18 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
 }
 
 QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report) {
-    const LoadSettings settings{options.folder, options.breakMinutes, today};
     const bool wholeYear = options.schoolYear.has_value();
     const MonthKey first =
         wholeYear ? FirstMonthOf(*options.schoolYear) : KeyOf(options.year, options.month);
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
     const int leadMonths = wholeYear ? kLeadMonths : 0;
+    DaysOff daysOff;
+    if (const QString error =
+            PrepareDaysOff(options, first - leadMonths, first + monthCount - 1, daysOff);
+        !error.isEmpty()) {
+        return error;
+    }
+    const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
     QList<PersonSheets> sheets =
         ScanFolder(options.folder, first - leadMonths, first + monthCount - 1);
     // Someone with sheets only before April is not on this year's staff.

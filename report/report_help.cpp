@@ -1,51 +1,93 @@
-#include "report_options.h"
+// The help of ombrel-report around what the parser writes from the options themselves.
 
-QString HelpText() {
-    return QStringLiteral(
-        "使い方: ombrel-report [オプション] [フォルダ]\n"
-        "\n"
-        "タイムレコーダーの月のシート (「名前 年 月.csv」) から残業を集計します。\n"
-        "フォルダを省くと今のフォルダを読みます。シートは読むだけで、書き換えません。\n"
-        "残業は 1 日の在校時間 (休憩を除く) のうち 7時間45分を超えた分です。\n"
-        "\n"
-        "オプション:\n"
-        "  --user 名前          一人分を出します。省くとフォルダの全員を一人一行で出します\n"
-        "                       例: ombrel-report --user Taro --month 2017-07 /srv/sheets\n"
-        "  --month 年-月        集計する月 (省くと今月)\n"
-        "                       例: --month 2017-07\n"
-        "  --year 年度          その年の 4 月から翌年 3 月までの年度を集計します\n"
-        "                       (--month とは一緒に使えません)\n"
-        "                       例: ombrel-report --user Taro --year 2017\n"
-        "  --format 形式        text (既定、画面向けの表)、csv (CP932、Excel "
-        "でそのまま開けます)、\n"
-        "                       csv-utf8 (UTF-8、BOM 付き)、png (グラフ。--output が必要)\n"
-        "                       例: --format csv --output 7月.csv\n"
-        "  --output ファイル    出力先 (省くと標準出力)。途中で失敗しても中途半端なファイルは\n"
-        "                       残しません。月のシートの名前 (「名前 年 月.csv」) や、シートへの\n"
-        "                       リンクには書きません\n"
-        "                       例: --format png --output taro-2017-07.png\n"
-        "  --break-minutes 分   1 日に差し引く休憩 (既定 45 分)。シートには休憩を取ったかどうかが\n"
-        "                       ないので、毎日この分だけ差し引きます\n"
-        "                       例: --break-minutes 60\n"
-        "  -h, --help           この説明を出します\n"
-        "\n"
-        "一人の月: 日ごとの始業・終業・在校時間・残業・時計の色の帯・残業内容と、月の合計、\n"
-        "  45時間 (目標 30時間、80時間、100時間) との差、月末までの見込みを出します。\n"
-        "  見込みは済んだ日のペースで出します。今日は OUT を記録してから済んだ日に数えます。\n"
-        "  時間はすべて分単位 (見込みと平均は四捨五入) で、上限との比較も表示した値で行います。\n"
-        "一人の年度: 月ごとの残業、年間 360時間・720時間、45時間を超えた月の数 (6 か月まで)、\n"
-        "  2～6か月平均 (80時間まで)、100時間以上の月を出します。平均は年度をまたいで、\n"
-        "  前年度の 11月～3月のシートがあればそれも使います。\n"
-        "全員: 残業の多い順に、区分 (45時間以下 / 45時間超 / 80時間超 / 100時間以上) と\n"
-        "  区分ごとの人数を出します。\n"
-        "終業のない日、終業が始業より前の日、読めない行は「要確認」として挙げ、合計には\n"
-        "含めません。\n"
-        "\n"
-        "終了コード: 0 成功、2 入力の誤り (知らないオプション、ありえない月、ないフォルダ、\n"
-        "  シートのない名前、書けない出力先など。理由は標準エラーに出します)\n"
-        "\n"
-        "例:\n"
-        "  ombrel-report --user Taro --month 2017-07\n"
-        "  ombrel-report --user Taro --year 2017 --format png --output taro-2017.png\n"
-        "  ombrel-report --year 2017 --format csv --output 2017年度.csv /srv/sheets\n");
+#include "report_options.h"
+#include "text_table.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kClosing =
+    "\n"
+    "一人の月: 日ごとの始業・終業・在校時間・残業・時計の色の帯・残業内容と、月の合計、\n"
+    "  休日に出た日とその残業、45時間 (目標 30時間、80時間、100時間) との差、月末までの\n"
+    "  見込みを出します。見込みは済んだ日のペースで、今日は OUT を記録してから数えます。\n"
+    "  pdf は 1 枚に日ごとの表、合計、グラフと確認印の欄を載せます。\n"
+    "  時間はすべて分単位 (見込みと平均は四捨五入) で、上限との比較も表示した値で行います。\n"
+    "一人の年度: 月ごとの残業、年間 360時間・720時間、45時間を超えた月の数 (6 か月まで)、\n"
+    "  2～6か月平均 (80時間まで)、100時間以上の月を出します。平均は年度をまたいで、\n"
+    "  前年度の 11月～3月のシートがあればそれも使います。\n"
+    "全員: 残業の多い順に、区分 (45時間以下 / 45時間超 / 80時間超 / 100時間以上) と\n"
+    "  区分ごとの人数を出します。\n"
+    "終業のない日、終業が始業より前の日、読めない行は「要確認」として挙げ、合計には\n"
+    "含めません。\n"
+    "\n"
+    "終了コード: 0 成功、2 入力の誤り (知らないオプション、ありえない月、ないフォルダ、\n"
+    "  シートのない名前、読めない学校カレンダー、祝日の分からない年、書けない出力先など。\n"
+    "  理由は標準エラーに出します)\n"
+    "\n"
+    "例:\n"
+    "  ombrel-report --user Taro --month 2017-07\n"
+    "  ombrel-report --user Taro --month 2017-07 --format pdf --output taro-7月.pdf\n"
+    "  ombrel-report --user Taro --year 2017 --format png --output taro-2017.png\n"
+    "  ombrel-report --year 2017 --format csv --output 2017年度.csv /srv/sheets\n";
+
+// The few words of the parser's own help frame, in the language of the rest.
+class HelpWords : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (qstrcmp(context, "QCommandLineParser") != 0) {
+            return {};
+        }
+        static const std::pair<const char*, const char*> words[] = {{"Usage: %1", "使い方: %1"},
+                                                                    {"[options]", "[オプション]"},
+                                                                    {"Options:", "オプション:"},
+                                                                    {"Arguments:", "引数:"}};
+        for (const auto& [english, japanese] : words) {
+            if (qstrcmp(source, english) == 0) {
+                return QString::fromUtf8(japanese);
+            }
+        }
+        return {};
+    }
+};
+
+// The parser pads the option column by characters; a Japanese character takes two cells in a
+// terminal. The descriptions, their continued lines too, are moved to one column that clears the
+// widest name as a terminal shows it.
+QString AlignWideNames(const QString& help) {
+    static const QRegularExpression named(QStringLiteral("^(  \\S.*?)  +(\\S.*)$"));
+    static const QRegularExpression continued(QStringLiteral("^( {8,})(\\S.*)$"));
+    QStringList lines = help.split(u'\n');
+    int column = 0;
+    for (const QString& line : lines) {
+        if (const auto match = named.match(line); match.hasMatch()) {
+            column = std::max(column, DisplayWidth(match.captured(1)) + 2);
+        }
+    }
+    for (QString& line : lines) {
+        if (const auto match = named.match(line); match.hasMatch()) {
+            const QString name = match.captured(1);
+            line = name + QString(column - DisplayWidth(name), u' ') + match.captured(2);
+        } else if (const auto more = continued.match(line); more.hasMatch()) {
+            line = QString(column, u' ') + more.captured(2);
+        }
+    }
+    return lines.join(u'\n');
+}
+
+}  // namespace
+
+QString FramedHelp(const QCommandLineParser& parser) {
+    HelpWords words;
+    QCoreApplication::installTranslator(&words);
+    const QString help = AlignWideNames(parser.helpText());
+    QCoreApplication::removeTranslator(&words);
+    return help + QString::fromUtf8(kClosing);
 }

@@ -33,6 +33,19 @@ QString FormatDate(int year, int month, int day) {
     return QStringLiteral("%1/%2(%3)").arg(month).arg(day).arg(WeekdayName(year, month, day));
 }
 
+QString FormatDate(int year, int month, int day, const CalendarDay& calendar) {
+    const QString mark = DayMark(calendar);
+    if (mark.isEmpty()) {
+        return FormatDate(year, month, day);
+    }
+    return QStringLiteral("%1/%2(%3・%4)")
+        .arg(QString::number(month), QString::number(day), WeekdayName(year, month, day), mark);
+}
+
+QString DayKindName(const CalendarDay& calendar) {
+    return calendar.off ? QStringLiteral("休日") : QStringLiteral("勤務日");
+}
+
 QString FormatMonth(int year, int month) {
     return QStringLiteral("%1年%2月").arg(year).arg(month);
 }

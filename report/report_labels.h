@@ -1,5 +1,6 @@
 #pragma once
 
+#include "days_off.h"
 #include "overtime_figures.h"
 #include "sheet_days.h"
 
@@ -14,8 +15,11 @@ QString FormatDuration(qint64 seconds);
 QString FormatClock(int minuteOfDay);
 // "月" for a Monday.
 QString WeekdayName(int year, int month, int day);
-// "7/3(月)".
+// "7/3(月)"; with the day's calendar "11/3(火・祝 文化の日)", "12/29(火・休 年末年始)".
 QString FormatDate(int year, int month, int day);
+QString FormatDate(int year, int month, int day, const CalendarDay& calendar);
+// "休日" for a day off, "勤務日" otherwise.
+QString DayKindName(const CalendarDay& calendar);
 // "2017年7月".
 QString FormatMonth(int year, int month);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "days_off.h"
 #include "report_options.h"
 #include "sheet_loader.h"
 #include "year_rules.h"
@@ -20,6 +21,8 @@ struct MonthReport {
     int breakMinutes = kDefaultBreakMinutes;
     QString fileName;
     SheetMonth sheet;
+    MonthCalendar calendar;  // the month's days off
+    QString calendarFile;    // the school calendar used, if any
     int daysInMonth = 0;
     int elapsedDays = 0;
     bool todayUncounted = false;       // today is in the month but still open, not yet gone
@@ -57,6 +60,9 @@ struct StaffReport {
     std::array<int, kStaffGroupCount> groupCounts{};
     QList<LookItem> looks;
 };
+
+// The school calendar the options name, or the folder's when it has one: empty for none.
+QString SchoolCalendarPath(const ReportOptions& options);
 
 // Each builder gives an error text for the user when there is nothing to report.
 QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report);

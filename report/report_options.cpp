@@ -2,12 +2,67 @@
 
 #include "sheet_files.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
-#include <QSet>
 
 namespace {
 
 constexpr int kMaxBreakMinutes = 480;
+
+// The options with a value, in the order the help lists them.
+struct ValuedOption {
+    const char* name;
+    const char* valueName;
+    const char* description;  // lines short enough for a terminal of 80 cells
+};
+const ValuedOption kValued[] = {
+    {"user", "名前",
+     "一人分を出します。省くとフォルダの全員を一人一行で出します\n"
+     "例: --user Taro --month 2017-07 /srv/sheets"},
+    {"month", "年-月", "集計する月 (省くと今月)。例: --month 2017-07"},
+    {"year", "年度",
+     "その年の 4 月から翌年 3 月までの年度を集計します\n"
+     "(--month とは一緒に使えません)。例: --year 2017"},
+    {"format", "形式",
+     "text (既定、画面向けの表)、csv (CP932、Excel でそのまま開けます)、\n"
+     "csv-utf8 (UTF-8、BOM 付き)、png (グラフ)、pdf (印刷用、A4)。\n"
+     "png と pdf には --output が要ります\n"
+     "例: --format pdf --output 7月.pdf"},
+    {"output", "ファイル",
+     "出力先 (省くと標準出力)。途中で失敗しても中途半端なファイルは\n"
+     "残しません。月のシートの名前 (「名前 年 月.csv」)、シートへの\n"
+     "リンク、使っている学校カレンダーには書きません"},
+    {"calendar", "ファイル",
+     "学校カレンダー (省くとフォルダの「学校カレンダー.csv」があれば\n"
+     "それ)。1 行に 1 日、「2017/10/7,出,運動会」「2017-08-14,休,閉庁日」\n"
+     "(休: 学校の休日、出: 休日の出勤日、3 列目は備考で省けます)。\n"
+     "CP932 か BOM 付き UTF-8、見出し行は 1 行目に置けます"},
+    {"break-minutes", "分",
+     "6 時間を超えた日に差し引く休憩 (既定 45 分)。シートには休憩の\n"
+     "有無がないので、6 時間を超えた日には毎日この分を差し引きます"},
+};
+
+const char* const kDescription =
+    "タイムレコーダーの月のシート (「名前 年 月.csv」) から残業を集計します。\n"
+    "フォルダを省くと今のフォルダを読みます。シートは読むだけで、書き換えません。\n"
+    "残業は、勤務日なら在校時間 (休憩を除く) のうち 7時間45分を超えた分、\n"
+    "休日 (土日、祝日、振替休日、国民の休日、12/29～1/3、学校カレンダーの「休」)\n"
+    "なら在校時間のすべてです。祝日が分かるのは 1970～2050 年です。";
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+void DefineOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(Text(kDescription));
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, Text("この説明を出します")});
+    for (const ValuedOption& option : kValued) {
+        parser.addOption({Text(option.name), Text(option.description), Text(option.valueName)});
+    }
+    parser.addPositionalArgument(
+        Text("フォルダ"), Text("シートのあるフォルダ (省くと今のフォルダ)"), Text("[フォルダ]"));
+}
 
 OptionsParse Failure(const QString& error) {
     OptionsParse parse;
@@ -60,19 +115,20 @@ QString ReadSchoolYear(const QString& text, ReportOptions& options) {
 }
 
 QString ReadFormat(const QString& text, ReportOptions& options) {
-    if (text == u"text") {
-        options.format = OutputFormat::Text;
-    } else if (text == u"csv") {
-        options.format = OutputFormat::Csv;
-    } else if (text == u"csv-utf8") {
-        options.format = OutputFormat::CsvUtf8;
-    } else if (text == u"png") {
-        options.format = OutputFormat::Png;
-    } else {
-        return QStringLiteral("「%1」は出力形式ではありません (text, csv, csv-utf8, png)")
-            .arg(text);
+    static const std::pair<const char16_t*, OutputFormat> formats[] = {
+        {u"text", OutputFormat::Text},
+        {u"csv", OutputFormat::Csv},
+        {u"csv-utf8", OutputFormat::CsvUtf8},
+        {u"png", OutputFormat::Png},
+        {u"pdf", OutputFormat::Pdf}};
+    for (const auto& [name, format] : formats) {
+        if (text == QStringView(name)) {
+            options.format = format;
+            return {};
+        }
     }
-    return {};
+    return QStringLiteral("「%1」は出力形式ではありません (text, csv, csv-utf8, png, pdf)")
+        .arg(text);
 }
 
 QString ReadBreak(const QString& text, ReportOptions& options) {
@@ -85,97 +141,126 @@ QString ReadBreak(const QString& text, ReportOptions& options) {
     return {};
 }
 
+QString ReadFile(const QString& name, const QString& value, std::optional<QString>& into) {
+    if (value.isEmpty()) {
+        return QStringLiteral("%1 のファイル名が空です").arg(name);
+    }
+    into = value;
+    return {};
+}
+
 QString ReadValue(const QString& name, const QString& value, ReportOptions& options) {
-    if (name == u"--user") {
+    if (name == u"user") {
         options.user = value;
         return {};
     }
-    if (name == u"--month") {
+    if (name == u"month") {
         return ReadMonth(value, options);
     }
-    if (name == u"--year") {
+    if (name == u"year") {
         return ReadSchoolYear(value, options);
     }
-    if (name == u"--format") {
+    if (name == u"format") {
         return ReadFormat(value, options);
     }
-    if (name == u"--output") {
-        if (value.isEmpty()) {
-            return QStringLiteral("--output のファイル名が空です");
-        }
-        options.output = value;
-        return {};
+    if (name == u"output") {
+        return ReadFile(QStringLiteral("--output"), value, options.output);
+    }
+    if (name == u"calendar") {
+        return ReadFile(QStringLiteral("--calendar"), value, options.calendar);
     }
     return ReadBreak(value, options);
+}
+
+// What the parser refused, in words: an unknown option, a value missing at the end, or a value
+// given to --help.
+QString Refusal(const QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return QStringLiteral("「%1%2」は知らないオプションです")
+            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    }
+    const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+    const QString last = end < 0 ? arguments.last() : arguments.value(end - 1);
+    if (last.startsWith(u"--") && !last.contains(u'=')) {
+        return QStringLiteral("%1 には値が要ります").arg(last);
+    }
+    return QStringLiteral("--help には値を付けられません");
+}
+
+// "--user --month 2017-07" forgot the name; a value that does begin with '-' can still be given
+// as "--user=-5".
+QString ValueLikeAnOption(const QStringList& arguments) {
+    for (qsizetype i = 0; i + 1 < arguments.size() && arguments[i] != u"--"; ++i) {
+        for (const ValuedOption& option : kValued) {
+            const QString& value = arguments[i + 1];
+            if (arguments[i] == QStringLiteral("--") + Text(option.name) && value.size() > 1 &&
+                value.startsWith(u'-')) {
+                return QStringLiteral(
+                           "%1 の値「%2」はオプションのようです "
+                           "(その値のままなら %1=%2 と書いてください)")
+                    .arg(arguments[i], value);
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace
 
 OptionsParse ParseOptions(const QStringList& arguments, QDate today) {
-    static const QSet<QString> valued{
-        QStringLiteral("--user"),   QStringLiteral("--month"),  QStringLiteral("--year"),
-        QStringLiteral("--format"), QStringLiteral("--output"), QStringLiteral("--break-minutes")};
+    QCommandLineParser parser;
+    DefineOptions(parser);
+    if (!parser.parse(QStringList{QStringLiteral("ombrel-report")} + arguments)) {
+        return Failure(Refusal(parser, arguments));
+    }
     OptionsParse parse;
+    if (parser.isSet(QStringLiteral("help"))) {
+        parse.outcome = OptionsParse::Outcome::Help;
+        return parse;
+    }
+    if (const QString problem = ValueLikeAnOption(arguments); !problem.isEmpty()) {
+        return Failure(problem);
+    }
     parse.options.year = today.year();
     parse.options.month = today.month();
-    QSet<QString> seen;
-    std::optional<QString> folder;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!optionsEnded && (argument == u"--help" || argument == u"-h")) {
-            parse.outcome = OptionsParse::Outcome::Help;
-            return parse;
+    for (const ValuedOption& option : kValued) {
+        const QString name = Text(option.name);
+        const QStringList values = parser.values(name);
+        if (values.size() > 1) {
+            return Failure(QStringLiteral("--%1 が二度指定されています").arg(name));
         }
-        if (!optionsEnded && argument == u"--") {
-            optionsEnded = true;
+        if (values.isEmpty()) {
             continue;
         }
-        if (optionsEnded || !argument.startsWith(u'-') || argument == u"-") {
-            if (folder) {
-                return Failure(QStringLiteral("フォルダは一つだけ指定できます (「%1」と「%2」)")
-                                   .arg(*folder, argument));
-            }
-            folder = argument;
-            continue;
-        }
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name = equals < 0 ? argument : argument.first(equals);
-        if (!valued.contains(name)) {
-            return Failure(QStringLiteral("「%1」は知らないオプションです").arg(name));
-        }
-        if (seen.contains(name)) {
-            return Failure(QStringLiteral("%1 が二度指定されています").arg(name));
-        }
-        seen.insert(name);
-        QString value;
-        if (equals >= 0) {
-            value = argument.sliced(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-            // "--user --month 2017-07" forgot the name; a value that does begin with '-' can
-            // still be given as "--user=-5".
-            if (value.size() > 1 && value.startsWith(u'-')) {
-                return Failure(QStringLiteral("%1 の値「%2」はオプションのようです "
-                                              "(その値のままなら %1=%2 と書いてください)")
-                                   .arg(name, value));
-            }
-        } else {
-            return Failure(QStringLiteral("%1 には値が要ります").arg(name));
-        }
-        if (const QString error = ReadValue(name, value, parse.options); !error.isEmpty()) {
+        if (const QString error = ReadValue(name, values.first(), parse.options);
+            !error.isEmpty()) {
             return Failure(error);
         }
     }
-    if (seen.contains(QStringLiteral("--month")) && seen.contains(QStringLiteral("--year"))) {
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() > 1) {
+        return Failure(QStringLiteral("フォルダは一つだけ指定できます (「%1」と「%2」)")
+                           .arg(folders[0], folders[1]));
+    }
+    if (parser.isSet(QStringLiteral("month")) && parser.isSet(QStringLiteral("year"))) {
         return Failure(QStringLiteral("--month と --year は同時に指定できません"));
     }
-    if (parse.options.format == OutputFormat::Png && !parse.options.output) {
-        return Failure(QStringLiteral("png の出力には --output でファイル名を指定してください"));
+    const bool drawn =
+        parse.options.format == OutputFormat::Png || parse.options.format == OutputFormat::Pdf;
+    if (drawn && !parse.options.output) {
+        return Failure(
+            QStringLiteral("png と pdf の出力には --output でファイル名を指定してください"));
     }
-    if (folder) {
-        parse.options.folder = *folder;
+    if (!folders.isEmpty()) {
+        parse.options.folder = folders.first();
     }
     parse.outcome = OptionsParse::Outcome::Run;
     return parse;
+}
+
+QString HelpText() {
+    QCommandLineParser parser;
+    DefineOptions(parser);
+    return FramedHelp(parser);
 }

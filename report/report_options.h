@@ -8,7 +8,7 @@
 
 // The command line of ombrel-report.
 
-enum class OutputFormat { Text, Csv, CsvUtf8, Png };
+enum class OutputFormat { Text, Csv, CsvUtf8, Png, Pdf };
 
 struct ReportOptions {
     std::optional<QString> user;  // one person; without it, everyone in the folder
@@ -17,7 +17,8 @@ struct ReportOptions {
     std::optional<int> schoolYear;  // April of this year to March of the next
     QString folder = QStringLiteral(".");
     OutputFormat format = OutputFormat::Text;
-    std::optional<QString> output;  // standard output when not given
+    std::optional<QString> output;    // standard output when not given
+    std::optional<QString> calendar;  // the school calendar; otherwise the folder's, if any
     int breakMinutes = 45;
 };
 
@@ -31,4 +32,10 @@ struct OptionsParse {
 // `arguments` without the program name; `today` gives the month reported by default.
 OptionsParse ParseOptions(const QStringList& arguments, QDate today);
 
+// Built from the same options the parser reads. Needs a QCoreApplication.
 QString HelpText();
+
+class QCommandLineParser;
+// The parser's help in Japanese words, its columns aligned for a terminal, with what the report
+// shows and its exit status below.
+QString FramedHelp(const QCommandLineParser& parser);

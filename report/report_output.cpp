@@ -38,7 +38,7 @@ QString LandingPath(const QString& path) {
 
 }  // namespace
 
-QString OutputPathProblem(const QString& path) {
+QString OutputPathProblem(const QString& path, const QString& keep) {
     const QFileInfo info(path);
     if (info.isDir()) {
         return QStringLiteral("--output の「%1」はフォルダです").arg(path);
@@ -56,6 +56,11 @@ QString OutputPathProblem(const QString& path) {
                    "--output の「%1」は月のシート「%2」につながっています。"
                    "シートは上書きしません")
             .arg(path, landing);
+    }
+    if (!keep.isEmpty() && landing == LandingPath(keep)) {
+        return QStringLiteral(
+                   "--output の「%1」は読んでいる学校カレンダー「%2」です。上書きしません")
+            .arg(path, keep);
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "sheet_days.h"
 
+#include <array>
+
 namespace {
 
 // A sheet's lines: the header and the rows of days 1 to 31.
@@ -40,9 +42,6 @@ std::optional<int> TimeOfDay(QStringView hour, QStringView minute, const char* w
 
 // A line the records could not decode: why, in the words a person can act on.
 QString UndecodableLine(const QByteArray& bytes) {
-    if (bytes.contains('\r')) {
-        return QStringLiteral("行の途中に CR だけの改行があります (改行は CR LF のはずです)");
-    }
     // CP932's second bytes start at 0x40: a byte below 0x20, or 0x7F, is a control character.
     for (const char byte : bytes) {
         if (uchar(byte) < 0x20 || uchar(byte) == 0x7F) {
@@ -68,13 +67,28 @@ QString MissingRowsText(int linesRead) {
 
 RowParse ParseDayRow(const QString& row, int day) {
     RowParse parse;
-    const QList<QStringView> fields = QStringView(row).split(u',');
-    // A spreadsheet that saved the sheet again pads every row to the header's width.
+    // The six fields of a day row; a spreadsheet that saved the sheet again pads every row to the
+    // header's width with empty ones. Cut in place: a month has 31 rows and a staff many months.
+    constexpr int kFields = 6;
+    std::array<QStringView, kFields> fields;
+    int count = 0;
     bool extraText = false;
-    for (qsizetype i = 6; i < fields.size(); ++i) {
-        extraText = extraText || !fields[i].isEmpty();
+    QStringView rest(row);
+    while (true) {
+        const qsizetype comma = rest.indexOf(u',');
+        const QStringView field = comma < 0 ? rest : rest.first(comma);
+        if (count < kFields) {
+            fields[count] = field;
+        } else {
+            extraText = extraText || !field.isEmpty();
+        }
+        ++count;
+        if (comma < 0) {
+            break;
+        }
+        rest = rest.sliced(comma + 1);
     }
-    if (fields.size() < 6 || extraText) {
+    if (count < kFields || extraText) {
         parse.error = QStringLiteral("欄の数が合いません");
         return parse;
     }
@@ -139,7 +153,8 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
         } else if (*t.out < *t.in) {
             look.reason = LookReason::EndBeforeIn;
         } else {
-            const DayFigures figures = FiguresForDay(*t.in, *t.out, context.breakMinutes);
+            const bool dayOff = context.calendar && context.calendar->days[day].off;
+            const DayFigures figures = FiguresForDay(*t.in, *t.out, context.breakMinutes, dayOff);
             AddDay(month.totals, figures, t.reasons);
             if (context.keepDays) {
                 month.days.append({day, *t.in, *t.out, figures, t.reasons});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "days_off.h"
 #include "overtime_figures.h"
 #include "sheet_lines.h"
 
@@ -50,6 +51,7 @@ struct SheetContext {
     QDate today;
     int breakMinutes = kDefaultBreakMinutes;
     bool keepDays = true;
+    const MonthCalendar* calendar = nullptr;  // the month's days off; none without one
 };
 
 // Reads the day rows 1 to 31 of a sheet; `linesRead` is how many of its lines the file had. A

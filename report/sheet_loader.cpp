@@ -2,30 +2,32 @@
 
 #include "month_sheet.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
-// A sheet the clock writes is 32 short lines, about a kilobyte. Anything far larger is not a
-// sheet, and is not read into memory to find that out.
-constexpr qint64 kMaxSheetBytes = 64 * 1024;
-
-// Why the file cannot be read as a sheet without reading it: a FIFO or a device would never end
-// (or never begin), a link may lead nowhere. Empty for a plain file of a sheet's size.
-QString NotASheetFile(const QFileInfo& info) {
-    if (!info.exists()) {
-        return QStringLiteral("リンク先「%1」がありません").arg(info.symLinkTarget());
+// Why a file named like a sheet was not read: nothing in it is shown, nor is a link followed.
+QString NotReadText(const SheetReadResult& read) {
+    switch (read.outcome) {
+        case SmallFileRead::Outcome::NotRegular:
+            switch (read.kind) {
+                case FileKind::Link:
+                    return QStringLiteral("リンクです (リンク先は読みません)");
+                case FileKind::Folder:
+                    return QStringLiteral("フォルダです");
+                case FileKind::Pipe:
+                    return QStringLiteral("パイプ (FIFO) です");
+                case FileKind::Device:
+                    return QStringLiteral("デバイスです");
+                default:
+                    return QStringLiteral("普通のファイルではありません");
+            }
+        case SmallFileRead::Outcome::TooLarge:
+            return QStringLiteral("%1 バイトあり、シートとしては大きすぎます (%2 KiB まで)")
+                .arg(QString::number(read.size), QString::number(kMaxSheetBytes / 1024));
+        default:
+            return QStringLiteral("開けません (読む権限がないなど)");
     }
-    if (!info.isFile()) {
-        return QStringLiteral("普通のファイルではありません (フォルダ、パイプ、デバイスなど)");
-    }
-    if (info.size() > kMaxSheetBytes) {
-        return QStringLiteral("%1 バイトあり、シートとしては大きすぎます (%2 KiB まで)")
-            .arg(QString::number(info.size()), QString::number(kMaxSheetBytes / 1024));
-    }
-    return {};
 }
 
 }  // namespace
@@ -36,31 +38,28 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
     const int monthOfYear = MonthOfKey(month);
     LoadedMonth loaded;
     loaded.fileName = SheetFileName(person, year, monthOfYear);
-    // One look at the file: whether it is there, what it is (links followed) and its size.
-    const QFileInfo info(QDir(settings.folder).filePath(loaded.fileName));
-    if (!info.exists() && !info.isSymLink()) {
-        return loaded;
-    }
-    const auto unreadable = [&loaded](const QString& why) {
-        loaded.presence = SheetPresence::Unreadable;
-        loaded.sheet.looks.append({loaded.fileName, 0, 0, LookReason::UnreadableSheet, why});
-        return loaded;
-    };
-    if (const QString problem = NotASheetFile(info); !problem.isEmpty()) {
-        return unreadable(problem);
-    }
+    // The records read only a regular file of a sheet's size, never through a link, and never
+    // wait on a FIFO: anything else is named here without its contents.
     SheetTable lines;
-    const SheetReadResult read = ReadSheetFile(info.filePath(), lines);
+    const SheetReadResult read = ReadSheetFile(settings.folder + u'/' + loaded.fileName, lines);
     if (!read.opened) {
-        return unreadable(read.error);
+        if (read.outcome == SmallFileRead::Outcome::Absent) {
+            return loaded;
+        }
+        loaded.presence = SheetPresence::Unreadable;
+        loaded.sheet.looks.append(
+            {loaded.fileName, 0, 0, LookReason::UnreadableSheet, NotReadText(read)});
+        return loaded;
     }
     loaded.presence = SheetPresence::Read;
-    const SheetContext context{loaded.fileName,       year,    monthOfYear, settings.today,
-                               settings.breakMinutes, keepDays};
+    const SheetContext context{loaded.fileName,
+                               year,
+                               monthOfYear,
+                               settings.today,
+                               settings.breakMinutes,
+                               keepDays,
+                               settings.daysOff ? &settings.daysOff->month(month) : nullptr};
     loaded.sheet = ReadSheetDays(lines, read.linesRead, context);
-    if (!read.error.isEmpty()) {
-        loaded.sheet.looks.append({loaded.fileName, 0, 0, LookReason::UnreadableSheet, read.error});
-    }
     return loaded;
 }
 

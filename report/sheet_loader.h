@@ -17,6 +17,7 @@ struct LoadSettings {
     QString folder;
     int breakMinutes = kDefaultBreakMinutes;
     QDate today;
+    const DaysOff* daysOff = nullptr;  // the months' days off; none without it
 };
 
 enum class SheetPresence { Missing, Read, Unreadable };

@@ -7,16 +7,23 @@
 QString MonthText(const MonthReport& r) {
     QString out = QStringLiteral("%1 さんの %2 の勤務 (シート「%3」)\n")
                       .arg(r.person, FormatMonth(r.year, r.month), r.fileName);
-    out += BreakNote(r.breakMinutes) + QLatin1Char('\n');
+    out += BreakNote(r.breakMinutes);
+    if (!r.calendarFile.isEmpty()) {
+        out += QStringLiteral("学校カレンダー「%1」の休日と出勤日を使っています\n")
+                   .arg(r.calendarFile);
+    }
+    out += QLatin1Char('\n');
 
-    TextTable days({Align::Left, Align::Right, Align::Right, Align::Right, Align::Right,
-                    Align::Right, Align::Left});
-    days.setHeader({QStringLiteral("日付"), QStringLiteral("始業"), QStringLiteral("終業"),
-                    QStringLiteral("在校(休憩除く)"), QStringLiteral("残業"), QStringLiteral("帯"),
-                    QStringLiteral("残業内容")});
+    TextTable days({Align::Left, Align::Left, Align::Right, Align::Right, Align::Right,
+                    Align::Right, Align::Right, Align::Left});
+    days.setHeader({QStringLiteral("日付"), QStringLiteral("区分"), QStringLiteral("始業"),
+                    QStringLiteral("終業"), QStringLiteral("在校(休憩除く)"),
+                    QStringLiteral("残業"), QStringLiteral("帯"), QStringLiteral("残業内容")});
     for (const DayEntry& d : r.sheet.days) {
-        days.addRow({FormatDate(r.year, r.month, d.day), FormatClock(d.inMinute),
-                     FormatClock(d.outMinute), FormatDuration(d.figures.atSchoolSeconds),
+        const CalendarDay& day = r.calendar.days[d.day];
+        days.addRow({FormatDate(r.year, r.month, d.day, day), DayKindName(day),
+                     FormatClock(d.inMinute), FormatClock(d.outMinute),
+                     FormatDuration(d.figures.atSchoolSeconds),
                      FormatDuration(d.figures.overtimeSeconds), QString::number(d.figures.band),
                      d.reasons});
     }
@@ -27,9 +34,10 @@ QString MonthText(const MonthReport& r) {
     TextTable totals({Align::Left, Align::Left});
     totals.addRow({QStringLiteral("勤務日数"), DayCount(t.days)});
     totals.addRow({QStringLiteral("在校時間 (休憩除く)"), FormatDuration(t.atSchoolSeconds)});
-    totals.addRow(
-        {QStringLiteral("残業 (7時間45分を超えた分)"), FormatDuration(t.overtimeSeconds)});
-    totals.addRow({QStringLiteral("7時間45分を超えた日"), DayCount(t.daysOverRegular)});
+    totals.addRow({QStringLiteral("残業"), FormatDuration(t.overtimeSeconds)});
+    totals.addRow({QStringLiteral("残業のあった日"), DayCount(t.daysOverRegular)});
+    totals.addRow({QStringLiteral("休日に出た日"), DayCount(t.daysOffWorked)});
+    totals.addRow({QStringLiteral("休日の残業"), FormatDuration(t.daysOffOvertimeSeconds)});
     totals.addRow({QStringLiteral("帯ごとの日数"), BandTally(t)});
     out += QStringLiteral("\n合計\n") + totals.render(2);
     out += QStringLiteral("  残業内容ごとの日数\n    ") + ReasonTally(t, 4) + QLatin1Char('\n');

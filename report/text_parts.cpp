@@ -1,12 +1,15 @@
 #include "text_parts.h"
 
 #include "report_labels.h"
+#include "report_tables.h"
 #include "text_table.h"
 
 QString BreakNote(int breakMinutes) {
     return QStringLiteral(
-               "休憩は 1 日 %1 分として在校時間から差し引いています"
-               " (シートに休憩の有無はありません。--break-minutes で変更)\n")
+               "休憩は 6 時間を超えた日に %1 分として在校時間から差し引いています"
+               " (シートに休憩の有無はありません。--break-minutes で変更)\n"
+               "残業は、勤務日は 7時間45分を超えた分、休日 (土日・祝日・12/29～1/3・"
+               "学校の休日) は在校時間のすべてです\n")
         .arg(breakMinutes);
 }
 
@@ -59,11 +62,5 @@ QString LookList(const QList<LookItem>& looks) {
 }
 
 QString LinesBlock(qint64 overtime) {
-    TextTable lines({Align::Left, Align::Left});
-    lines.addRow({QStringLiteral("目標 30時間"), AgainstLine(overtime, kMonthTargetSeconds)});
-    lines.addRow({QStringLiteral("上限 45時間"), AgainstLine(overtime, kMonthLimitSeconds)});
-    lines.addRow({QStringLiteral("80時間"), AgainstLine(overtime, kAverageLimitSeconds)});
-    lines.addRow({QStringLiteral("100時間 (未満であること)"),
-                  AgainstLine(overtime, kMonthCeilingSeconds, true)});
-    return lines.render(2);
+    return LineTable(overtime).render(2);
 }

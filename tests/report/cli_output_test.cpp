@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(out_.isValid());
         WriteSheet(sheets_.path(), kHanako, 2017, 7,
                    {{3, QStringLiteral(" 3,08,00,18,00,AB")}, {4, QStringLiteral(" 4,08,00,,,")}});
-        WriteSheet(sheets_.path(), kHanako, 2017, 8, RowsWithOvertime(50 * 60));
+        WriteOvertimeSheet(sheets_.path(), kHanako, 2017, 8, 50 * 60);
     }
 
     QByteArray Read(const QString& name) const {
@@ -57,7 +57,8 @@ TEST_F(ReportOutput, csvIsCp932WithCrLfAndNoBom) {
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
     // The day row: 2017/7/3, Monday, 08:00 to 18:00, 9:15 at school, 1:30 over, band 3.
-    EXPECT_TRUE(bytes.contains("\r\n2017/7/3,\x8c\x8e,08:00,18:00,9:15,1:30,3,AB\r\n"));
+    EXPECT_TRUE(bytes.contains(
+        "\r\n2017/7/3,\x8c\x8e,08:00,18:00,9:15,1:30,3,AB,\x8b\xce\x96\xb1\x93\xfa,\r\n"));
     // The day without OUT is listed with its line.
     EXPECT_TRUE(bytes.contains(",5,"));
 }
@@ -69,7 +70,7 @@ TEST_F(ReportOutput, csvUtf8StartsWithTheBom) {
     EXPECT_TRUE(
         bytes.startsWith("\xEF\xBB\xBF"
                          "日付,曜日,"));
-    EXPECT_TRUE(bytes.contains("2017/7/3,月,08:00,18:00,9:15,1:30,3,AB\r\n"));
+    EXPECT_TRUE(bytes.contains("2017/7/3,月,08:00,18:00,9:15,1:30,3,AB,勤務日,\r\n"));
     EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
 }
 
@@ -163,7 +164,7 @@ TEST_F(ReportOutput, sheetsAreNeverWrittenOrReplaced) {
 }
 
 TEST_F(ReportOutput, aNameCp932CannotHoldAsksForUtf8) {
-    WriteSheet(sheets_.path(), QStringLiteral("Ann"), 2017, 7, RowsWithOvertime(60));
+    WriteOvertimeSheet(sheets_.path(), QStringLiteral("Ann"), 2017, 7, 60);
     QDir(sheets_.path())
         .rename(QStringLiteral("Ann 17 7.csv"), QStringLiteral("Ann \U0001F600 17 7.csv"));
     const ProgramRun run = RunProgram(

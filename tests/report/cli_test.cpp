@@ -57,10 +57,10 @@ TEST(ReportProgram, breakMinutesChangeTheFigures) {
 
 TEST(ReportProgram, schoolYearShowsMissingMonthsAndTheLimits) {
     QTemporaryDir dir;
-    WriteSheet(dir.path(), kTaro, 2017, 4, RowsWithOvertime(100 * 60));
-    WriteSheet(dir.path(), kTaro, 2017, 5, RowsWithOvertime(70 * 60));
-    WriteSheet(dir.path(), kTaro, 2018, 3, RowsWithOvertime(10 * 60));
-    WriteSheet(dir.path(), kTaro, 2018, 4, RowsWithOvertime(99 * 60));  // next school year
+    WriteOvertimeSheet(dir.path(), kTaro, 2017, 4, 100 * 60);
+    WriteOvertimeSheet(dir.path(), kTaro, 2017, 5, 70 * 60);
+    WriteOvertimeSheet(dir.path(), kTaro, 2018, 3, 10 * 60);
+    WriteOvertimeSheet(dir.path(), kTaro, 2018, 4, 99 * 60);  // next school year
     const ProgramRun run = RunProgram({QStringLiteral("--user"), kTaro, QStringLiteral("--year"),
                                        QStringLiteral("2017"), dir.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
@@ -73,12 +73,12 @@ TEST(ReportProgram, schoolYearShowsMissingMonthsAndTheLimits) {
 
 TEST(ReportProgram, staffOfFiveInGroupsMostOvertimeFirst) {
     QTemporaryDir dir;
-    WriteSheet(dir.path(), QStringLiteral("A"), 2017, 7, RowsWithOvertime(10 * 60));
-    WriteSheet(dir.path(), QStringLiteral("B"), 2017, 7, RowsWithOvertime(45 * 60));
-    WriteSheet(dir.path(), QStringLiteral("C"), 2017, 7, RowsWithOvertime(45 * 60 + 1));
-    WriteSheet(dir.path(), QStringLiteral("D"), 2017, 7, RowsWithOvertime(80 * 60 + 1));
-    WriteSheet(dir.path(), QStringLiteral("E E"), 2017, 7, RowsWithOvertime(100 * 60));
-    WriteSheet(dir.path(), QStringLiteral("F"), 2017, 6, RowsWithOvertime(200 * 60));
+    WriteOvertimeSheet(dir.path(), QStringLiteral("A"), 2017, 7, 10 * 60);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("B"), 2017, 7, 45 * 60);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("C"), 2017, 7, 45 * 60 + 1);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("D"), 2017, 7, 80 * 60 + 1);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("E E"), 2017, 7, 100 * 60);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("F"), 2017, 6, 150 * 60);
     const ProgramRun run = RunProgram(
         {QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv-utf8"), dir.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
@@ -162,7 +162,7 @@ TEST(ReportProgram, filesThatAreNotSheetsAreNamedNotWaitedFor) {
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("T 17 4.csv"))), 0600), 0);
     ASSERT_TRUE(
         QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("T 17 5.csv"))));
-    WriteSheet(dir.path(), QStringLiteral("U"), 2017, 4, RowsWithOvertime(60));
+    WriteOvertimeSheet(dir.path(), QStringLiteral("U"), 2017, 4, 60);
     constexpr int kSoon = 30000;
 
     ProgramRun run = RunProgram({QStringLiteral("--year=2017"), dir.path()}, kSoon);

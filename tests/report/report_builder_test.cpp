@@ -22,7 +22,7 @@ ReportOptions TaroJuly(const QString& folder) {
 
 TEST(MonthReport, projectsTheMonthAtThePaceOfTheDaysDone) {
     QTemporaryDir dir;
-    WriteSheet(dir.path(), QStringLiteral("Taro"), 2017, 7, RowsWithOvertime(10 * 60));  // 1st-2nd
+    WriteOvertimeSheet(dir.path(), QStringLiteral("Taro"), 2017, 7, 10 * 60);  // 1st-2nd
     MonthReport report;
     // On the 10th, with nothing recorded for it yet, nine days are done: 10 h x 31 / 9.
     ASSERT_TRUE(BuildMonthReport(TaroJuly(dir.path()), QDate(2017, 7, 10), report).isEmpty());
@@ -37,7 +37,7 @@ TEST(MonthReport, projectsTheMonthAtThePaceOfTheDaysDone) {
 TEST(MonthReport, anOpenTodayIsNotADayDoneAndFiguresAddUp) {
     QTemporaryDir dir;
     WriteSheet(dir.path(), QStringLiteral("Taro"), 2017, 7,
-               {{1, QStringLiteral(" 1,07,00,20,00,")},  // 4:30 over
+               {{3, QStringLiteral(" 3,07,00,20,00,")},  // a Monday, 4:30 over
                 {7, QStringLiteral(" 7,08,00,,,")}});
     MonthReport report;
     ASSERT_TRUE(BuildMonthReport(TaroJuly(dir.path()), QDate(2017, 7, 7), report).isEmpty());
@@ -69,10 +69,10 @@ TEST(MonthReport, daysRecordedAfterTodayCountAsGone) {
 TEST(YearReport, averagesReachBackToTheYearBefore) {
     QTemporaryDir dir;
     const QString taro = QStringLiteral("Taro");
-    WriteSheet(dir.path(), taro, 2017, 2, RowsWithOvertime(90 * 60));
-    WriteSheet(dir.path(), taro, 2017, 3, RowsWithOvertime(90 * 60));
-    WriteSheet(dir.path(), taro, 2017, 4, RowsWithOvertime(75 * 60));
-    WriteSheet(dir.path(), QStringLiteral("Left in March"), 2017, 3, RowsWithOvertime(60));
+    WriteOvertimeSheet(dir.path(), taro, 2017, 2, 90 * 60);
+    WriteOvertimeSheet(dir.path(), taro, 2017, 3, 90 * 60);
+    WriteOvertimeSheet(dir.path(), taro, 2017, 4, 75 * 60);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("Left in March"), 2017, 3, 60);
     ReportOptions options = TaroJuly(dir.path());
     options.schoolYear = 2017;
     YearReport year;
@@ -95,7 +95,7 @@ TEST(YearReport, averagesReachBackToTheYearBefore) {
 TEST(YearReport, namesWithPercentSignsAndAYearWithoutSpans) {
     QTemporaryDir dir;
     const QString name = QStringLiteral("%1x");
-    WriteSheet(dir.path(), name, 2017, 7, RowsWithOvertime(60));
+    WriteOvertimeSheet(dir.path(), name, 2017, 7, 60);
     ReportOptions options = TaroJuly(dir.path());
     options.user = name;
     options.schoolYear = 2017;
@@ -118,9 +118,9 @@ TEST(YearReport, namesWithPercentSignsAndAYearWithoutSpans) {
 
 TEST(StaffReport, theYearGroupGoesByTheHighestMonth) {
     QTemporaryDir dir;
-    WriteSheet(dir.path(), QStringLiteral("Steady"), 2017, 4, RowsWithOvertime(44 * 60));
-    WriteSheet(dir.path(), QStringLiteral("Steady"), 2017, 5, RowsWithOvertime(44 * 60));
-    WriteSheet(dir.path(), QStringLiteral("Peak"), 2018, 3, RowsWithOvertime(81 * 60));
+    WriteOvertimeSheet(dir.path(), QStringLiteral("Steady"), 2017, 4, 44 * 60);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("Steady"), 2017, 5, 44 * 60);
+    WriteOvertimeSheet(dir.path(), QStringLiteral("Peak"), 2018, 3, 81 * 60);
     ReportOptions options;
     options.schoolYear = 2017;
     options.folder = dir.path();

@@ -1,5 +1,6 @@
 #include "report_fixture.h"
 
+#include "days_off.h"
 #include "month_sheet.h"
 
 #include <QDir>
@@ -89,20 +90,30 @@ void WriteSheet(const QString& folder, const QString& person, int year, int mont
     ASSERT_TRUE(written.ok) << written.error.toStdString();
 }
 
-DayRows RowsWithOvertime(int minutes) {
-    DayRows rows;
-    constexpr int kIn = 7 * 60;
+void WriteOvertimeSheet(const QString& folder, const QString& person, int year, int month,
+                        int minutes) {
+    constexpr int kIn = 6 * 60;
     constexpr int kRegularWithBreak = 7 * 60 + 45 + 45;
-    for (int day = 1; minutes > 0; ++day) {
-        const int today = std::min(minutes, 6 * 60);
+    constexpr int kMostPerDay = 9 * 60;
+    const MonthKey key = KeyOf(year, month);
+    DaysOff daysOff;
+    ASSERT_TRUE(daysOff.prepare(key, key, {}).isEmpty());
+    DayRows rows;
+    const int days = QDate(year, month, 1).daysInMonth();
+    for (int day = 1; day <= days && minutes > 0; ++day) {
+        if (daysOff.month(key).days[day].off) {
+            continue;
+        }
+        const int today = std::min(minutes, kMostPerDay);
         minutes -= today;
         const int out = kIn + kRegularWithBreak + today;
-        rows[day] = QStringLiteral("%1,07,00,%2,%3,F")
+        rows[day] = QStringLiteral("%1,06,00,%2,%3,F")
                         .arg(NumberText(day))
                         .arg(out / 60, 2, 10, QLatin1Char('0'))
                         .arg(out % 60, 2, 10, QLatin1Char('0'));
     }
-    return rows;
+    ASSERT_EQ(minutes, 0) << "more overtime than the working days of the month hold";
+    WriteSheet(folder, person, year, month, rows);
 }
 
 QStringList FolderEntries(const QString& folder) {

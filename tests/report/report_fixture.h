@@ -29,9 +29,10 @@ using DayRows = QMap<int, QString>;
 void WriteSheet(const QString& folder, const QString& person, int year, int month,
                 const DayRows& rows);
 
-// Rows from the 1st on, 07:00 in, that add up to exactly `minutes` of overtime with the
-// usual 45-minute break; at most six hours on any one day.
-DayRows RowsWithOvertime(int minutes);
+// A sheet whose working days from the 1st on, 06:00 in, add up to exactly `minutes` of overtime
+// with the usual 45-minute break; at most nine hours on any one day, none on a day off.
+void WriteOvertimeSheet(const QString& folder, const QString& person, int year, int month,
+                        int minutes);
 
 // The names in a folder, sorted.
 QStringList FolderEntries(const QString& folder);

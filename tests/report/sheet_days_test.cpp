@@ -103,7 +103,6 @@ TEST(SheetDays, undecodableRowsSayWhy) {
     const std::pair<QByteArray, QString> cases[] = {
         {QByteArray(" 4,08,00,17,00,\x81", 16), QStringLiteral("CP932")},
         {QByteArray(" 4,08,00,17,00,\tA"), QStringLiteral("制御文字")},
-        {QByteArray(" 4,08,00,17,00,\r 5,,,,,"), QStringLiteral("CR")},
     };
     for (const auto& [bytes, why] : cases) {
         SheetTable lines = Sheet({});

@@ -83,15 +83,12 @@ TEST_F(SheetLoader, whatIsNotAPlainSheetSizedFileIsUnreadable) {
     };
     const Case cases[] = {
         {"FIFO", [this] { ASSERT_EQ(mkfifo(QFile::encodeName(SheetPath()), 0600), 0); },
-         QStringLiteral("普通のファイル")},
+         QStringLiteral("パイプ")},
         {"link to /dev/zero", [&link] { link(QStringLiteral("/dev/zero")); },
-         QStringLiteral("普通のファイル")},
-        {"folder", [this] { ASSERT_TRUE(QDir().mkdir(SheetPath())); },
-         QStringLiteral("普通のファイル")},
-        {"dangling link", [&link] { link(QStringLiteral("gone.csv")); },
-         QStringLiteral("gone.csv")},
-        {"70 KiB without a line break", [this] { Put(QByteArray(70 * 1024, 'x')); },
-         QStringLiteral("大きすぎ")},
+         QStringLiteral("リンク")},
+        {"folder", [this] { ASSERT_TRUE(QDir().mkdir(SheetPath())); }, QStringLiteral("フォルダ")},
+        {"dangling link", [&link] { link(QStringLiteral("gone.csv")); }, QStringLiteral("リンク")},
+        {"5 MiB", [this] { Put(QByteArray(5 * 1024 * 1024, 'x')); }, QStringLiteral("大きすぎ")},
     };
     for (const Case& c : cases) {
         QFile::remove(SheetPath());

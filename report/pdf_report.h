@@ -1,0 +1,13 @@
+#pragma once
+
+#include "report_model.h"
+
+#include <QByteArray>
+
+// The reports as PDF for printing, A4 portrait, the Japanese font embedded and the text
+// extractable. One person's month is one page: the days, the totals against the lines, the chart
+// and a box for the principal's seal. A year and the whole staff run over as many pages as they
+// need. Drawing text needs a QGuiApplication; empty when the PDF could not be made.
+QByteArray MonthPdf(const MonthReport& report);
+QByteArray YearPdf(const YearReport& report);
+QByteArray StaffPdf(const StaffReport& report);

@@ -1,0 +1,87 @@
+// One person's school year, and the whole staff, over as many A4 pages as they need.
+
+#include "pdf_pages.h"
+#include "pdf_report.h"
+#include "png_report.h"
+#include "report_labels.h"
+#include "report_tables.h"
+#include "text_parts.h"
+
+namespace {
+
+constexpr int kTitleFont = 44;
+constexpr int kNoteFont = 24;
+const QSize kYearChartSize(1000, 600);
+const QSize kStaffChartSize(1000, 560);
+
+void AddHeading(PdfPages& pages, const QString& heading, int breakMinutes) {
+    pages.addLine(heading, kTitleFont, true);
+    for (const QString& line : BreakNote(breakMinutes).trimmed().split(u'\n')) {
+        pages.addLine(line, kNoteFont, false, QColor(60, 60, 60));
+    }
+    pages.addGap(30);
+}
+
+void AddChart(PdfPages& pages, QSize size, const std::function<void(QPainter&)>& draw) {
+    pages.addGap(30);
+    pages.addBlock(
+        kPdfContentWidth * size.height() / size.width(),
+        [size, draw](QPainter& p, const QRectF& box) { DrawScaled(p, box, size, draw); });
+}
+
+void AddLooks(PdfPages& pages, const QList<LookItem>& looks) {
+    if (looks.isEmpty()) {
+        return;
+    }
+    ReportTable table{{Align::Left, Align::Right, Align::Left, Align::Left},
+                      {QStringLiteral("シート"), QStringLiteral("行"), QStringLiteral("内容"),
+                       QStringLiteral("行の中身")},
+                      {}};
+    for (const LookItem& look : looks) {
+        table.rows.append({look.file, look.line > 0 ? QString::number(look.line) : QString(),
+                           LookReasonText(look.reason), look.detail});
+    }
+    pages.addGap(30);
+    pages.addTable(PdfTableOf(table, {560, 90, 560, 650}, 24),
+                   QStringLiteral("要確認 (%1 件、合計には含めていません)").arg(looks.size()));
+}
+
+}  // namespace
+
+QByteArray YearPdf(const YearReport& r) {
+    PdfPages pages(YearHeading(r));
+    AddHeading(pages, YearHeading(r), r.breakMinutes);
+    PdfTable months = PdfTableOf(YearMonthTable(r),
+                                 {170, 130, 120, 110, 120, 150, 150, 150, 150, 150, 150, 310}, 24);
+    months.rows.last().bold = true;
+    pages.addTable(months);
+    pages.addLine(LeadLine(r), kNoteFont, false, QColor(60, 60, 60));
+    pages.addParagraph(
+        QStringLiteral("残業内容ごとの日数: ") + ReasonTally(r.total).replace(u'\n', u' '),
+        kNoteFont);
+    pages.addGap(30);
+    pages.addTable(PdfTableOf(YearLimitTable(r.verdict), {640, 560, 660}, 26),
+                   QStringLiteral("上限との比較"));
+    AddChart(pages, kYearChartSize, [&r](QPainter& p) { DrawYearChart(p, kYearChartSize, r); });
+    AddLooks(pages, r.looks);
+    return pages.finish();
+}
+
+QByteArray StaffPdf(const StaffReport& r) {
+    PdfPages pages(StaffHeading(r));
+    AddHeading(pages, StaffHeading(r), r.breakMinutes);
+    const bool year = r.schoolYear.has_value();
+    const QList<double> widths =
+        year ? QList<double>{80, 220, 150, 200, 140, 100, 400, 120, 100, 120, 140, 90}
+             : QList<double>{80, 330, 150, 220, 120, 100, 120, 150, 45, 45,
+                             45, 45,  45,  45,  45,  45,  45,  45,  45, 95};
+    // The year's table leaves the reason letters out: the limits need the room.
+    pages.addTable(PdfTableOf(StaffTable(r, !year), widths, 22));
+    pages.addGap(30);
+    pages.addTable(PdfTableOf(GroupTable(r), {400, 200}, 26),
+                   year ? QStringLiteral("区分ごとの人数 (各人の最も多い月で)")
+                        : QStringLiteral("区分ごとの人数"));
+    AddChart(pages, kStaffChartSize, [&r](QPainter& p) { DrawStaffChart(p, kStaffChartSize, r); });
+    AddLooks(pages, r.looks);
+    return pages.finish();
+}

@@ -1,0 +1,183 @@
+#include "school_calendar.h"
+
+#include "cp932.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace {
+
+// A calendar of a few hundred lines is a few kilobytes; anything far larger is another file.
+constexpr qint64 kMaxCalendarBytes = 1024 * 1024;
+constexpr int kColumns = 3;
+
+// The fields of one CSV line as Excel writes them: a field holding a comma or a quote is quoted,
+// quotes inside doubled. Nothing on an unclosed quote.
+std::optional<QStringList> SplitFields(const QString& line) {
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < line.size() && line[i + 1] == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"' && field.isEmpty()) {
+            quoted = true;
+        } else if (c == u',') {
+            fields << field.trimmed();
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    if (quoted) {
+        return std::nullopt;
+    }
+    fields << field.trimmed();
+    return fields;
+}
+
+// "2017/10/7", "2017/10/07" or "2017-10-07".
+std::optional<QDate> ReadDate(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^([0-9]{4})([/-])([0-9]{1,2})\\2([0-9]{1,2})$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const QDate date(match.captured(1).toInt(), match.captured(3).toInt(),
+                     match.captured(4).toInt());
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+bool IsKind(const QString& text) {
+    return text == u"休" || text == u"出";
+}
+
+// The header: a first line that holds neither a digit in its first column nor a kind in its
+// second. "運動会,出" is a line without its date, not a header.
+bool IsHeader(const QStringList& fields) {
+    static const QRegularExpression digit(QStringLiteral("[0-9]"));
+    return !fields.first().contains(digit) && !IsKind(fields.value(1));
+}
+
+// What is wrong with one line, or an empty text once it is in the calendar.
+QString TakeLine(const QStringList& fields, int lineNumber, SchoolCalendar& calendar,
+                 QHash<QDate, int>& lineOf) {
+    const auto date = ReadDate(fields[0]);
+    if (!date) {
+        return QStringLiteral("「%1」は日付ではありません (2017/10/7 か 2017-10-07 の形で)")
+            .arg(fields[0]);
+    }
+    if (fields.size() < 2 || !IsKind(fields[1])) {
+        return QStringLiteral("2 列目は「休」か「出」のはずです (「%1」)").arg(fields.value(1));
+    }
+    for (qsizetype i = kColumns; i < fields.size(); ++i) {
+        if (!fields[i].isEmpty()) {
+            return QStringLiteral("列が多すぎます (日付、休か出、備考の 3 列まで)");
+        }
+    }
+    if (const auto earlier = lineOf.constFind(*date); earlier != lineOf.constEnd()) {
+        return QStringLiteral("%1 は %2 行目にもあります")
+            .arg(date->toString(QStringLiteral("yyyy/M/d")), QString::number(*earlier));
+    }
+    lineOf.insert(*date, lineNumber);
+    calendar.days.insert(*date, {fields[1] == u"出", fields.value(2)});
+    return {};
+}
+
+QString Decode(const QByteArray& bytes, bool utf8, QString& text) {
+    if (bytes.contains('\r')) {
+        return QStringLiteral("行の途中に CR があります (改行は CR LF か LF のはずです)");
+    }
+    if (utf8) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = decoder.decode(bytes);
+        return decoder.hasError() ? QStringLiteral("UTF-8 として読めない文字があります")
+                                  : QString();
+    }
+    const Cp932Result decoded = DecodeCp932(bytes);
+    text = decoded.text;
+    return decoded.ok ? QString()
+                      : QStringLiteral(
+                            "CP932 として読めない文字か制御文字があります "
+                            "(UTF-8 なら BOM 付きで保存してください)");
+}
+
+}  // namespace
+
+QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file,
+                            SchoolCalendar& calendar) {
+    calendar = {file, {}};
+    const QByteArray bom("\xEF\xBB\xBF");
+    const bool utf8 = bytes.startsWith(bom);
+    QList<QByteArray> lines = (utf8 ? bytes.mid(bom.size()) : bytes).split('\n');
+    QHash<QDate, int> lineOf;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = int(i + 1);
+        QByteArray& raw = lines[i];
+        if (raw.endsWith('\r')) {
+            raw.chop(1);
+        }
+        QString text;
+        QString error = Decode(raw, utf8, text);
+        std::optional<QStringList> fields;
+        if (error.isEmpty()) {
+            fields = SplitFields(text);
+            error = fields ? QString() : QStringLiteral("引用符 (\") が閉じていません");
+        }
+        if (error.isEmpty() && fields->join(QString()).isEmpty()) {
+            continue;  // an empty line, or one of commas alone
+        }
+        if (error.isEmpty() && number == 1 && IsHeader(*fields)) {
+            continue;
+        }
+        if (error.isEmpty()) {
+            error = TakeLine(*fields, number, calendar, lineOf);
+        }
+        if (!error.isEmpty()) {
+            calendar.days.clear();
+            return QStringLiteral("学校カレンダー「%1」の %2 行目: %3")
+                .arg(file, QString::number(number), error);
+        }
+    }
+    return {};
+}
+
+QString ReadSchoolCalendar(const QString& path, SchoolCalendar& calendar) {
+    const QFileInfo info(path);
+    const auto failed = [&path](const QString& why) {
+        return QStringLiteral("学校カレンダー「%1」を読めません: %2").arg(path, why);
+    };
+    if (!info.exists()) {
+        return failed(QStringLiteral("ファイルがありません"));
+    }
+    if (!info.isFile()) {
+        return failed(QStringLiteral("普通のファイルではありません"));
+    }
+    if (info.size() > kMaxCalendarBytes) {
+        return failed(QStringLiteral("%1 バイトあり、カレンダーとしては大きすぎます")
+                          .arg(QString::number(info.size())));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failed(info.isReadable() ? QStringLiteral("開けません")
+                                        : QStringLiteral("読む権限がありません"));
+    }
+    const QByteArray bytes = file.read(kMaxCalendarBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return failed(QStringLiteral("途中で読めなくなりました"));
+    }
+    return ParseSchoolCalendar(bytes, path, calendar);
+}
