@@ -2,15 +2,11 @@
 // changed goes back to disk exactly as it came; writing builds the whole file in memory first and
 // replaces the old one atomically, so a failed save leaves the previous sheet as it was.
 #include "cp932.h"
-#include "file_sync.h"
 #include "month_sheet.h"
+#include "whole_file_save.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -42,10 +38,6 @@ qsizetype LineEnd(const QByteArray& bytes, qsizetype from, qsizetype& next) {
         next += bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n' ? 2 : 1;
     }
     return at;
-}
-
-QString SystemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 }  // namespace
@@ -128,36 +120,9 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
         return refused;
     }
 
-    // QSaveFile writes a temporary file beside the sheet and renames it over the sheet only when
-    // everything was written; without the direct-write fallback a folder where no temporary file
-    // can be made fails the save instead of truncating the sheet in place.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered, so that a write that fails (a full disk) fails here and not unseen in a flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return WriteFailure(path, file.errorString(), file.error());
-    }
-    const auto abandon = [&file, &path](const QString& reason, QFileDevice::FileError error) {
-        file.cancelWriting();
-        file.commit();  // removes the temporary file
-        return WriteFailure(path, reason, error);
-    };
-    // A short write is tried again for the rest, so that the system names its reason (a full
-    // disk, a file size limit) on the attempt that writes nothing.
-    for (qsizetype done = 0; done < content.size();) {
-        const qint64 n = file.write(content.constData() + done, content.size() - done);
-        if (n <= 0) {
-            return abandon(file.errorString(), file.error());
-        }
-        done += n;
-    }
-    // The rename must not come before the data is on the disk: a flush that fails (an I/O error,
-    // a full disk or quota, a file system gone read-only) fails the save, the old sheet stays.
-    if (SyncFileData(file.handle()) != 0) {
-        return abandon(SystemReason(), QFileDevice::WriteError);
-    }
-    if (!file.commit()) {
-        return WriteFailure(path, file.errorString(), file.error());
+    const WholeFileSave saved = SaveWholeFile(path, content);
+    if (!saved.ok) {
+        return WriteFailure(path, saved.reason, saved.error);
     }
     return {true, path, {}, {}, QFileDevice::NoError, 0, FileKind::Absent};
 }

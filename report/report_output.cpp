@@ -1,10 +1,11 @@
 #include "report_output.h"
 
 #include "sheet_files.h"
+#include "whole_file_save.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -66,35 +67,19 @@ QString OutputPathProblem(const QString& path, const QString& keep) {
 }
 
 QString WriteOutput(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Failed(path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failed(path, reason);
-    }
-    if (!file.commit()) {
-        return Failed(path, file.errorString());
-    }
-    return {};
+    const WholeFileSave saved = SaveWholeFile(path, bytes);
+    return saved.ok ? QString() : Failed(path, saved.reason);
 }
 
 QString WritePng(const QString& path, const QImage& image) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Failed(path, file.errorString());
+    // The whole picture first, so that a file is written only once there is one to write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        return Failed(path, QStringLiteral("PNG にできません"));
     }
-    if (!image.save(&file, "PNG")) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failed(path, reason.isEmpty() ? QStringLiteral("PNG にできません") : reason);
-    }
-    if (!file.commit()) {
-        return Failed(path, file.errorString());
-    }
-    return {};
+    return WriteOutput(path, bytes);
 }
 
 QString WriteStandardOutput(const QByteArray& bytes) {

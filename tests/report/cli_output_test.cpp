@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -136,6 +140,42 @@ TEST_F(ReportOutput, aFailedRunLeavesNoFileBehindAndKeepsAnOldOne) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(Read(QStringLiteral("old.csv")), QByteArray("kept"));
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{QStringLiteral("old.csv")});
+}
+
+TEST_F(ReportOutput, aFullDiskIsAFailedRunAndTheOldOutputStays) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "a small file system of its own needs root to mount";
+    }
+    const QString disk = out_.filePath(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkdir(disk));
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {"-t", "tmpfs", "-o", "size=16k", "tmpfs", disk}) != 0) {
+        GTEST_SKIP() << "tmpfs cannot be mounted here";
+    }
+    const auto unmount =
+        qScopeGuard([&disk] { QProcess::execute(QStringLiteral("umount"), {disk}); });
+    QFile old(disk + QStringLiteral("/report.txt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the report of last month\n");
+    old.close();
+    QFile filler(disk + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+    }
+    filler.close();
+    for (const char* format : {"text", "csv", "pdf"}) {
+        const QString output = disk + QStringLiteral("/report.txt");
+        ProgramRun run =
+            RunProgram({QStringLiteral("--user"), kHanako, QStringLiteral("--month=2017-07"),
+                        QStringLiteral("--format"), QString::fromLatin1(format),
+                        QStringLiteral("--output"), output, sheets_.path()});
+        EXPECT_EQ(run.exitCode, 2) << format;
+        EXPECT_TRUE(run.errText().contains(QStringLiteral("report.txt"))) << format;
+        QFile kept(output);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), QByteArray("the report of last month\n")) << format;
+        EXPECT_EQ(QDir(disk).entryList(QDir::Files).size(), 2) << format;
+    }
 }
 
 TEST_F(ReportOutput, sheetsAreNeverWrittenOrReplaced) {
