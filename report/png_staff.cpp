@@ -8,22 +8,25 @@ namespace {
 
 constexpr double kHour = 3600.0;
 constexpr int kNamedSlot = 14;  // narrower bars go without names
+// A chart of a whole board's staff would be hundreds of thousands of pixels wide and say nothing:
+// it shows the people with the most overtime and says how many more there are.
+constexpr int kMostCharted = 40;
 
 QString ShortName(const QString& name) {
     return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
 }
 
-// Wide enough for a name under every bar up to 150 people; beyond that, 3 pixels a person.
+// Wide enough for a name under every bar.
 QSize StaffChartSize(int people) {
-    const int slot = people <= 40 ? 22 : people <= 150 ? kNamedSlot : 3;
-    return QSize(std::max(1000, 170 + people * slot), slot >= kNamedSlot ? 630 : 550);
+    return QSize(std::max(1000, 170 + std::min(people, kMostCharted) * 22), 630);
 }
 
 }  // namespace
 
 void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
     const bool year = r.schoolYear.has_value();
-    const int people = int(r.rows.size());
+    const int everyone = int(r.rows.size());
+    const int people = std::min(everyone, kMostCharted);  // the rows run from the most overtime
     const bool named = (size.width() - 170) / std::max(people, 1) >= kNamedSlot;
     const int bottomRoom = named ? 150 : 70;
     QString subtitle;
@@ -37,11 +40,11 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
         painter, size,
         QStringLiteral("%1 全員の%2残業 (%3人、多い順)")
             .arg(period, year ? QStringLiteral("年間") : QString())
-            .arg(people),
+            .arg(everyone),
         subtitle.trimmed() + (year ? QStringLiteral("   (区分は各人の最も多い月)") : QString()),
         bottomRoom);
     double highest = 0;
-    for (const StaffRow& row : r.rows) {
+    for (const StaffRow& row : r.rows.first(people)) {
         highest = std::max(highest, row.overtimeSeconds / kHour);
     }
     const double top = AxisMaximum(highest, year ? 400 : 110);
@@ -95,6 +98,15 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
         legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
     }
     canvas.legend(legend, plot.bottom() + bottomRoom - 34);
+    if (everyone > people) {
+        p.setFont(canvas.font(13));
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRectF(plot.left(), plot.top() - 20, plot.width(), 18),
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("多い順に %1人まで。ほか %2人は表と CSV にあります")
+                       .arg(people)
+                       .arg(everyone - people));
+    }
     canvas.finish();
 }
 
