@@ -185,9 +185,9 @@ bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
     if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::TooLarge) {
         Tell(SheetTooLargeMessage(saved.written.path, saved.read.size));
     } else if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::NotRegular) {
-        Tell(SheetRefusedMessage(saved.written.path, KindText(saved.read.kind)));
+        Tell(SheetRefusedMessage(saved.written.path, NotAFileText(saved.read.kind)));
     } else if (saved.written.refusedKind != FileKind::Absent) {
-        Tell(SheetRefusedMessage(saved.written.path, KindText(saved.written.refusedKind)));
+        Tell(SheetRefusedMessage(saved.written.path, NotAFileText(saved.written.refusedKind)));
     } else if (saved.sheetUnreadable) {
         Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(saved.written.path)
                                         : SheetNotReadAtSaveMessage(saved.written.path));

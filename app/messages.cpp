@@ -111,21 +111,6 @@ QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {
     return QStringLiteral("終業時刻を 00:00 から 23:59 の時刻で入力してください (例: 1730)。");
 }
 
-QString KindText(FileKind kind) {
-    switch (kind) {
-        case FileKind::Link:
-            return QStringLiteral("ふつうのファイルではなくリンクです");
-        case FileKind::Folder:
-            return QStringLiteral("ふつうのファイルではなくフォルダです");
-        case FileKind::Pipe:
-            return QStringLiteral("ふつうのファイルではなくパイプ (FIFO) です");
-        case FileKind::Device:
-            return QStringLiteral("ふつうのファイルではなくデバイスです");
-        default:
-            return QStringLiteral("ふつうのファイルではありません");
-    }
-}
-
 namespace {
 
 QString TooLargeText(qint64 size, qint64 limit) {
@@ -138,7 +123,7 @@ QString TooLargeText(qint64 size, qint64 limit) {
 QString FileRefusalText(const SmallFileRead& read) {
     switch (read.outcome) {
         case SmallFileRead::Outcome::NotRegular:
-            return KindText(read.kind);
+            return NotAFileText(read.kind);
         case SmallFileRead::Outcome::TooLarge:
             return TooLargeText(read.size, kMaxNameFileBytes);
         default:
@@ -176,5 +161,5 @@ QString StartTimeFileRefusedMessage(const QString& path, FileKind kind) {
     return QStringLiteral(
                "開始時刻のファイルの場所にあるものがふつうのファイルではないため、"
                "書き込みませんでした。記録は続けます。\nファイル: %1\n理由: %2")
-        .arg(path, KindText(kind));
+        .arg(path, NotAFileText(kind));
 }

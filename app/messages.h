@@ -20,8 +20,8 @@ QString SheetRefusedMessage(const QString& path, const QString& why);
 QString SheetTooLargeMessage(const QString& path, qint64 size);
 QString NameFileRefusedMessage(const QString& path, const QString& why);
 QString StartTimeFileRefusedMessage(const QString& path, FileKind kind);
-// Why a file was not read, in a few words: "リンクです", "12345678 バイトあり、大きすぎます"...
-QString KindText(FileKind kind);
+// Why a file was not read, in a few words: "ふつうのファイルではなくリンクです", "12345678 バイト
+// あり、大きすぎます"...
 QString FileRefusalText(const SmallFileRead& read);
 QString NotCp932Text();
 QString SheetNotReadAtInMessage(const QString& path);

@@ -41,6 +41,21 @@ QString SystemReason(int error) {
 
 }  // namespace
 
+QString NotAFileText(FileKind kind) {
+    switch (kind) {
+        case FileKind::Link:
+            return QStringLiteral("ふつうのファイルではなくリンクです");
+        case FileKind::Folder:
+            return QStringLiteral("ふつうのファイルではなくフォルダです");
+        case FileKind::Pipe:
+            return QStringLiteral("ふつうのファイルではなくパイプ (FIFO) です");
+        case FileKind::Device:
+            return QStringLiteral("ふつうのファイルではなくデバイスです");
+        default:
+            return QStringLiteral("ふつうのファイルではありません");
+    }
+}
+
 FileKind KindAt(const QString& path) {
     if (path.isEmpty()) {
         return FileKind::Absent;

@@ -10,6 +10,10 @@
 
 enum class FileKind { Absent, Regular, Link, Folder, Pipe, Device, Other };
 
+// What stands in place of a file, in the words the clock and the report show the person:
+// "ふつうのファイルではなくリンクです" and the like.
+QString NotAFileText(FileKind kind);
+
 // What is at `path`, links not followed. A path that cannot be looked at counts as absent.
 FileKind KindAt(const QString& path);
 

@@ -10,18 +10,8 @@ namespace {
 QString NotReadText(const SheetReadResult& read) {
     switch (read.outcome) {
         case SmallFileRead::Outcome::NotRegular:
-            switch (read.kind) {
-                case FileKind::Link:
-                    return QStringLiteral("リンクです (リンク先は読みません)");
-                case FileKind::Folder:
-                    return QStringLiteral("フォルダです");
-                case FileKind::Pipe:
-                    return QStringLiteral("パイプ (FIFO) です");
-                case FileKind::Device:
-                    return QStringLiteral("デバイスです");
-                default:
-                    return QStringLiteral("普通のファイルではありません");
-            }
+            // A link is never followed: what it leads to is not shown either.
+            return NotAFileText(read.kind);
         case SmallFileRead::Outcome::TooLarge:
             return QStringLiteral("%1 バイトあり、シートとしては大きすぎます (%2 KiB まで)")
                 .arg(QString::number(read.size), QString::number(kMaxSheetBytes / 1024));
