@@ -2,7 +2,8 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -21,8 +22,6 @@ QString FolderKey(const QString& folder) {
         QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24));
 }
 
-constexpr int kAnswerMilliseconds = 2000;
-
 }  // namespace
 
 SingleClock::SingleClock(const QString& workingFolder, const QString& runtimeFolder) {
@@ -37,44 +36,46 @@ SingleClock::SingleClock(const QString& workingFolder, const QString& runtimeFol
     lock_ = std::make_unique<QLockFile>(QDir(place).filePath(key + QStringLiteral(".lock")));
     // Only a dead holder makes a lock stale, however long a clock has been running.
     lock_->setStaleLockTime(0);
-#ifdef Q_OS_WIN
-    socketName_ = key;  // a named pipe of this user's session
-#else
-    socketName_ = QDir(place).filePath(key + QStringLiteral(".socket"));
-#endif
+    callFile_ = QDir(place).filePath(key + QStringLiteral(".call"));
     // A lock that cannot be made at all (a runtime folder that is not writable) must not keep the
     // clock from starting: only a lock another running clock holds does.
     first_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
     if (first_) {
-        Listen();
+        WatchCallFile();
     } else {
-        AskRunningClockForward();
+        CallRunningClock();
     }
 }
 
 SingleClock::~SingleClock() = default;
 
-void SingleClock::Listen() {
-    // A socket a killed clock left behind would stop the listening; the lock says it is stale.
-    QLocalServer::removeServer(socketName_);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(socketName_);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            if (bringForward_) {
-                bringForward_();
-            }
+void SingleClock::WatchCallFile() {
+    // Made before it is watched: only a file that exists can be watched.
+    QFile(callFile_).open(QIODevice::WriteOnly | QIODevice::Append);
+    watcher_.addPath(callFile_);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+        // A call file someone removed is made again, so that the next start still reaches us;
+        // its removal is no call.
+        if (!watcher_.files().contains(callFile_)) {
+            QFile(callFile_).open(QIODevice::WriteOnly | QIODevice::Append);
+            watcher_.addPath(callFile_);
+            return;
+        }
+        if (bringForward_) {
+            bringForward_();
         }
     });
 }
 
-void SingleClock::AskRunningClockForward() const {
-    // The running clock comes forward on the connection itself; nothing needs to be sent.
-    QLocalSocket socket;
-    socket.connectToServer(socketName_);
-    if (socket.waitForConnected(kAnswerMilliseconds)) {
-        socket.waitForDisconnected(kAnswerMilliseconds);
+void SingleClock::CallRunningClock() const {
+    // Any write is the call; the file is kept at one byte however often it is called. Only the
+    // running clock's own file is written: never through a link someone put in its place.
+    const QFileInfo info(callFile_);
+    if (info.isSymLink() || !info.isFile()) {
+        return;
+    }
+    QFile call(callFile_);
+    if (call.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        call.write("1", 1);
     }
 }

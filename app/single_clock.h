@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -9,10 +9,11 @@
 #include <memory>
 
 // One clock per working folder. The first clock started in a folder holds a lock for it and
-// listens for later starts; a later start finds the lock held, asks the running clock to come to
-// the front and ends without touching the folder. The lock and the socket live in the user's
-// runtime folder, never in the working folder, and a lock left by a clock that crashed or was
-// killed is taken over.
+// watches a call file beside the lock; a later start finds the lock held, writes to the call file
+// so that the running clock comes to the front, and ends without touching the folder. Both files
+// live in the user's runtime folder, never in the working folder, and a lock left by a clock that
+// crashed or was killed is taken over. The call file needs nothing beyond the file system, so the
+// clock links no network library for it.
 class SingleClock : public QObject {
     Q_OBJECT
 
@@ -31,12 +32,12 @@ public:
     }
 
 private:
-    void Listen();
-    void AskRunningClockForward() const;
+    void WatchCallFile();
+    void CallRunningClock() const;
 
-    QString socketName_;
+    QString callFile_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer server_;
+    QFileSystemWatcher watcher_;
     std::function<void()> bringForward_;
     bool first_ = false;
 };

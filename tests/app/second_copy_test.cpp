@@ -1,7 +1,13 @@
 // The real program started twice in one folder: the second start ends at once and writes nothing,
-// and a clock that was killed does not keep the next one from starting.
+// and a clock that was killed does not keep the next one from starting. In one process: a later
+// start calls the running clock forward, and never writes through a link.
+#include "single_clock.h"
+
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -29,11 +35,11 @@ protected:
         clock.start(QStringLiteral(OMBREL_CLOCK_PROGRAM), {});
         ASSERT_TRUE(clock.waitForStarted());
     }
-    // The running clock listens once its socket is in the runtime folder.
+    // The running clock listens once its call file is in the runtime folder.
     bool Listening() const {
         QDeadlineTimer deadline(20000);
         while (!deadline.hasExpired()) {
-            if (!QDir(runtime.path()).entryList({"ombrel-*.socket"}, QDir::System).isEmpty()) {
+            if (!QDir(runtime.path()).entryList({"ombrel-*.call"}, QDir::Files).isEmpty()) {
                 return true;
             }
             QThread::msleep(10);
@@ -59,16 +65,50 @@ TEST_F(SecondCopy, endsAtOnceWithStatusZeroAndTheFirstRunsOnUntouched) {
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_TRUE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 
-    // Killed: its lock is stale, and the next start becomes the folder's clock. The socket it
+    // Killed: its lock is stale, and the next start becomes the folder's clock. The call file it
     // leaves behind is cleared here so that the wait below sees the new clock's own.
     first.kill();
     first.waitForFinished();
-    for (const QString& socket : QDir(runtime.path()).entryList({"*.socket"}, QDir::System)) {
-        QFile::remove(runtime.filePath(socket));
+    for (const QString& call : QDir(runtime.path()).entryList({"*.call"}, QDir::Files)) {
+        QFile::remove(runtime.filePath(call));
     }
     StartClock(third);
     EXPECT_TRUE(Listening());
     EXPECT_EQ(third.state(), QProcess::Running);
+}
+
+TEST_F(SecondCopy, aLaterStartCallsTheRunningClockForwardButNeverThroughALink) {
+    int calls = 0;
+    SingleClock running(work.path(), runtime.path());
+    ASSERT_TRUE(running.IsFirst());
+    running.OnAskedForward([&calls] { ++calls; });
+    const auto waitForCalls = [&calls](int expected) {
+        QDeadlineTimer deadline(5000);
+        while (calls < expected && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return calls == expected;
+    };
+
+    EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst());
+    EXPECT_TRUE(waitForCalls(1));
+    EXPECT_FALSE(SingleClock(work.path() + "/.", runtime.path()).IsFirst());
+    EXPECT_TRUE(waitForCalls(2));
+    const QStringList callFiles = QDir(runtime.path()).entryList({"*.call"}, QDir::Files);
+    ASSERT_EQ(callFiles.size(), 1);
+    EXPECT_EQ(QFileInfo(runtime.filePath(callFiles[0])).size(), 1);
+
+    // Someone puts a link where the call file was: the later start writes nothing through it.
+    QFile victim(work.filePath("victim.txt"));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("kept");
+    victim.close();
+    const QString callFile = runtime.filePath(callFiles[0]);
+    ASSERT_TRUE(QFile::remove(callFile));
+    ASSERT_TRUE(QFile::link(victim.fileName(), callFile));
+    EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst());
+    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victim.readAll(), "kept");
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "architecture $(field Architecture)"
 depends=$(field Depends)
 echo "Depends: $depends"
-for library in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 'libicu[0-9]+'; do
+for library in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6 'libicu[0-9]+'; do
     grep -Eq "(^|, )$library \(>= [^)]+\)" <<<"$depends" || fail "no versioned $library"
 done
 grep -q 'fonts-ipafont-gothic' <<<"$depends" || fail "no Japanese Gothic face"
