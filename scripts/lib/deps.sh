@@ -3,10 +3,10 @@
 #   ombrel_install_missing                               the clock (scripts/run)
 #   ombrel_install_missing "${OMBREL_TEST_PACKAGES[@]}"  and so on
 
-# Building and showing the clock.
+# Building the clock and the report (libxlsxwriter writes its Excel workbook), showing the clock.
 OMBREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libicu-dev
+  qt6-base-dev libgl-dev libicu-dev libxlsxwriter-dev
   fonts-ipafont-gothic fontconfig
 )
 # Making the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack runs.
