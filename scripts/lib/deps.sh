@@ -11,8 +11,10 @@ OMBREL_PACKAGES=(
 )
 # Making the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack runs.
 OMBREL_PACKAGE_PACKAGES=(dpkg-dev file)
-# The tests build the package, validate the desktop entry and read the PDF report (poppler).
-OMBREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils poppler-utils "${OMBREL_PACKAGE_PACKAGES[@]}")
+# The tests build the package, validate the desktop entry, read the PDF report (poppler) and
+# the workbook (unzip).
+OMBREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils poppler-utils unzip
+  "${OMBREL_PACKAGE_PACKAGES[@]}")
 OMBREL_BENCH_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 ombrel_install_missing() {
