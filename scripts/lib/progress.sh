@@ -1,17 +1,18 @@
 # Long steps (installing packages, building) keep the person informed without flooding the
 # screen: their output goes whole to a log, shown when the step fails, and only a counter line
-# reaches the screen. On a terminal the counter is redrawn in place; in a log every tenth step
-# and the last get a line of their own.
+# reaches the screen. On a terminal the counter is redrawn in place; in a log each build step,
+# and every tenth package and the last, get a line of their own.
 
-# ombrel_counter N TOTAL TEXT: one step of a counted run.
+# ombrel_counter N TOTAL TEXT [EVERY]: one step of a counted run; in a log only every EVERYth
+# (10 unless given) and the last get a line.
 ombrel_counter() {
-  local n=$1 total=$2 text=$3
+  local n=$1 total=$2 text=$3 every=${4:-10}
   if [ -t 1 ]; then
     local line
     printf -v line '  [%s/%s] %s' "$n" "$total" "$text"
     printf '\r\033[K%s' "${line:0:$((${COLUMNS:-80} - 1))}"
     [ "$n" != "$total" ] || printf '\n'
-  elif ((n % 10 == 0)) || [ "$n" = "$total" ]; then
+  elif ((n % every == 0)) || [ "$n" = "$total" ]; then
     printf '  [%s/%s] %s\n' "$n" "$total" "$text"
   fi
 }
@@ -61,7 +62,7 @@ ombrel_build_steps() {
     if [[ $line =~ ^\[([0-9]+)/([0-9]+)\]\ (.*)$ ]]; then
       [ -z "$heading" ] || echo "$heading"
       heading=
-      ombrel_counter "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" "${BASH_REMATCH[3]}"
+      ombrel_counter "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" "${BASH_REMATCH[3]}" 1
     fi
   done
   ombrel_counter_done
