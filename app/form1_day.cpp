@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "month_sheet.h"
 #include "overtime_bands.h"
+#include "whole_file_save.h"
 #include "work_clock.h"
 
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,11 +80,7 @@ void Form1::WriteNameFile(const QString& name) {
         return;
     }
     // Skipped when the folder cannot take it: the day opens all the same.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(EncodeCp932(name).bytes + "\r\n");
-        file.commit();
-    }
+    SaveWholeFile(path, EncodeCp932(name).bytes + "\r\n");
 }
 
 void Form1::Command1_Click() {
@@ -173,11 +169,8 @@ void Form1::WriteStartTimeFile() {
         Tell(StartTimeFileRefusedMessage(path, kind));
         return;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
-        file.commit();
-    }
+    SaveWholeFile(path,
+                  QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
 }
 
 // The header and the row of the window's day go into the sheet as it stands on disk now.

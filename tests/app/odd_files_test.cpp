@@ -184,23 +184,26 @@ TEST_F(OddFiles, aStartTimeFileThatIsALinkIsNotWrittenThroughAndTheDayStillOpens
     EXPECT_TRUE(messages[0].contains("temp1.txt"));
 }
 
-TEST_F(OddFiles, leftoversOfKilledSavesAreRemovedAtStartUpAndNothingElse) {
-    const QStringList leftovers{"Taro 17 7.csv.AbcxQe", "omb.ini.kzJqzz", "temp1.txt.QWpLmN"};
-    const QStringList kept{"Taro 17 7.csv.backup", "Taro 17 7.csv.Backup", "Taro 17 7.csv.261201",
-                           "notes.txt.AbcxQe", "Taro 17 7.csv.AbcxQ"};
+TEST_F(OddFiles, onlyTheClocksOwnLeftoverTemporaryFilesAreRemovedAtStartUp) {
+    const QStringList leftovers{".Taro 17 7.csv.ombrel-AbcxQe", ".omb.ini.ombrel-kzJqzz",
+                                ".temp1.txt.ombrel-Q2pLm9"};
+    // A person's copies, whatever letters they end in, and names a save never gives.
+    const QStringList kept{"Taro 17 7.csv.backUp",        "Taro 17 7.csv.AbcxQe",
+                           "Taro 17 7.csv.261201",        ".Taro 17 7.csv.ombrel-AbcxQ",
+                           "Taro 17 7.csv.ombrel-AbcxQe", "notes.txt"};
     for (const QString& name : leftovers + kept) {
         WriteFile(name, "x");
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.setFileTime(clock.now().addSecs(-120), QFileDevice::FileModificationTime);
     }
-    WriteFile("Taro 17 6.csv.ZzqZzx", "a save still being written");
+    WriteFile(".Taro 17 6.csv.ombrel-ZzqZzx", "a save still being written");
     StartNamed();
     const QStringList left = FilesInFolder();
     for (const QString& name : leftovers) {
         EXPECT_FALSE(left.contains(name)) << name.toStdString();
     }
-    for (const QString& name : kept + QStringList{"Taro 17 6.csv.ZzqZzx", "omb.ini"}) {
+    for (const QString& name : kept + QStringList{".Taro 17 6.csv.ombrel-ZzqZzx", "omb.ini"}) {
         EXPECT_TRUE(left.contains(name)) << name.toStdString();
     }
 }
