@@ -2,7 +2,6 @@
 
 #include "cp932.h"
 
-#include <QFile>
 #include <QLocale>
 
 namespace {
@@ -15,11 +14,6 @@ QChar ForbiddenNameCharacter(const QString& name) {
         }
     }
     return QChar();
-}
-
-// File systems take at most 255 bytes for one file name; the month sheet's is the longest.
-bool NameTooLong(const QString& name) {
-    return QFile::encodeName(name + QStringLiteral(" 99 12.csv")).size() > 255;
 }
 
 QString FileErrorText(QFileDevice::FileError error) {
@@ -53,7 +47,7 @@ QString NameProblem(const QString& name) {
         return QStringLiteral("名前の %1 は保存できない文字です。別の字で入力してください。")
             .arg(DescribeCharacter(encoded.unstorable));
     }
-    if (NameTooLong(name)) {
+    if (!SheetNameFits(name)) {
         return QStringLiteral("名前が長すぎます。短くして入力してください。");
     }
     return QString();

@@ -30,6 +30,10 @@ QString MonthSheetPath(const WindowState& state, const QString& userName);
 // The same for the month of any date (the day a question is about may lie in last month).
 QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date);
 
+// Whether every sheet of `userName` can be saved: the longest sheet name (" 99 12.csv" after the
+// name) with what a save adds to it for its temporary file stays within the file system's limit.
+bool SheetNameFits(const QString& userName);
+
 // " 7,08,30,17,45,AB" from the day and InHour, InMinute, OutHour, OutMinute, ReasonCodes.
 QString ComposeDayRow(const WindowState& state, int day);
 QString ComposeDayRow(const WindowState& state, const QString& dayText);

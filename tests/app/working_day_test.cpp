@@ -391,13 +391,37 @@ TEST_F(WorkingDayEdges, inTwiceOnlyRefreshesTheLabelsAndTheNameFileIsWrittenOnce
     EXPECT_EQ(ReadFile(QStringLiteral("髙橋 17 7.csv")), sheet);
 }
 
-TEST_F(WorkingDayEdges, aNameTooLongForAFileNameIsRefusedBeforeAnythingIsWritten) {
+TEST_F(WorkingDayEdges, theLongestNameASaveCanWriteIsTakenAndOneByteMoreIsRefusedAtIn) {
+    // 230 bytes: with " 99 12.csv" and what a save adds for its temporary file, 255.
+    const QString longest(230, QLatin1Char('n'));
+    const QString sheet = longest + QStringLiteral(" 17 7.csv");
     Start();
-    form->Text1->setText(QString(120, QChar(0x3042)));  // 360 bytes as a file name
+    form->Text1->setText(longest);
+    At(8, 0);
     Click(form->Command1);
-    EXPECT_FALSE(form->State().ClockedIn);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(FilesInFolder().isEmpty());
+    EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,,,");
+    At(12, 0);
+    Click(form->Command2);
+    EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,12,00,");
+    At(13, 0);
+    Click(form->Command1);
+    At(14, 0);
+    Tick();
+    Click(form->Command3);
+    EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,14,00,");
+    EXPECT_TRUE(messages.isEmpty());
+
+    for (const QString& name : {longest + QLatin1Char('n'), QString(120, QChar(0x3042))}) {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        Start();
+        form->Text1->setText(name);
+        Click(form->Command1);
+        EXPECT_FALSE(form->State().ClockedIn);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(FilesInFolder().isEmpty());
+        messages.clear();
+    }
 }
 
 }  // namespace
