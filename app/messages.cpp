@@ -129,8 +129,10 @@ QString FileRefusalText(const SmallFileRead& read) {
     }
 }
 
-QString NotCp932Text() {
-    return QStringLiteral("Shift_JIS (CP932) として読めない文字があります");
+QString NotDecodableText(TextEncoding encoding) {
+    return encoding == TextEncoding::Cp932
+               ? QStringLiteral("Shift_JIS (CP932) として読めない文字があります")
+               : QStringLiteral("UTF-8 として読めない文字か制御文字があります");
 }
 
 QString SheetTooLargeMessage(const QString& path, qint64 size) {

@@ -24,7 +24,7 @@ QString StartTimeFileRefusedMessage(const QString& path, FileKind kind);
 // Why a file was not read, in a few words: "ふつうのファイルではなくリンクです", "12345678 バイト
 // あり、大きすぎます"...
 QString FileRefusalText(const SmallFileRead& read);
-QString NotCp932Text();
+QString NotDecodableText(TextEncoding encoding);
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();

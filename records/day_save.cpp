@@ -39,7 +39,7 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     lines[0] = ComposeHeaderRow(day.date.month(), day.userName);
     lines[size_t(index)] = ComposeDayRow(index, result.inHour, result.inMinute, day.outHour,
                                          day.outMinute, day.reasons);
-    result.written = WriteSheetFile(path, lines, result.read.rest);
+    result.written = WriteSheetFile(path, lines, result.read.rest, result.read.encoding);
     result.ok = result.written.ok;
     if (result.ok) {
         result.lines = lines;

@@ -208,4 +208,39 @@ TEST_F(OddFiles, onlyTheClocksOwnLeftoverTemporaryFilesAreRemovedAtStartUp) {
     }
 }
 
+TEST_F(OddFiles, aNameFileOrSheetSavedAsUtf8IsReadAsUtf8AndTheSheetStaysUtf8) {
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray yamada = "\xE5\xB1\xB1\xE7\x94\xB0";  // 山田 in UTF-8
+    const QString sheetName = QStringLiteral("山田 17 7.csv");
+    for (const QByteArray& nameFile : {yamada + "\r\n", mark + yamada + "\r\n"}) {
+        WriteFile("omb.ini", nameFile);
+        QFile::remove(Path(sheetName));
+        form.reset();
+        StartAndSettle();
+        EXPECT_EQ(form->Label2->text(), QStringLiteral("山田"));
+        InAndOut();
+        // A new sheet is CP932 as always: 山田 in its header is 8E 52 93 63.
+        const QByteArray sheet = ReadFile(sheetName);
+        EXPECT_TRUE(sheet.contains("\x8E\x52\x93\x63\r\n")) << sheet.left(60).toHex().data();
+        EXPECT_EQ(SheetRow(sheet, 5), " 5,08,00,12,00,");
+    }
+
+    // A sheet a spreadsheet saved as "CSV UTF-8": it goes back as UTF-8, with its mark.
+    const QString header = QStringLiteral(" 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,山田");
+    QByteArray utf8 = mark + header.toUtf8() + "\r\n";
+    for (int day = 1; day <= 31; ++day) {
+        // Day 3's reasons cell holds 部, typed in the spreadsheet.
+        const QByteArray row = day == 3 ? QByteArray(" 3,08,00,17,00,\xE9\x83\xA8")
+                                        : " " + QByteArray::number(day) + ",,,,,";
+        utf8 += row + "\r\n";
+    }
+    WriteFile(sheetName, utf8);
+    form.reset();
+    StartAndSettle();
+    InAndOut();
+    QByteArray expected = utf8;
+    EXPECT_EQ(ReadFile(sheetName), expected.replace(" 5,,,,,", " 5,08,00,12,00,"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
 }  // namespace
