@@ -117,13 +117,18 @@ void Form1::Command1_Click() {
 // IN's marker colour tells whether this run has taken up today already. With it (after OUT, or a
 // day resumed closed) the day reopens with its row as it stands until the next save records a
 // new end. Without it the sheet is loaded; a row that already holds an in-time carries on from
-// it, and only an empty one starts the day fresh from the press.
+// it, and only one without starts the day fresh from the press.
 void Form1::RecordClockIn(const QDateTime& pressed) {
     if (BackColour(Command1) == ActiveButtonColour) {
         return;
     }
     if (LoadMonthSheet(state_, state_.SheetLines, UserName())) {
-        if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
+        const QString path = MonthSheetPath(state_, UserName());
+        const QString row =
+            FileExists(path)
+                ? ReadDayRow(path, int(TodayIndex()), state_.SheetLines).value_or(QString())
+                : state_.SheetLines[TodayIndex()].text();
+        if (const auto recorded = RecordedDayOf(row)) {
             TakeUpRecordedDay(*recorded);
             return;
         }
@@ -187,15 +192,18 @@ bool Form1::WriteDay(SaveMoment moment) {
 
 bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
     const SmallFileRead::Outcome outcome = saved.read.outcome;
+    const QString& path = saved.written.path;
     if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::TooLarge) {
-        Tell(SheetTooLargeMessage(saved.written.path, saved.read.size));
+        Tell(SheetTooLargeMessage(path, saved.read.size));
     } else if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::NotRegular) {
-        Tell(SheetRefusedMessage(saved.written.path, NotAFileText(saved.read.kind)));
+        Tell(SheetRefusedMessage(path, NotAFileText(saved.read.kind)));
     } else if (saved.written.refusedKind != FileKind::Absent) {
-        Tell(SheetRefusedMessage(saved.written.path, NotAFileText(saved.written.refusedKind)));
+        Tell(SheetRefusedMessage(path, NotAFileText(saved.written.refusedKind)));
     } else if (saved.sheetUnreadable) {
-        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(saved.written.path)
-                                        : SheetNotReadAtSaveMessage(saved.written.path));
+        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(path)
+                                        : SheetNotReadAtSaveMessage(path));
+    } else if (saved.rowUnclear) {
+        Tell(DayRowProblemMessage(path, dayDate_.day(), saved.place, moment == SaveMoment::AtIn));
     } else {
         Tell(SheetNotSavedMessage(saved.written));
     }
@@ -209,7 +217,7 @@ void Form1::TakeUpSavedDay(const DaySaveResult& saved) {
     state_.InHour = saved.inHour;
     state_.InMinute = saved.inMinute;
     if (saved.inTimeFromDisk) {
-        if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
+        if (const auto recorded = RecordedDayOf(saved.row)) {
             state_.StartSeconds = recorded->inSeconds;
         }
     }

@@ -16,14 +16,13 @@
 // A start on a day whose row already holds an in-time carries the day on from it. A day whose
 // row holds an end time as well comes back closed, as OUT left it; IN reopens it.
 void Form1::ResumeOpenDay() {
-    if (!FileExists(MonthSheetPath(state_, UserName()))) {
+    const QString path = MonthSheetPath(state_, UserName());
+    if (!FileExists(path)) {
         return;
     }
-    const SheetReadResult read = ReadMonthSheet(state_, UserName(), state_.SheetLines);
-    if (!read.opened || !read.error.isEmpty()) {
-        return;
-    }
-    const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text());
+    // Today's row wherever it stands in the sheet; none when no line, or more than one, is it.
+    const auto row = ReadDayRow(path, int(TodayIndex()), state_.SheetLines);
+    const auto recorded = row ? RecordedDayOf(*row) : std::nullopt;
     if (!recorded) {
         return;
     }

@@ -3,6 +3,7 @@
 #include "cp932.h"
 
 #include <QLocale>
+#include <QStringList>
 
 namespace {
 
@@ -86,6 +87,32 @@ QString NothingOpenToSaveMessage() {
     return QStringLiteral(
         "記録中の日がないため、保存していません。"
         "続けて記録するときは IN を押してから OUT を押してください。");
+}
+
+QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn) {
+    QString problem;
+    if (place.finding == DayRowFinding::Duplicated) {
+        QStringList lines;
+        for (const qsizetype line : place.lines) {
+            lines << QString::number(line + 1);
+        }
+        problem = QStringLiteral(
+                      "出勤簿に %1日の行が %2 つ (%3 行目) あり、どれに書くか決められないため、"
+                      "保存していません。%1日の行を 1 つにしてから")
+                      .arg(day)
+                      .arg(place.lines.size())
+                      .arg(lines.join(QStringLiteral("、")));
+    } else {
+        problem =
+            QStringLiteral(
+                "出勤簿に %1日の行 (最初の欄が %1 の行) が見つからないため、保存していません。"
+                "表計算ソフトで消したり、日付の欄を書き換えたりしていないか確かめ、"
+                "%1日の行を戻してから")
+                .arg(day);
+    }
+    const QString next = atIn ? QStringLiteral("、OUT を押してください。記録は続けています。")
+                              : QStringLiteral("、もう一度 OUT を押してください。");
+    return problem + next + QStringLiteral("\nファイル: %1").arg(path);
 }
 
 QString CloseUnsavedQuestion() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "day_rows.h"
 #include "month_sheet.h"
 #include "open_days.h"
 
@@ -28,6 +29,8 @@ QString NotDecodableText(TextEncoding encoding);
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();
+// No line of the sheet, or more than one, is the day's row: nothing was saved.
+QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn);
 QString CloseUnsavedQuestion();
 
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."

@@ -1,5 +1,6 @@
 #include "open_days.h"
 
+#include "day_rows.h"
 #include "month_sheet.h"
 
 #include <QRegularExpression>
@@ -23,13 +24,17 @@ Found LatestInTime(const QString& appDir, const QString& userName, const QDate& 
     if (!FileExists(path)) {
         return Found::NoneBefore;
     }
-    SheetTable lines = BlankMonth();
-    const SheetReadResult read = ReadSheetFile(path, lines);
-    if (!read.opened || !read.error.isEmpty()) {
+    const SheetFile sheet = ReadWholeSheet(path);
+    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
         return Found::Unreadable;
     }
+    const DayRows rows(sheet.lines);
     for (int d = beforeDay - 1; d >= 1; --d) {
-        if (const auto recorded = RecordedDayOf(lines[size_t(d)].text())) {
+        const DayRowPlace place = rows.find(d);
+        if (place.finding != DayRowFinding::Found || place.line >= sheet.lines.size()) {
+            continue;
+        }
+        if (const auto recorded = RecordedDayOf(sheet.lines[place.line].text())) {
             day = {QDate(month.year(), month.month(), d), *recorded};
             return Found::InTime;
         }

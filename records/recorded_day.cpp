@@ -1,5 +1,6 @@
 #include "recorded_day.h"
 
+#include "day_rows.h"
 #include "month_sheet.h"
 
 #include <QStringList>
@@ -38,4 +39,15 @@ std::optional<RecordedDay> RecordedDayOf(const QString& row) {
     day.outMinute = fields.value(4);
     day.reasons = fields.size() > 5 ? fields.mid(5).join(QLatin1Char(',')) : QString();
     return day;
+}
+
+std::optional<QString> ReadDayRow(const QString& path, int day, SheetTable& table) {
+    const SheetFile sheet = ReadWholeSheet(path);
+    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
+        return std::nullopt;
+    }
+    FillTable(sheet, table);
+    const DayRowPlace place = DayRows(sheet.lines).find(day);
+    const bool found = place.finding == DayRowFinding::Found && place.line < sheet.lines.size();
+    return found ? sheet.lines[place.line].text() : QString();
 }

@@ -208,6 +208,56 @@ TEST_F(OddFiles, onlyTheClocksOwnLeftoverTemporaryFilesAreRemovedAtStartUp) {
     }
 }
 
+TEST_F(OddFiles, rowsAreFoundByTheirDayWhenASpreadsheetMovedThem) {
+    const QByteArray month = Sheet({{4, " 4,08,00,19,00,C"}, {5, " 5,07,30,,,"}});
+    const QByteArray header = month.left(month.indexOf("\r\n") + 2);
+    const QByteArray rows = month.mid(header.size());
+
+    // A title typed above the header: today's row resumes and is saved where it stands.
+    const QByteArray titled = "Attendance July 2017,,,\r\n" + header + rows;
+    WriteFile(kSheet, titled);
+    StartNamed();
+    EXPECT_TRUE(form->State().ClockedIn);
+    EXPECT_EQ(form->State().StartSeconds, 7 * 3600 + 30 * 60);
+    At(12, 0);
+    Click(form->Command2);
+    QByteArray expected = titled;
+    EXPECT_EQ(ReadFile(kSheet), expected.replace(" 5,07,30,,,", " 5,07,30,12,00,"));
+
+    // The header deleted: IN and OUT on the 5th change the 5th's row alone.
+    QByteArray headless = rows;
+    headless.replace(" 5,07,30,,,", " 5,,,,,");
+    WriteFile(kSheet, headless);
+    form.reset();
+    StartNamed();
+    EXPECT_FALSE(form->State().ClockedIn);
+    InAndOut();
+    expected = headless;
+    EXPECT_EQ(ReadFile(kSheet), expected.replace(" 5,,,,,", " 5,08,00,12,00,"));
+    EXPECT_TRUE(messages.isEmpty());
+
+    // No row of the 5th, or two: nothing is written, the person is told, the day stays open.
+    QByteArray doubled = month;
+    doubled.replace(" 6,,,,,", " 5,07,45,,,");
+    QByteArray missing = month;
+    missing.remove(missing.indexOf(" 5,"), 13);
+    for (const QByteArray& sheet : {doubled, missing}) {
+        WriteFile(kSheet, sheet);
+        form.reset();
+        messages.clear();
+        StartNamed();
+        EXPECT_FALSE(form->State().ClockedIn);
+        InAndOut();
+        EXPECT_TRUE(form->State().ClockedIn);
+        EXPECT_EQ(ReadFile(kSheet), sheet);
+        ASSERT_EQ(messages.size(), 2);
+        for (const QString& message : messages) {
+            EXPECT_TRUE(message.contains("5日の行") && message.contains(kSheet))
+                << message.toStdString();
+        }
+    }
+}
+
 TEST_F(OddFiles, aNameFileOrSheetSavedAsUtf8IsReadAsUtf8AndTheSheetStaysUtf8) {
     const QByteArray mark = "\xEF\xBB\xBF";
     const QByteArray yamada = "\xE5\xB1\xB1\xE7\x94\xB0";  // 山田 in UTF-8
