@@ -50,6 +50,7 @@ void Form1::TakeUpRecordedDay(const RecordedDay& day) {
     state_.OutHour = day.outHour;
     state_.OutMinute = day.outMinute;
     ShowReasonsOf(day.reasons);
+    rowEndKnown_ = MakeDayEnd(day.outHour, day.outMinute, day.reasons);
 }
 
 // The letters a row holds tick their boxes without being counted again. A box's letter is kept

@@ -190,3 +190,40 @@ QString StartTimeFileRefusedMessage(const QString& path, FileKind kind) {
                "書き込みませんでした。記録は続けます。\nファイル: %1\n理由: %2")
         .arg(path, NotAFileText(kind));
 }
+
+QString ReplaceEndHeading(const QDate& date) {
+    const QString day =
+        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    return QStringLiteral(
+               "%1 の出勤簿の行には、この画面が記録していない終業時刻か残業内容が入っています "
+               "(ほかのパソコンの時計で記録されたか、手で直されたものです)。")
+        .arg(day);
+}
+
+QString ReplaceEndQuestion() {
+    return QStringLiteral(
+        "この画面の記録で置き換えますか?\n"
+        "Enter で置き換え、Esc で出勤簿のままにします。");
+}
+
+QString EndTimeText(const DayEnd& end) {
+    if (end.outHour.isEmpty() && end.outMinute.isEmpty()) {
+        return QStringLiteral("なし");
+    }
+    return ClockText(end.outHour, end.outMinute);
+}
+
+QString ReasonsText(const DayEnd& end) {
+    if (end.reasons.isEmpty()) {
+        return QStringLiteral("なし");
+    }
+    // Letters stand apart ("A B"); words typed into the cell stand as they are.
+    QStringList letters;
+    for (const QChar c : end.reasons) {
+        if (c < QLatin1Char('A') || c > QLatin1Char('Z')) {
+            return end.reasons;
+        }
+        letters << QString(c);
+    }
+    return letters.join(QLatin1Char(' '));
+}

@@ -36,3 +36,10 @@ QString CloseUnsavedQuestion();
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
 QString OpenDayHeading(const QDate& date, const QString& inTime);
 QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime);
+
+// The question before a save replaces an end time or reasons someone else put into the row.
+QString ReplaceEndHeading(const QDate& date);
+QString ReplaceEndQuestion();
+// "17:30" and "A B", or "なし" for what a row does not hold.
+QString EndTimeText(const DayEnd& end);
+QString ReasonsText(const DayEnd& end);

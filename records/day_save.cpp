@@ -1,7 +1,5 @@
 #include "day_save.h"
 
-#include "recorded_day.h"
-
 namespace {
 
 constexpr int kFileLineCount = 32;
@@ -53,6 +51,12 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
         result.inHour = recorded->inHour;
         result.inMinute = recorded->inMinute;
         result.inTimeFromDisk = true;
+    }
+    const DayEnd onDiskEnd = DayEndOf(current);
+    if (onDisk && !day.replaceForeignEnd && !onDiskEnd.isEmpty() && onDiskEnd != day.known &&
+        onDiskEnd != MakeDayEnd(day.outHour, day.outMinute, day.reasons)) {
+        result.foreignEnd = onDiskEnd;
+        return result;
     }
 
     if (result.place.atOwnLine(dayNumber)) {

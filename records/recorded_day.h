@@ -23,6 +23,20 @@ struct RecordedDay {
 // an in-time of 00:00, which is how an untouched row reads.
 std::optional<RecordedDay> RecordedDayOf(const QString& row);
 
+// The end time and the reasons of a day row, in the form two saves compare them by: times without
+// the leading zeros and blanks a spreadsheet may take away, reasons without the empty fields it
+// pads a row with. Empty when the row holds neither.
+struct DayEnd {
+    QString outHour;
+    QString outMinute;
+    QString reasons;
+
+    bool isEmpty() const { return outHour.isEmpty() && outMinute.isEmpty() && reasons.isEmpty(); }
+    bool operator==(const DayEnd&) const = default;
+};
+DayEnd MakeDayEnd(const QString& outHour, const QString& outMinute, const QString& reasons);
+DayEnd DayEndOf(const QString& row);
+
 // A sheet as start-up and IN read it: its first lines into `table`, and the row of `day`
 // wherever it stands (day_rows.h). Nothing when the sheet cannot be read; an empty row when no
 // line, or more than one, holds the day.

@@ -32,8 +32,15 @@ protected:
     DayToSave Day(int day, const char* in, const char* out) const {
         const QString inTime = QString::fromLatin1(in);
         const QString outTime = QString::fromLatin1(out);
-        return {dir.path(),    kName,           QDate(2017, 7, day), inTime.left(2),
-                inTime.mid(3), outTime.left(2), outTime.mid(3),      QStringLiteral("A")};
+        return {dir.path(),
+                kName,
+                QDate(2017, 7, day),
+                inTime.left(2),
+                inTime.mid(3),
+                outTime.left(2),
+                outTime.mid(3),
+                QStringLiteral("A"),
+                {}};
     }
 
     QTemporaryDir dir;
