@@ -297,9 +297,19 @@ Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
     if (!state_.ClockedIn) {
         return SaveOutcome::NothingOpen;
     }
-    const TimeTextCut end = SplitTimeText(Label2->text());
-    state_.OutHour = end.hour.value_or(state_.OutHour);
-    state_.OutMinute = end.minute.value_or(state_.OutMinute);
+    const TimeTextCut cut = SplitTimeText(Label2->text());
+    const QString endHour = cut.hour.value_or(state_.OutHour);
+    const QString endMinute = cut.minute.value_or(state_.OutMinute);
+    // A system clock set back since the day opened shows a time before the in-time: such an end
+    // is refused as the question about a day left open refuses it, and the day stays open.
+    const QDateTime end(clock_.now().date(), QTime(endHour.toInt(), endMinute.toInt()));
+    if (EndsBeforeInTime(dayDate_, state_.InHour, state_.InMinute, end)) {
+        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute),
+                                    ClockText(endHour, endMinute)));
+        return SaveOutcome::Failed;
+    }
+    state_.OutHour = endHour;
+    state_.OutMinute = endMinute;
     return WriteDay(SaveMoment::Later, othersEnd);
 }
 

@@ -115,6 +115,14 @@ QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& pl
     return problem + next + QStringLiteral("\nファイル: %1").arg(path);
 }
 
+QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime) {
+    return EndTimeProblemMessage(EndTimeProblem::NotAfterInTime, inTime) +
+           QStringLiteral(
+               "\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。"
+               "パソコンの時計が戻されていないか確かめてください。記録は続けています。")
+               .arg(endTime);
+}
+
 QString CloseUnsavedQuestion() {
     return QStringLiteral("今日の記録を保存できていません。このまま閉じますか?");
 }

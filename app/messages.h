@@ -31,6 +31,8 @@ QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();
 // No line of the sheet, or more than one, is the day's row: nothing was saved.
 QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn);
+// OUT, SAVE or × at a time before the day's in-time (the system clock was set back).
+QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime);
 QString CloseUnsavedQuestion();
 
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."

@@ -84,6 +84,16 @@ EndTimeAnswer ReadEndTime(const QString& typed, const QString& inHour, const QSt
     return answer;
 }
 
+bool EndsBeforeInTime(const QDate& day, const QString& inHour, const QString& inMinute,
+                      const QDateTime& end) {
+    if ((inHour.isEmpty() && inMinute.isEmpty()) || !end.isValid()) {
+        return false;
+    }
+    const QDateTime in = QDateTime(day, QTime(0, 0)).addSecs(MinuteOfDay(inHour, inMinute) * 60);
+    const QDateTime endMinute(end.date(), QTime(end.time().hour(), end.time().minute()));
+    return endMinute < in;
+}
+
 QString ClockText(const QString& hour, const QString& minute) {
     return TwoDigits(int(NumericReading(hour))) + QLatin1Char(':') +
            TwoDigits(int(NumericReading(minute)));

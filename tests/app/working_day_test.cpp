@@ -424,4 +424,25 @@ TEST_F(WorkingDayEdges, theLongestNameASaveCanWriteIsTakenAndOneByteMoreIsRefuse
     }
 }
 
+TEST_F(WorkingDayEdges, aClockSetBackBeforeTheInTimeIsRefusedAtOutAndSave) {
+    Form1& form = ClockIn(8, 0);
+    At(7, 5);  // set back an hour: a wrong time fixed, a time server
+    Click(form.Command2);
+    EXPECT_TRUE(form.State().ClockedIn);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("終業時刻は始業時刻 08:00 より後にしてください。"))
+        << messages[0].toStdString();
+    Tick();
+    EXPECT_EQ(form.Label2->text(), "07:05:00");  // the label goes on
+
+    At(17, 0);
+    Click(form.Command2);  // the reasons open
+    At(7, 30);
+    Click(form.Command2);
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(form.Command2->text(), "SAVE");
+    EXPECT_TRUE(form.State().ClockedIn);
+    EXPECT_EQ(TodayOnDisk(), " 5,08,00,,,");
+}
+
 }  // namespace
