@@ -1,4 +1,4 @@
-#include "colours.h"
+#include "app/colours.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,15 +1,15 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "colours.h"
-#include "flat_face.h"
-#include "fonts.h"
-#include "leftover_saves.h"
-#include "messages.h"
-#include "month_sheet.h"
-#include "reason_boxes.h"
-#include "text_encoding.h"
-#include "twips.h"
-#include "work_clock.h"
+#include "app/colours.h"
+#include "app/flat_face.h"
+#include "app/fonts.h"
+#include "app/messages.h"
+#include "app/reason_boxes.h"
+#include "app/twips.h"
+#include "clock/work_clock.h"
+#include "records/leftover_saves.h"
+#include "records/month_sheet.h"
+#include "records/text_encoding.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "day_save.h"
-#include "open_days.h"
-#include "recorded_day.h"
-#include "sheet_lines.h"
-#include "time_source.h"
-#include "window_state.h"
+#include "clock/time_source.h"
+#include "clock/window_state.h"
+#include "records/day_save.h"
+#include "records/open_days.h"
+#include "records/recorded_day.h"
+#include "records/sheet_lines.h"
 
 #include <QDate>
 #include <QDateTime>

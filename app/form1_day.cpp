@@ -1,13 +1,13 @@
 // The working day: IN, the once-a-second tick, OUT with its reasons, break and close.
-#include "colours.h"
-#include "cp932.h"
-#include "form1.h"
-#include "messages.h"
-#include "month_sheet.h"
-#include "overtime_bands.h"
-#include "replace_end_dialog.h"
-#include "whole_file_save.h"
-#include "work_clock.h"
+#include "app/colours.h"
+#include "app/form1.h"
+#include "app/messages.h"
+#include "app/replace_end_dialog.h"
+#include "clock/overtime_bands.h"
+#include "clock/work_clock.h"
+#include "records/cp932.h"
+#include "records/month_sheet.h"
+#include "records/whole_file_save.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Days left open on an earlier date are closed by asking the person when they ended, never by
 // guessing: the window's own day at an IN on a later date, or at a save 24 hours or more after it
 // began; and once a run, at the first IN, the latest earlier day of the sheets.
-#include "colours.h"
-#include "form1.h"
-#include "month_sheet.h"
-#include "open_day_dialog.h"
+#include "app/colours.h"
+#include "app/form1.h"
+#include "app/open_day_dialog.h"
+#include "records/month_sheet.h"
 
 #include <QPushButton>
 

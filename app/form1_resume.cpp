@@ -1,8 +1,8 @@
 // Taking a day up again at start-up from today's row.
-#include "colours.h"
-#include "form1.h"
-#include "month_sheet.h"
-#include "work_clock.h"
+#include "app/colours.h"
+#include "app/form1.h"
+#include "clock/work_clock.h"
+#include "records/month_sheet.h"
 
 #include <QCheckBox>
 #include <QLabel>

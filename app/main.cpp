@@ -1,6 +1,6 @@
-#include "form1.h"
-#include "single_clock.h"
-#include "time_source.h"
+#include "app/form1.h"
+#include "app/single_clock.h"
+#include "clock/time_source.h"
 
 #include <QApplication>
 #include <QDir>

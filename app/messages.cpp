@@ -1,6 +1,6 @@
-#include "messages.h"
+#include "app/messages.h"
 
-#include "cp932.h"
+#include "records/cp932.h"
 
 #include <QLocale>
 #include <QStringList>

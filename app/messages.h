@@ -1,8 +1,8 @@
 #pragma once
 
-#include "day_rows.h"
-#include "month_sheet.h"
-#include "open_days.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
+#include "records/open_days.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
-#include "open_day_folder.h"
+#include "bench/open_day_folder.h"
 
-#include "month_sheet.h"
-#include "work_clock.h"
+#include "clock/work_clock.h"
+#include "records/month_sheet.h"
 
 #include <QFile>
 

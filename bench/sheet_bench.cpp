@@ -6,11 +6,11 @@
 // figures are those of the disk the program is run on, not of a memory file system.
 //
 //   ombrel_sheet_bench [Google Benchmark flags]
-#include "day_save.h"
-#include "figures.h"
-#include "month_sheet.h"
-#include "open_day_folder.h"
-#include "work_clock.h"
+#include "bench/figures.h"
+#include "bench/open_day_folder.h"
+#include "clock/work_clock.h"
+#include "records/day_save.h"
+#include "records/month_sheet.h"
 
 #include <QDateTime>
 #include <QDir>

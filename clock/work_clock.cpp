@@ -1,4 +1,4 @@
-#include "work_clock.h"
+#include "clock/work_clock.h"
 
 float SecondsOfDay(const QTime& time) {
     // Evaluated in double and stored in single precision: every second of a day is exact there.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_state.h"
+#include "clock/window_state.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "day_save.h"
+#include "records/day_save.h"
 
 namespace {
 

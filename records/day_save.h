@@ -1,8 +1,8 @@
 #pragma once
 
-#include "day_rows.h"
-#include "month_sheet.h"
-#include "recorded_day.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
+#include "records/recorded_day.h"
 
 #include <QDate>
 #include <QString>

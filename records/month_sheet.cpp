@@ -1,8 +1,8 @@
 // The month sheet's names and rows: the file name, composing the header and day rows, and cutting
 // the in-time out of a day row and the hour and minute out of a time text.
-#include "month_sheet.h"
+#include "records/month_sheet.h"
 
-#include "whole_file_save.h"
+#include "records/whole_file_save.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "sheet_lines.h"
-#include "small_file.h"
-#include "text_encoding.h"
-#include "window_state.h"
+#include "clock/window_state.h"
+#include "records/sheet_lines.h"
+#include "records/small_file.h"
+#include "records/text_encoding.h"
 
 #include <QByteArray>
 #include <QDate>

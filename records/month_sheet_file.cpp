@@ -1,9 +1,9 @@
 // Reading and writing the month sheet. Reading keeps every line's bytes so that a row nobody
 // changed goes back to disk exactly as it came; writing builds the whole file in memory first and
 // replaces the old one atomically, so a failed save leaves the previous sheet as it was.
-#include "cp932.h"
-#include "month_sheet.h"
-#include "whole_file_save.h"
+#include "records/cp932.h"
+#include "records/month_sheet.h"
+#include "records/whole_file_save.h"
 
 #include <QFile>
 #include <QFileInfo>

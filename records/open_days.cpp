@@ -1,7 +1,7 @@
-#include "open_days.h"
+#include "records/open_days.h"
 
-#include "day_rows.h"
-#include "month_sheet.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "recorded_day.h"
+#include "records/recorded_day.h"
 
-#include "day_rows.h"
-#include "month_sheet.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
 
 #include <QStringList>
 

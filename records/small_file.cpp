@@ -1,4 +1,4 @@
-#include "small_file.h"
+#include "records/small_file.h"
 
 #include <QFile>
 #include <QFileInfo>

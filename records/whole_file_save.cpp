@@ -1,6 +1,6 @@
-#include "whole_file_save.h"
+#include "records/whole_file_save.h"
 
-#include "file_sync.h"
+#include "records/file_sync.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "csv_report.h"
+#include "report/csv_report.h"
 
-#include "cp932.h"
-#include "report_labels.h"
+#include "records/cp932.h"
+#include "report/report_labels.h"
 
 namespace {
 

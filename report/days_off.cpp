@@ -1,6 +1,6 @@
-#include "days_off.h"
+#include "report/days_off.h"
 
-#include "holidays.h"
+#include "report/holidays.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "school_calendar.h"
-#include "sheet_files.h"
+#include "report/school_calendar.h"
+#include "report/sheet_files.h"
 
 #include <QDate>
 #include <QList>

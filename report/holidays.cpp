@@ -1,4 +1,4 @@
-#include "holidays.h"
+#include "report/holidays.h"
 
 #include <QMap>
 

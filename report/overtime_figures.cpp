@@ -1,6 +1,6 @@
-#include "overtime_figures.h"
+#include "report/overtime_figures.h"
 
-#include "overtime_bands.h"
+#include "clock/overtime_bands.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // One person's month on one A4 page, as school offices print it for the seals.
 
-#include "pdf_pages.h"
-#include "pdf_report.h"
-#include "png_report.h"
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_parts.h"
+#include "report/pdf_pages.h"
+#include "report/pdf_report.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_parts.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "pdf_pages.h"
+#include "report/pdf_pages.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -1,11 +1,11 @@
 // One person's school year, and the whole staff, over as many A4 pages as they need.
 
-#include "pdf_pages.h"
-#include "pdf_report.h"
-#include "png_report.h"
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_parts.h"
+#include "report/pdf_pages.h"
+#include "report/pdf_report.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_parts.h"
 
 namespace {
 

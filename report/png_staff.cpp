@@ -1,6 +1,6 @@
-#include "chart_canvas.h"
-#include "png_report.h"
-#include "report_labels.h"
+#include "report/chart_canvas.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
 
 #include <algorithm>
 

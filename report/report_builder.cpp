@@ -1,6 +1,6 @@
-#include "report_model.h"
+#include "report/report_model.h"
 
-#include "report_labels.h"
+#include "report/report_labels.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "report_labels.h"
+#include "report/report_labels.h"
 
-#include "overtime_bands.h"
-#include "reason_captions.h"
+#include "clock/overtime_bands.h"
+#include "clock/reason_captions.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "days_off.h"
-#include "overtime_figures.h"
-#include "sheet_days.h"
+#include "report/days_off.h"
+#include "report/overtime_figures.h"
+#include "report/sheet_days.h"
 
 #include <QColor>
 #include <QString>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "days_off.h"
-#include "report_options.h"
-#include "sheet_loader.h"
-#include "year_rules.h"
+#include "report/days_off.h"
+#include "report/report_options.h"
+#include "report/sheet_loader.h"
+#include "report/year_rules.h"
 
 #include <QDate>
 #include <QList>

@@ -1,9 +1,9 @@
-#include "report_output.h"
+#include "report/report_output.h"
 
-#include "report_settings.h"
-#include "school_calendar.h"
-#include "sheet_files.h"
-#include "whole_file_save.h"
+#include "records/whole_file_save.h"
+#include "report/report_settings.h"
+#include "report/school_calendar.h"
+#include "report/sheet_files.h"
 
 #include <QBuffer>
 #include <QDir>

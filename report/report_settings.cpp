@@ -1,6 +1,6 @@
-#include "report_settings.h"
+#include "report/report_settings.h"
 
-#include "cp932.h"
+#include "records/cp932.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "report_tables.h"
+#include "report/report_tables.h"
 
-#include "report_labels.h"
-#include "text_parts.h"
+#include "report/report_labels.h"
+#include "report/text_parts.h"
 
 namespace {
 

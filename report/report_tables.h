@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report_model.h"
-#include "text_table.h"
+#include "report/report_model.h"
+#include "report/text_table.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "school_calendar.h"
+#include "report/school_calendar.h"
 
-#include "cp932.h"
+#include "records/cp932.h"
 
 #include <QFile>
 #include <QFileInfo>

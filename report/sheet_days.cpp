@@ -1,4 +1,4 @@
-#include "sheet_days.h"
+#include "report/sheet_days.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "days_off.h"
-#include "overtime_figures.h"
-#include "sheet_lines.h"
+#include "records/sheet_lines.h"
+#include "report/days_off.h"
+#include "report/overtime_figures.h"
 
 #include <QDate>
 #include <QList>

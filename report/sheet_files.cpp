@@ -1,6 +1,6 @@
-#include "sheet_files.h"
+#include "report/sheet_files.h"
 
-#include "month_sheet.h"
+#include "records/month_sheet.h"
 
 #include <QDir>
 #include <QDirIterator>

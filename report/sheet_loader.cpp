@@ -1,6 +1,6 @@
-#include "sheet_loader.h"
+#include "report/sheet_loader.h"
 
-#include "month_sheet.h"
+#include "records/month_sheet.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet_days.h"
-#include "sheet_files.h"
+#include "report/sheet_days.h"
+#include "report/sheet_files.h"
 
 #include <QDate>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "text_report.h"
+#include "report/text_report.h"
 
-#include "report_labels.h"
-#include "text_parts.h"
-#include "text_table.h"
+#include "report/report_labels.h"
+#include "report/text_parts.h"
+#include "report/text_table.h"
 
 QString MonthText(const MonthReport& r) {
     QString out = QStringLiteral("%1 さんの %2 の勤務 (シート「%3」)\n")

@@ -1,8 +1,8 @@
-#include "text_parts.h"
+#include "report/text_parts.h"
 
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_table.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_table.h"
 
 QString BreakNote(int breakMinutes, bool onPaper) {
     if (onPaper) {

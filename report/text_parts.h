@@ -1,7 +1,7 @@
 #pragma once
 
-#include "overtime_figures.h"
-#include "sheet_days.h"
+#include "report/overtime_figures.h"
+#include "report/sheet_days.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "report_tables.h"
-#include "text_parts.h"
-#include "text_report.h"
+#include "report/report_tables.h"
+#include "report/text_parts.h"
+#include "report/text_report.h"
 
 QString StaffText(const StaffReport& r) {
     QString out =

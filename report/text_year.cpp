@@ -1,7 +1,7 @@
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_parts.h"
-#include "text_report.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_parts.h"
+#include "report/text_report.h"
 
 QString YearText(const YearReport& r) {
     QString out =

@@ -1,7 +1,7 @@
-#include "xlsx_report.h"
+#include "report/xlsx_report.h"
 
-#include "report_labels.h"
-#include "report_tables.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "year_rules.h"
+#include "report/year_rules.h"
 
-#include "overtime_figures.h"
+#include "report/overtime_figures.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 // coaching, and now and then forgets to press OUT. The sheets are written by the clock's own
 // sheet writer.
 
-#include "month_sheet.h"
+#include "records/month_sheet.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "form_fixture.h"
+#include "tests/app/form_fixture.h"
 
-#include "open_day_dialog.h"
-#include "replace_end_dialog.h"
+#include "app/open_day_dialog.h"
+#include "app/replace_end_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

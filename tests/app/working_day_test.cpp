@@ -1,6 +1,6 @@
 // A working day through the window: IN, ticks, OUT with reasons, break and close.
-#include "colours.h"
-#include "form_fixture.h"
+#include "app/colours.h"
+#include "tests/app/form_fixture.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "work_clock.h"
+#include "clock/work_clock.h"
 
 #include <gtest/gtest.h>
 

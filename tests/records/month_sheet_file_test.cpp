@@ -1,5 +1,5 @@
-#include "month_sheet.h"
-#include "sheet_test_support.h"
+#include "records/month_sheet.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>

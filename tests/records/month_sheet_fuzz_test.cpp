@@ -1,8 +1,8 @@
 // Thousands of sheets as other programs (or damage) might leave them, each read, cut, given a new
 // row for today and saved: nothing may crash, and every row the save did not replace must go back
 // to disk with exactly the bytes it had.
-#include "month_sheet.h"
-#include "sheet_test_support.h"
+#include "records/month_sheet.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QTemporaryDir>
 

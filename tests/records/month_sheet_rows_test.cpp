@@ -1,7 +1,7 @@
-#include "cp932.h"
-#include "day_rows.h"
-#include "month_sheet.h"
-#include "sheet_test_support.h"
+#include "records/cp932.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QDir>
 

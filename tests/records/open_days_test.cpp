@@ -1,7 +1,7 @@
 // The decisions behind a save and behind the question about a day left open, without a window.
-#include "open_days.h"
-#include "day_save.h"
-#include "sheet_test_support.h"
+#include "records/day_save.h"
+#include "records/open_days.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "sheet_test_support.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet_lines.h"
-#include "window_state.h"
+#include "clock/window_state.h"
+#include "records/sheet_lines.h"
 
 #include <QByteArray>
 #include <QString>

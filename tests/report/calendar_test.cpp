@@ -1,6 +1,6 @@
-#include "days_off.h"
-#include "holidays.h"
-#include "school_calendar.h"
+#include "report/days_off.h"
+#include "report/holidays.h"
+#include "report/school_calendar.h"
 
 #include <QFile>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "overtime_figures.h"
+#include "report/overtime_figures.h"
 
 #include <gtest/gtest.h>
 

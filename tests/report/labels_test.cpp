@@ -1,5 +1,5 @@
-#include "cp932.h"
-#include "report_labels.h"
+#include "records/cp932.h"
+#include "report/report_labels.h"
 
 #include <gtest/gtest.h>
 

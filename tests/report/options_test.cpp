@@ -1,4 +1,4 @@
-#include "report_options.h"
+#include "report/report_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "report_fixture.h"
+#include "tests/report/report_fixture.h"
 
-#include "days_off.h"
-#include "month_sheet.h"
+#include "records/month_sheet.h"
+#include "report/days_off.h"
 
 #include <QDir>
 #include <QFile>

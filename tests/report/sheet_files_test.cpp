@@ -1,4 +1,4 @@
-#include "sheet_files.h"
+#include "report/sheet_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
