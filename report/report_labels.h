@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/days_off.h"
-#include "report/overtime_figures.h"
-#include "report/sheet_days.h"
+#include "overtime/days_off.h"
+#include "overtime/overtime_figures.h"
+#include "overtime/sheet_days.h"
 
 #include <QColor>
 #include <QString>

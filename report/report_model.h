@@ -1,9 +1,9 @@
 #pragma once
 
-#include "report/days_off.h"
+#include "overtime/days_off.h"
+#include "overtime/year_rules.h"
 #include "report/report_options.h"
 #include "report/sheet_loader.h"
-#include "report/year_rules.h"
 
 #include <QDate>
 #include <QList>

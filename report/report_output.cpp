@@ -1,8 +1,8 @@
 #include "report/report_output.h"
 
+#include "overtime/school_calendar.h"
 #include "records/whole_file_save.h"
 #include "report/report_settings.h"
-#include "report/school_calendar.h"
 #include "report/sheet_files.h"
 
 #include <QBuffer>

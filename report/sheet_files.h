@@ -1,5 +1,7 @@
 #pragma once
 
+#include "overtime/month_key.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,18 +14,6 @@
 // Month sheets in a folder: "<name> <yy> <m>.csv", the year without its century and neither
 // number zero-padded ("Taro 17 7.csv", "Taro 9 1.csv"). Names may hold blanks, so the name is
 // whatever stands before the last two numbers.
-
-// A month as one number, for ranges and sorting: year * 12 + month - 1.
-using MonthKey = int;
-inline MonthKey KeyOf(int year, int month) {
-    return year * 12 + month - 1;
-}
-inline int YearOfKey(MonthKey key) {
-    return key / 12;
-}
-inline int MonthOfKey(MonthKey key) {
-    return key % 12 + 1;
-}
 
 // Sheet names hold two year digits: the report reads the years 2000 to 2099.
 inline constexpr int kFirstSheetYear = 2000;

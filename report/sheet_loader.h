@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/sheet_days.h"
+#include "overtime/sheet_days.h"
 #include "report/sheet_files.h"
 
 #include <QDate>

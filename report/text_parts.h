@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/overtime_figures.h"
-#include "report/sheet_days.h"
+#include "overtime/overtime_figures.h"
+#include "overtime/sheet_days.h"
 
 #include <QList>
 #include <QString>

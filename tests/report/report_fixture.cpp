@@ -1,7 +1,7 @@
 #include "tests/report/report_fixture.h"
 
+#include "overtime/days_off.h"
 #include "records/month_sheet.h"
-#include "report/days_off.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "overtime/days_off.h"
+#include "overtime/overtime_figures.h"
 #include "records/sheet_lines.h"
-#include "report/days_off.h"
-#include "report/overtime_figures.h"
 
 #include <QDate>
 #include <QList>

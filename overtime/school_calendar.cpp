@@ -1,4 +1,4 @@
-#include "report/school_calendar.h"
+#include "overtime/school_calendar.h"
 
 #include "records/cp932.h"
 

@@ -1,6 +1,6 @@
-#include "report/year_rules.h"
+#include "overtime/year_rules.h"
 
-#include "report/overtime_figures.h"
+#include "overtime/overtime_figures.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "report/days_off.h"
+#include "overtime/days_off.h"
 
-#include "report/holidays.h"
+#include "overtime/holidays.h"
 
 #include <QHash>
 

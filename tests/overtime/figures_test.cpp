@@ -1,4 +1,4 @@
-#include "report/overtime_figures.h"
+#include "overtime/overtime_figures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/school_calendar.h"
-#include "report/sheet_files.h"
+#include "overtime/month_key.h"
+#include "overtime/school_calendar.h"
 
 #include <QDate>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "report/sheet_days.h"
+#include "overtime/sheet_days.h"
 
 #include <array>
 

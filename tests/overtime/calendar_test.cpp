@@ -1,6 +1,6 @@
-#include "report/days_off.h"
-#include "report/holidays.h"
-#include "report/school_calendar.h"
+#include "overtime/days_off.h"
+#include "overtime/holidays.h"
+#include "overtime/school_calendar.h"
 
 #include <QFile>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "report/holidays.h"
+#include "overtime/holidays.h"
 
 #include <QMap>
 
