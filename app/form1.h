@@ -3,6 +3,7 @@
 #include "clock/time_source.h"
 #include "clock/window_state.h"
 #include "records/day_save.h"
+#include "clock/reason_captions.h"
 #include "records/open_days.h"
 #include "records/recorded_day.h"
 #include "records/sheet_lines.h"
@@ -56,7 +57,6 @@ public:
     // The name box's prompt, and the name file in the working folder.
     static inline const QString kPromptText = QStringLiteral("input Your Name");
     static inline const QString kNameFile = QStringLiteral("omb.ini");
-    static constexpr int kReasonCount = 11;
 
     QLabel* Label1;
     QLabel* Label2;

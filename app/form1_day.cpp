@@ -5,6 +5,7 @@
 #include "app/replace_end_dialog.h"
 #include "clock/overtime_bands.h"
 #include "clock/work_clock.h"
+#include "clock/working_day.h"
 #include "records/cp932.h"
 #include "records/month_sheet.h"
 #include "records/whole_file_save.h"
@@ -25,7 +26,8 @@ const QString kOut = QStringLiteral("OUT");
 const QString kSave = QStringLiteral("SAVE");
 const QString kBreakTaken = QStringLiteral("休憩アリ");
 const QString kNoBreak = QStringLiteral("休憩ナシ");
-constexpr float kReasonThreshold = 27901;
+// Worked time counts in whole seconds: the reasons show once it is past the regular day.
+constexpr float kReasonThreshold = RegularDaySeconds + 1;
 constexpr int kReasonsHeightTwips = 3700;
 constexpr int kAfterReasonsHeightTwips = 1000;
 constexpr int kStartUpHeightTwips = 900;

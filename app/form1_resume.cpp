@@ -11,8 +11,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include <algorithm>
-
 // A start on a day whose row already holds an in-time carries the day on from it. A day whose
 // row holds an end time as well comes back closed, as OUT left it; IN reopens it.
 void Form1::ResumeOpenDay() {
@@ -53,20 +51,11 @@ void Form1::TakeUpRecordedDay(const RecordedDay& day) {
     rowEndKnown_ = MakeDayEnd(day.outHour, day.outMinute, day.reasons);
 }
 
-// The letters a row holds tick their boxes without being counted again. A box's letter is kept
-// once, so that unticking the box takes it out of the row; other text is kept as it stands.
+// The letters a row holds tick their boxes without being counted again.
 void Form1::ShowReasonsOf(const QString& letters) {
-    QString kept;
-    for (const QChar c : letters) {
-        const bool isBoxLetter = std::any_of(
-            Check2.begin(), Check2.end(), [c](QCheckBox* box) { return box->text().at(0) == c; });
-        if (!isBoxLetter || !kept.contains(c)) {
-            kept += c;
-        }
-    }
-    state_.ReasonCodes = kept;
+    state_.ReasonCodes = ReasonsAsTicked(letters);
     for (QCheckBox* box : Check2) {
         const QSignalBlocker quiet(box);
-        box->setChecked(kept.contains(box->text().at(0)));
+        box->setChecked(state_.ReasonCodes.contains(box->text().at(0)));
     }
 }

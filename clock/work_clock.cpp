@@ -1,5 +1,7 @@
 #include "clock/work_clock.h"
 
+#include "clock/working_day.h"
+
 float SecondsOfDay(const QTime& time) {
     // Evaluated in double and stored in single precision: every second of a day is exact there.
     const double hour = time.hour();

@@ -1,6 +1,6 @@
 #include "overtime/year_rules.h"
 
-#include "overtime/overtime_figures.h"
+#include "overtime/guideline.h"
 
 #include <algorithm>
 

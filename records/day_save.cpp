@@ -1,15 +1,15 @@
 #include "records/day_save.h"
 
-namespace {
+#include "records/sheet_layout.h"
 
-constexpr int kFileLineCount = 32;
+namespace {
 
 // The month the window holds, for a sheet that is not on disk: rows it never filled, or that are
 // not the rows of their days, are written blank.
 SheetFile HeldSheet(const SheetTable& held) {
     SheetFile sheet;
     const SheetTable blank = BlankMonth();
-    for (int i = 0; i < kFileLineCount; ++i) {
+    for (int i = 0; i < kSheetFileLines; ++i) {
         const SheetLine& line = held[size_t(i)];
         sheet.lines.append(i == 0 || RowDay(line) == i ? line : blank[size_t(i)]);
         sheet.ends.append(QByteArrayLiteral("\r\n"));
@@ -63,7 +63,7 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
         // The clock's layout: line 0 is the header's, and a short sheet gets back the rows it
         // lacks as blank ones.
         const SheetTable blank = BlankMonth();
-        while (sheet.lines.size() < kFileLineCount) {
+        while (sheet.lines.size() < kSheetFileLines) {
             sheet.lines.append(blank[size_t(sheet.lines.size())]);
             sheet.ends.append(QByteArrayLiteral("\r\n"));
         }

@@ -2,6 +2,7 @@
 // the in-time out of a day row and the hour and minute out of a time text.
 #include "records/month_sheet.h"
 
+#include "records/sheet_layout.h"
 #include "records/whole_file_save.h"
 
 #include <QDir>
@@ -81,12 +82,11 @@ QString MonthSheetPath(const WindowState& state, const QString& userName) {
 }
 
 QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date) {
-    return AppFilePath(appDir, userName + NumberText(date.year() % 100) + NumberText(date.month()) +
-                                   QStringLiteral(".csv"));
+    return AppFilePath(appDir, SheetFileName(userName, date.year(), date.month()));
 }
 
 bool SheetNameFits(const QString& userName) {
-    return FileNameCanBeSaved(userName + NumberText(99) + NumberText(12) + QStringLiteral(".csv"));
+    return FileNameCanBeSaved(SheetFileName(userName, kLastSheetYear, 12));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // replaces the old one atomically, so a failed save leaves the previous sheet as it was.
 #include "records/cp932.h"
 #include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 #include "records/whole_file_save.h"
 
 #include <QFile>
@@ -12,11 +13,8 @@
 
 namespace {
 
-// The table's rows that live on disk: the header and days 1 to 31. Entry 32 never does.
-constexpr int kFileLineCount = 32;
-
 QString RowName(int index) {
-    if (index >= kFileLineCount) {
+    if (index >= kSheetFileLines) {
         return QStringLiteral("line %1").arg(index + 1);
     }
     return index == 0 ? QStringLiteral("the header row")
@@ -114,7 +112,7 @@ SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
         return result;
     }
     const qsizetype rest =
-        SplitLines(bytes, kFileLineCount, result.encoding, [&](SheetLine line, const QByteArray&) {
+        SplitLines(bytes, kSheetFileLines, result.encoding, [&](SheetLine line, const QByteArray&) {
             lines[size_t(result.linesRead++)] = std::move(line);
         });
     result.rest = bytes.mid(rest);
@@ -131,13 +129,13 @@ SheetFile ReadWholeSheet(const QString& path) {
                        sheet.lines.append(std::move(line));
                        sheet.ends.append(end);
                    });
-        sheet.read.linesRead = int(qMin<qsizetype>(sheet.lines.size(), kFileLineCount));
+        sheet.read.linesRead = int(qMin<qsizetype>(sheet.lines.size(), kSheetFileLines));
     }
     return sheet;
 }
 
 int FillTable(const SheetFile& sheet, SheetTable& lines) {
-    const int count = int(qMin<qsizetype>(sheet.lines.size(), kFileLineCount));
+    const int count = int(qMin<qsizetype>(sheet.lines.size(), kSheetFileLines));
     for (int i = 0; i < count; ++i) {
         lines[size_t(i)] = sheet.lines[i];
     }
@@ -168,7 +166,7 @@ std::optional<SheetWriteResult> SheetBytes(const QString& path, const QList<Shee
             }
             content += encoded.bytes;
         }
-        content += i < kFileLineCount ? QByteArray("\r\n") : ends.value(i);
+        content += i < kSheetFileLines ? QByteArray("\r\n") : ends.value(i);
     }
     return std::nullopt;
 }
@@ -194,7 +192,7 @@ SheetWriteResult ReplaceSheet(const QString& path, const QByteArray& content) {
 SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
                                 const QByteArray& rest, TextEncoding encoding) {
     // The whole file first: a row that cannot be stored stops the save before anything is opened.
-    const QList<SheetLine> fileLines(lines.begin(), lines.begin() + kFileLineCount);
+    const QList<SheetLine> fileLines(lines.begin(), lines.begin() + kSheetFileLines);
     QByteArray content;
     if (auto refused = SheetBytes(path, fileLines, {}, encoding, content)) {
         return *refused;
@@ -244,7 +242,7 @@ bool LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userNa
     const QString path = MonthSheetPath(state, userName);
     if (!FileExists(path)) {
         // The blank month lives only in memory until the next save. Index 0 keeps what it held.
-        for (int day = kFileLineCount - 1; day >= 1; --day) {
+        for (int day = kSheetFileLines - 1; day >= 1; --day) {
             lines[size_t(day)] = ComposeDayRow(state, day);
         }
         return true;

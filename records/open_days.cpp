@@ -98,12 +98,3 @@ QString ClockText(const QString& hour, const QString& minute) {
     return TwoDigits(int(NumericReading(hour))) + QLatin1Char(':') +
            TwoDigits(int(NumericReading(minute)));
 }
-
-QString ToggleReason(QString letters, QChar letter, bool ticked) {
-    if (ticked) {
-        letters += letter;
-    } else if (const qsizetype at = letters.lastIndexOf(letter); at >= 0) {
-        letters.remove(at, 1);
-    }
-    return letters;
-}

@@ -11,7 +11,7 @@ QString Number(qint64 value) {
 
 QStringList ReasonHeader() {
     QStringList header;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         header << ReasonCaption(i);
     }
     return header;
@@ -95,7 +95,7 @@ CsvRows MonthCsv(const MonthReport& r) {
     rows << QStringList{QStringLiteral("学校カレンダー"), r.calendarFile};
     rows << QStringList{QStringLiteral("月末の見込み"),
                         r.projection ? FormatDuration(*r.projection) : QString()};
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         rows << QStringList{ReasonCaption(i), Number(t.reasonDays[i])};
     }
     for (int i = 0; i < kBandCount; ++i) {

@@ -87,7 +87,7 @@ PdfTable DayTable(const MonthReport& r) {
 // "A:学校行事 3日", each held together on one line.
 QString PaperReasonTally(const MonthTotals& totals) {
     QStringList items;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         if (totals.reasonDays[i] > 0) {
             items << ReasonCaption(i) + QChar(0xA0) + DayCount(totals.reasonDays[i]).remove(u' ');
         }

@@ -65,7 +65,7 @@ QByteArray YearPdf(const YearReport& r) {
     pages.addTable(months);
     pages.addLine(LeadLine(r), kNoteFont, false, QColor(60, 60, 60));
     QStringList tally;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         if (r.total.reasonDays[i] > 0) {
             tally << ReasonCaption(i) + QChar(0xA0) + QString::number(r.total.reasonDays[i]) +
                          QStringLiteral("日");

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "overtime/days_off.h"
-#include "overtime/overtime_figures.h"
+#include "clock/reason_captions.h"
+#include "overtime/day_figures.h"
+#include "overtime/guideline.h"
 #include "overtime/sheet_days.h"
 
 #include <QColor>
@@ -23,11 +25,6 @@ QString DayKindName(const CalendarDay& calendar);
 // "2017年7月".
 QString FormatMonth(int year, int month);
 
-// "A:学校行事" and so on: the reason boxes of the clock.
-QString ReasonCaption(int index);
-QChar ReasonLetter(int index);
-
-QString GroupName(StaffGroup group);
 QString LookReasonText(LookReason reason);
 
 // How far a figure stands from a line: "残り 12:45" or "3:15 超過"; for a line that must stay

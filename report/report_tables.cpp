@@ -174,7 +174,7 @@ ReportTable StaffTable(const StaffReport& r, bool reasons) {
     table.aligns << Align::Right << Align::Right << Align::Right << Align::Right;
     table.header << QStringLiteral("勤務日数") << QStringLiteral("残業日")
                  << QStringLiteral("休日出勤") << QStringLiteral("休日の残業");
-    for (int i = 0; reasons && i < kReasonLetterCount; ++i) {
+    for (int i = 0; reasons && i < kReasonCount; ++i) {
         table.aligns << Align::Right;
         table.header << QString(ReasonLetter(i));
     }
@@ -192,7 +192,7 @@ ReportTable StaffTable(const StaffReport& r, bool reasons) {
         cells << QString::number(row.totals.days) << QString::number(row.totals.daysOverRegular)
               << QString::number(row.totals.daysOffWorked)
               << FormatDuration(row.totals.daysOffOvertimeSeconds);
-        for (int i = 0; reasons && i < kReasonLetterCount; ++i) {
+        for (int i = 0; reasons && i < kReasonCount; ++i) {
             cells << QString::number(row.totals.reasonDays[i]);
         }
         cells << (row.lookCount > 0 ? QString::number(row.lookCount) : QString());

@@ -15,7 +15,7 @@
 
 struct LoadSettings {
     QString folder;
-    int breakMinutes = kDefaultBreakMinutes;
+    int breakMinutes = kBreakMinutes;
     QDate today;
     const DaysOff* daysOff = nullptr;  // the months' days off; none without it
 };

@@ -29,7 +29,7 @@ QString ReasonTally(const MonthTotals& totals, int indent) {
     constexpr int kPerLine = 4;
     QString text;
     int shown = 0;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         if (totals.reasonDays[i] == 0) {
             continue;
         }
@@ -55,7 +55,7 @@ QString BandTally(const MonthTotals& totals) {
 
 QString ReasonLegend() {
     QStringList captions;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         captions << ReasonCaption(i);
     }
     return QStringLiteral("残業内容の記号: ") + captions.join(QStringLiteral("  "));

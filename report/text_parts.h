@@ -1,6 +1,6 @@
 #pragma once
 
-#include "overtime/overtime_figures.h"
+#include "overtime/day_figures.h"
 #include "overtime/sheet_days.h"
 
 #include <QList>

@@ -61,7 +61,7 @@ void AddTotals(XlsxBook& book, const QString& name, const QList<TotalRow>& rows)
 
 // The reasons' captions with their days: also the legend of the letters the day sheets show.
 void AppendReasons(QList<TotalRow>& rows, const MonthTotals& t) {
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         rows.append({ReasonCaption(i) + QStringLiteral(" (日数)"), {}, t.reasonDays[i], {}});
     }
 }
@@ -127,7 +127,7 @@ Workbook YearWorkbook(const YearReport& r) {
         header << QStringLiteral("%1か月平均").arg(span);
     }
     header << QStringLiteral("区分");
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         header << ReasonCaption(i);
     }
     months.header(header, 1);
@@ -151,7 +151,7 @@ Workbook YearWorkbook(const YearReport& r) {
             }
         }
         months.text(row, 6 + kSpanCount, GroupCell(t.overtimeSeconds));
-        for (int i = 0; i < kReasonLetterCount; ++i) {
+        for (int i = 0; i < kReasonCount; ++i) {
             months.number(row, reasonColumn + i, t.reasonDays[i]);
         }
     }
@@ -192,7 +192,7 @@ Workbook StaffWorkbook(const StaffReport& r) {
     }
     header << QStringLiteral("勤務日数") << QStringLiteral("残業のあった日")
            << QStringLiteral("休日に出た日") << QStringLiteral("休日の残業");
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         header << ReasonCaption(i);
     }
     header << QStringLiteral("要確認");
@@ -220,7 +220,7 @@ Workbook StaffWorkbook(const StaffReport& r) {
         staff.number(row, c++, p.totals.daysOverRegular);
         staff.number(row, c++, p.totals.daysOffWorked);
         staff.duration(row, c++, p.totals.daysOffOvertimeSeconds);
-        for (int i = 0; i < kReasonLetterCount; ++i) {
+        for (int i = 0; i < kReasonCount; ++i) {
             staff.number(row, c++, p.totals.reasonDays[i]);
         }
         staff.number(row, c++, p.lookCount);
@@ -241,7 +241,7 @@ Workbook StaffWorkbook(const StaffReport& r) {
                             QStringLiteral("区分"),           QStringLiteral("勤務日数"),
                             QStringLiteral("残業のあった日"), QStringLiteral("休日に出た日"),
                             QStringLiteral("休日の残業")};
-        for (int i = 0; i < kReasonLetterCount; ++i) {
+        for (int i = 0; i < kReasonCount; ++i) {
             columns << ReasonCaption(i);
         }
         month.header(columns, 1);
@@ -258,7 +258,7 @@ Workbook StaffWorkbook(const StaffReport& r) {
             month.number(line, 4, totals->daysOverRegular);
             month.number(line, 5, totals->daysOffWorked);
             month.duration(line, 6, totals->daysOffOvertimeSeconds);
-            for (int i = 0; i < kReasonLetterCount; ++i) {
+            for (int i = 0; i < kReasonCount; ++i) {
                 month.number(line, 7 + i, totals->reasonDays[i]);
             }
             ++line;

@@ -9,7 +9,7 @@ namespace {
 // the wrong table would stop the whole file.
 TEST(ReportLabels, everyFixedTextEncodesInCp932) {
     QStringList texts;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         texts << ReasonCaption(i);
     }
     for (int g = 0; g < kStaffGroupCount; ++g) {
