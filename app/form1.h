@@ -1,9 +1,9 @@
 #pragma once
 
+#include "clock/reason_captions.h"
 #include "clock/time_source.h"
 #include "clock/window_state.h"
 #include "records/day_save.h"
-#include "clock/reason_captions.h"
 #include "records/open_days.h"
 #include "records/recorded_day.h"
 #include "records/sheet_lines.h"
@@ -54,9 +54,8 @@ public:
     QDate DayDate() const { return dayDate_; }
     int HeightTwips() const { return heightTwips_; }
     static constexpr int kWidthTwips = 2670;
-    // The name box's prompt, and the name file in the working folder.
+    // The name box's prompt.
     static inline const QString kPromptText = QStringLiteral("input Your Name");
-    static inline const QString kNameFile = QStringLiteral("omb.ini");
 
     QLabel* Label1;
     QLabel* Label2;
@@ -96,7 +95,6 @@ private:
     void UpdateElapsed();
     void AskForName();
     bool NameCanBeStored(const QString& name);
-    void WriteNameFile(const QString& name);
     void RecordClockIn(const QDateTime& pressed);
     void WriteStartTimeFile();
     enum class SaveMoment { AtIn, Later };
@@ -119,7 +117,7 @@ private:
     bool AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
                     const QString& reasons, QString& endHour, QString& endMinute,
                     QString& answerReasons);
-    bool TellSaveFailure(const DaySaveResult& saved, SaveMoment moment);
+    void TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment);
     SaveOutcome SaveDayRecord(OthersEnd othersEnd);
     int Check1Value() const;
     size_t TodayIndex() const;

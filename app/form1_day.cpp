@@ -8,7 +8,8 @@
 #include "clock/working_day.h"
 #include "records/cp932.h"
 #include "records/month_sheet.h"
-#include "records/whole_file_save.h"
+#include "records/name_file.h"
+#include "records/start_time_file.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -21,7 +22,6 @@
 
 namespace {
 
-const QString kStartTimeFile = QStringLiteral("temp1.txt");
 const QString kOut = QStringLiteral("OUT");
 const QString kSave = QStringLiteral("SAVE");
 const QString kBreakTaken = QStringLiteral("休憩アリ");
@@ -77,15 +77,6 @@ void Form1::AskForName() {
     Text1->selectAll();
 }
 
-void Form1::WriteNameFile(const QString& name) {
-    const QString path = AppFile(kNameFile);
-    if (FileExists(path)) {
-        return;
-    }
-    // Skipped when the folder cannot take it: the day opens all the same.
-    SaveWholeFile(path, EncodeCp932(name).bytes + "\r\n");
-}
-
 void Form1::Command1_Click() {
     const QString name = Text1->text();
     if (name == kPromptText) {
@@ -105,7 +96,8 @@ void Form1::Command1_Click() {
         TakeUpNewDate(pressed);
     }
     Label2->setText(name);
-    WriteNameFile(name);
+    // Skipped when the folder cannot take it: the day opens all the same.
+    WriteNameFile(AppFile(kNameFileName), name);
     Text1->hide();
     Label1->setText(DateText(pressed.date()));
     Label2->setText(TimeText(pressed.time()));
@@ -126,11 +118,10 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
         return;
     }
     QString row;
-    if (LoadMonthSheet(state_, state_.SheetLines, UserName())) {
+    if (LoadMonthSheet(state_, state_.SheetLines, UserName()).ok()) {
         const QString path = MonthSheetPath(state_, UserName());
-        row = FileExists(path)
-                  ? ReadDayRow(path, int(TodayIndex()), state_.SheetLines).value_or(QString())
-                  : state_.SheetLines[TodayIndex()].text();
+        row = FileExists(path) ? ReadDayRow(path, int(TodayIndex()), state_.SheetLines).row
+                               : state_.SheetLines[TodayIndex()].text();
         if (const auto recorded = RecordedDayOf(row)) {
             TakeUpRecordedDay(*recorded);
             return;
@@ -180,14 +171,13 @@ void Form1::TakeUpNewDate(const QDateTime& pressed) {
 }
 
 void Form1::WriteStartTimeFile() {
-    const QString path = AppFile(kStartTimeFile);
-    // Never through a link out of the folder, nor into a FIFO that would hold the window.
-    if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
-        Tell(StartTimeFileRefusedMessage(path, kind));
-        return;
+    // Never through a link out of the folder, nor into a FIFO that would hold the window; a
+    // folder that cannot take it is passed over.
+    const FileOutcome saved =
+        ::WriteStartTimeFile(AppFile(kStartTimeFileName), state_.StartSeconds);
+    if (saved.failure == FileFailure::NotAFile) {
+        Tell(StartTimeFileRefusedMessage(saved));
     }
-    SaveWholeFile(path,
-                  QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
 }
 
 // The header and the row of the window's day go into the sheet as it stands on disk now.
@@ -206,8 +196,8 @@ Form1::SaveOutcome Form1::WriteDay(SaveMoment moment, OthersEnd othersEnd) {
         TakeUpEndOnDisk(*saved.foreignEnd);
         return SaveOutcome::KeptOnDisk;
     }
-    if (!saved.ok) {
-        TellSaveFailure(saved, moment);
+    if (!saved.ok()) {
+        TellSaveFailure(saved, dayDate_, moment);
         return SaveOutcome::Failed;
     }
     TakeUpSavedDay(saved);
@@ -219,24 +209,8 @@ bool Form1::AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEn
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
-    const SmallFileRead::Outcome outcome = saved.read.outcome;
-    const QString& path = saved.written.path;
-    if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::TooLarge) {
-        Tell(SheetTooLargeMessage(path, saved.read.size));
-    } else if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::NotRegular) {
-        Tell(SheetRefusedMessage(path, NotAFileText(saved.read.kind)));
-    } else if (saved.written.refusedKind != FileKind::Absent) {
-        Tell(SheetRefusedMessage(path, NotAFileText(saved.written.refusedKind)));
-    } else if (saved.sheetUnreadable) {
-        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(path)
-                                        : SheetNotReadAtSaveMessage(path));
-    } else if (saved.rowUnclear) {
-        Tell(DayRowProblemMessage(path, dayDate_.day(), saved.place, moment == SaveMoment::AtIn));
-    } else {
-        Tell(SheetNotSavedMessage(saved.written));
-    }
-    return false;
+void Form1::TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment) {
+    Tell(SaveFailureMessage(saved, date.day(), moment == SaveMoment::AtIn));
 }
 
 // The window now holds the sheet as it is on disk. An in-time that was on disk already (typed in
@@ -350,7 +324,7 @@ void Form1::Command3_Click() {
     for (QCheckBox* box : Check2) {
         box->setChecked(false);
     }
-    QFile::remove(AppFile(kStartTimeFile));
+    QFile::remove(AppFile(kStartTimeFileName));
     state_.ClockedIn = false;
     close();
 }

@@ -37,9 +37,9 @@ bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
 // closed meanwhile by someone else (another PC's clock) needs no answer: it keeps their end.
 Form1::Answer Form1::AskWhenWindowDayEnded() {
     SheetTable scratch = BlankMonth();
-    const auto row =
+    const DayRowRead read =
         ReadDayRow(MonthSheetPath(state_.AppDir, UserName(), dayDate_), dayDate_.day(), scratch);
-    if (const DayEnd onDisk = DayEndOf(row.value_or(QString()));
+    if (const DayEnd onDisk = DayEndOf(read.row);
         !onDisk.outHour.isEmpty() && onDisk != rowEndKnown_) {
         TakeUpEndOnDisk(onDisk);
         SetBackColour(Command2, ActiveButtonColour);
@@ -94,8 +94,8 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
         save.replaceForeignEnd = true;
         saved = SaveDay(save, held);
     }
-    if (!saved.ok) {
-        TellSaveFailure(saved, SaveMoment::Later);
+    if (!saved.ok()) {
+        TellSaveFailure(saved, day.date, SaveMoment::Later);
         return Answer::NotSaved;
     }
     if (windowsMonth) {

@@ -19,8 +19,8 @@ void Form1::ResumeOpenDay() {
         return;
     }
     // Today's row wherever it stands in the sheet; none when no line, or more than one, is it.
-    const auto row = ReadDayRow(path, int(TodayIndex()), state_.SheetLines);
-    const auto recorded = row ? RecordedDayOf(*row) : std::nullopt;
+    const DayRowRead read = ReadDayRow(path, int(TodayIndex()), state_.SheetLines);
+    const auto recorded = RecordedDayOf(read.row);
     if (!recorded) {
         return;
     }

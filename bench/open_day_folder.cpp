@@ -47,8 +47,8 @@ bool WriteOpenDayFolder(const QString& folder, const QDateTime& now) {
     state.OutMinute.clear();
     state.ReasonCodes.clear();
     lines[size_t(today)] = ComposeDayRow(state, today);
-    lines[0] = ComposeHeaderRow(state, kBenchUserName);
-    return WriteMonthSheet(state, kBenchUserName, lines).ok;
+    lines[0] = ComposeHeaderRow(now.date().month(), kBenchUserName);
+    return WriteSheetFile(MonthSheetPath(state, kBenchUserName), lines).ok();
 }
 
 std::unique_ptr<QTemporaryDir> MakeOpenDayFolder() {

@@ -38,7 +38,7 @@ struct MonthTotals {
     int daysOffWorked = 0;
     qint64 daysOffOvertimeSeconds = 0;
     std::array<int, kReasonCount> reasonDays{};  // days on which each letter was given
-    std::array<int, kBandCount> bandDays{};            // days per colour band, band 1 first
+    std::array<int, kBandCount> bandDays{};      // days per colour band, band 1 first
 };
 
 // Counts one day in. A letter given twice on one day (a box ticked, cleared and ticked again

@@ -22,19 +22,16 @@ SheetFile HeldSheet(const SheetTable& held) {
 DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     DaySaveResult result;
     const QString path = MonthSheetPath(day.appDir, day.userName, day.date);
-    result.written.path = path;
+    result.outcome = FileOutcome::done(path);
     if (auto refused = SeparatorInName(path, day.userName)) {
-        result.written = *refused;
+        result.outcome = *refused;
         return result;
     }
     const bool onDisk = FileExists(path);
     SheetFile sheet = onDisk ? ReadWholeSheet(path) : HeldSheet(held);
-    if (onDisk) {
-        result.read = sheet.read;
-        if (!result.read.opened || !result.read.error.isEmpty()) {
-            result.sheetUnreadable = true;
-            return result;
-        }
+    if (onDisk && !sheet.read.outcome.ok()) {
+        result.outcome = sheet.read.outcome;
+        return result;
     }
     const int dayNumber = day.date.day();
     result.place = DayRows(sheet.lines).find(dayNumber);
@@ -72,9 +69,8 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     result.row = ComposeDayRow(dayNumber, result.inHour, result.inMinute, day.outHour,
                                day.outMinute, day.reasons);
     sheet.lines[line] = result.row;
-    result.written = WriteWholeSheet(path, sheet);
-    result.ok = result.written.ok;
-    if (result.ok) {
+    result.outcome = WriteWholeSheet(path, sheet);
+    if (result.outcome.ok()) {
         result.lines = BlankMonth();
         FillTable(sheet, result.lines);
     }

@@ -126,10 +126,6 @@ QString HeaderAfterMonth(const QString& userName) {
 
 }  // namespace
 
-QString ComposeHeaderRow(const WindowState& state, const QString& userName) {
-    return NumberText(state.MonthText) + HeaderAfterMonth(userName);
-}
-
 QString ComposeHeaderRow(int month, const QString& userName) {
     return NumberText(month) + HeaderAfterMonth(userName);
 }

@@ -25,7 +25,7 @@ Found LatestInTime(const QString& appDir, const QString& userName, const QDate& 
         return Found::NoneBefore;
     }
     const SheetFile sheet = ReadWholeSheet(path);
-    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
+    if (!sheet.read.outcome.ok()) {
         return Found::Unreadable;
     }
     const DayRows rows(sheet.lines);

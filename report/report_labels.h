@@ -1,8 +1,8 @@
 #pragma once
 
-#include "overtime/days_off.h"
 #include "clock/reason_captions.h"
 #include "overtime/day_figures.h"
+#include "overtime/days_off.h"
 #include "overtime/guideline.h"
 #include "overtime/sheet_days.h"
 

@@ -1,10 +1,9 @@
 #include "report/report_settings.h"
 
 #include "records/cp932.h"
+#include "records/small_file.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -86,14 +85,12 @@ QStringList ApplyReportSettings(const QByteArray& bytes, const QString& file,
 
 QStringList ApplyFolderSettings(ReportOptions& options) {
     const QString path = ReportSettingsPath(options);
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
+    const SmallFileRead file = ReadSmallFile(path, kMaxSettingsBytes, Links::Followed);
+    if (file.outcome.failure == FileFailure::Absent) {
         return {};
     }
-    QFile file(path);
-    if (!info.isFile() || info.size() > kMaxSettingsBytes || !file.open(QIODevice::ReadOnly)) {
-        return {QStringLiteral("%1 を読めません (普通の小さなファイルではないか、読む権限がありません)")
-                    .arg(path)};
+    if (!file.outcome.ok()) {
+        return {QStringLiteral("%1 を使えません: %2").arg(path, file.outcome.why())};
     }
-    return ApplyReportSettings(file.read(kMaxSettingsBytes), path, options);
+    return ApplyReportSettings(file.bytes, path, options);
 }

@@ -1,6 +1,6 @@
 // The decisions behind a save and behind the question about a day left open, without a window.
-#include "records/day_save.h"
 #include "records/open_days.h"
+#include "records/day_save.h"
 #include "tests/records/sheet_test_support.h"
 
 #include <QDir>
@@ -53,7 +53,7 @@ TEST_F(DayRecords, aSaveReplacesOnlyTheHeaderAndItsDayAndTheInTimeOnDiskWins) {
               {{3, " 3,\xff\xfe,,,,"}, {4, " 4,08,00,17,00,\xfb\xfc"}, {5, " 5,07,45,,,"}}, 20);
     PutFileBytes(Path("Taro 17 7.csv"), before);
     const DaySaveResult saved = SaveDay(Day(5, "08:30", "17:10"), BlankMonth());
-    ASSERT_TRUE(saved.ok) << saved.written.error.toStdString();
+    ASSERT_TRUE(saved.ok()) << saved.outcome.why().toStdString();
     EXPECT_TRUE(saved.inTimeFromDisk);
     EXPECT_EQ(saved.inHour, "07");
     const QByteArray after = FileBytes(Path("Taro 17 7.csv"));
@@ -70,7 +70,7 @@ TEST_F(DayRecords, aSaveReplacesOnlyTheHeaderAndItsDayAndTheInTimeOnDiskWins) {
 TEST_F(DayRecords, aSheetThatIsGoneIsWrittenFromTheWindowAndOneThatCannotBeReadIsNot) {
     SheetTable held = BlankMonth();
     held[2] = QStringLiteral(" 2,08,00,17,00,");
-    ASSERT_TRUE(SaveDay(Day(5, "08:30", "17:10"), held).ok);
+    ASSERT_TRUE(SaveDay(Day(5, "08:30", "17:10"), held).ok());
     EXPECT_EQ(SheetRow(FileBytes(Path("Taro 17 7.csv")), 2), " 2,08,00,17,00,");
     EXPECT_EQ(SheetRow(FileBytes(Path("Taro 17 7.csv")), 5), " 5,08,30,17,10,A");
 
@@ -78,8 +78,8 @@ TEST_F(DayRecords, aSheetThatIsGoneIsWrittenFromTheWindowAndOneThatCannotBeReadI
     DayToSave august = Day(5, "08:30", "17:10");
     august.date = QDate(2017, 8, 5);
     const DaySaveResult refused = SaveDay(august, held);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_TRUE(refused.sheetUnreadable);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.outcome.failure, FileFailure::NotAFile);
     EXPECT_TRUE(QFileInfo(Path("Taro 17 8.csv")).isDir());
 }
 

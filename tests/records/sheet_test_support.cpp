@@ -73,3 +73,21 @@ int RunInChild(const std::function<int()>& body, bool asNobody) {
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
+
+SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
+                               SheetTable& lines) {
+    return ReadSheetFile(MonthSheetPath(state, userName), lines);
+}
+
+FileOutcome WriteMonthSheet(const WindowState& state, const QString& userName,
+                            const SheetTable& lines) {
+    const QString path = MonthSheetPath(state, userName);
+    if (auto refused = SeparatorInName(path, userName)) {
+        return *refused;
+    }
+    return WriteSheetFile(path, lines);
+}
+
+QString ComposeHeaderRow(const WindowState& state, const QString& userName) {
+    return ComposeHeaderRow(state.MonthText.toInt(), userName);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/window_state.h"
+#include "records/month_sheet.h"
 #include "records/sheet_lines.h"
 
 #include <QByteArray>
@@ -39,3 +40,11 @@ int RunInChild(const std::function<int()>& body, bool asNobody);
 
 // Whether permission bits bind the test process itself (they do not for root).
 bool PermissionsBindThisProcess();
+
+// This month's sheet of a window state, read and written whole: the table entries 0..31.
+SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
+                               SheetTable& lines);
+FileOutcome WriteMonthSheet(const WindowState& state, const QString& userName,
+                            const SheetTable& lines);
+// The header row of the state's month.
+QString ComposeHeaderRow(const WindowState& state, const QString& userName);
