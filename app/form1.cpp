@@ -183,15 +183,12 @@ QString Form1::UserName() const {
 
 void Form1::Form_Load() {
     state_.AppDir = workingFolder_.isEmpty() ? QDir::currentPath() : workingFolder_;
-    SetBackColour(Command1, ButtonFaceColour);
-    SetBackColour(Command2, ButtonFaceColour);
+    ApplyPhase(DayPhase::NotStarted);
     ReadNameFile();
-    SetHeightTwips(900);
     const QDateTime reading = clock_.now();
     CaptureDate(state_, reading);
     dayDate_ = reading.date();
     RemoveLeftoverSaveFiles(state_.AppDir, reading);
-    state_.ClockedIn = false;
     ResumeOpenDay();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/day_phase.h"
 #include "clock/reason_captions.h"
 #include "clock/time_source.h"
 #include "clock/window_state.h"
@@ -50,6 +51,8 @@ public:
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
     const FormState& State() const { return state_; }
+    // The phase of the window's day (day_phase.h), read off the controls.
+    DayPhase Phase() const;
     // The date of the day the window holds: the start-up date, or that of an IN on a later date.
     QDate DayDate() const { return dayDate_; }
     int HeightTwips() const { return heightTwips_; }
@@ -87,6 +90,10 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetHeightTwips(int twips);
+    // Shows a phase: ClockedIn, IN's and OUT's colours, OUT's caption and the height together.
+    void ApplyPhase(DayPhase phase);
+    // IN's colour marks a clock-in recorded in this run, by IN or by the resume at start-up.
+    bool ClockInRecorded() const;
     void ReadNameFile();
     void TellWhenShown(const QString& text);
     void ResumeOpenDay();

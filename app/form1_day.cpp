@@ -22,15 +22,10 @@
 
 namespace {
 
-const QString kOut = QStringLiteral("OUT");
-const QString kSave = QStringLiteral("SAVE");
 const QString kBreakTaken = QStringLiteral("休憩アリ");
 const QString kNoBreak = QStringLiteral("休憩ナシ");
 // Worked time counts in whole seconds: the reasons show once it is past the regular day.
 constexpr float kReasonThreshold = RegularDaySeconds + 1;
-constexpr int kReasonsHeightTwips = 3700;
-constexpr int kAfterReasonsHeightTwips = 1000;
-constexpr int kStartUpHeightTwips = 900;
 
 }  // namespace
 
@@ -104,17 +99,16 @@ void Form1::Command1_Click() {
     Timer1->start();
     if (!state_.ClockedIn) {
         RecordClockIn(pressed);
-        state_.ClockedIn = true;
-        SetBackColour(Command1, ActiveButtonColour);
+        ApplyPhase(DayPhase::Open);
     }
 }
 
-// IN's marker colour tells whether this run has taken up today already. With it (after OUT, or a
-// day resumed closed) the day reopens with its row as it stands until the next save records a
-// new end. Without it the sheet is loaded; a row that already holds an in-time carries on from
-// it, and only one without starts the day fresh from the press.
+// With a clock-in recorded in this run already (after OUT, or a day resumed closed) the day
+// reopens with its row as it stands until the next save records a new end. Without one the sheet
+// is loaded; a row that already holds an in-time carries on from it, and only one without starts
+// the day fresh from the press.
 void Form1::RecordClockIn(const QDateTime& pressed) {
-    if (BackColour(Command1) == ActiveButtonColour) {
+    if (ClockInRecorded()) {
         return;
     }
     QString row;
@@ -153,21 +147,12 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
 // A press on a later date begins a new day, as start-up does: its date, its row, its month's
 // sheet. Nothing of the day before (end time, reasons, the pressed buttons) carries over.
 void Form1::TakeUpNewDate(const QDateTime& pressed) {
-    CaptureDate(state_, pressed);
+    StartNewDate(state_, pressed);
     dayDate_ = pressed.date();
-    state_.ClockedIn = false;
-    state_.SheetInSeconds = 0;
-    state_.InHour.clear();
-    state_.InMinute.clear();
-    state_.OutHour.clear();
-    state_.OutMinute.clear();
     ShowReasonsOf(QString());
     rowEndKnown_ = {};
     state_.SheetLines = BlankMonth();
-    SetBackColour(Command1, ButtonFaceColour);
-    SetBackColour(Command2, ButtonFaceColour);
-    Command2->setText(kOut);
-    SetHeightTwips(kStartUpHeightTwips);
+    ApplyPhase(DayPhase::NotStarted);
 }
 
 void Form1::WriteStartTimeFile() {
@@ -241,32 +226,22 @@ void Form1::Command2_Click() {
         return;
     }
     UpdateElapsed();
-    const bool fromReasons = Command2->text() == kSave;
+    const bool fromReasons = Phase() == DayPhase::AskingReasons;
     // After the question the day is closed or let go: the press has nothing left to save.
     if (!asked && state_.ElapsedSeconds >= kReasonThreshold && !fromReasons) {
-        SetHeightTwips(kReasonsHeightTwips);
-        Command2->setText(kSave);
+        ApplyPhase(DayPhase::AskingReasons);
         return;
-    }
-    if (fromReasons) {
-        SetHeightTwips(kAfterReasonsHeightTwips);
-        Command2->setText(kOut);
     }
     const SaveOutcome outcome = SaveDayRecord(OthersEnd::Ask);
     if (outcome == SaveOutcome::Failed) {
         // The day stays open and the reasons stay in view, so the next press tries again.
-        if (fromReasons) {
-            SetHeightTwips(kReasonsHeightTwips);
-            Command2->setText(kSave);
-        }
         return;
     }
     if (outcome == SaveOutcome::NothingOpen && fromReasons && !asked) {
         // Reasons were ticked for a day that is not open: say so rather than drop them unseen.
         Tell(NothingOpenToSaveMessage());
     }
-    SetBackColour(Command2, ActiveButtonColour);
-    state_.ClockedIn = false;
+    ApplyPhase(DayPhase::Closed);
 }
 
 Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
@@ -325,6 +300,6 @@ void Form1::Command3_Click() {
         box->setChecked(false);
     }
     QFile::remove(AppFile(kStartTimeFileName));
-    state_.ClockedIn = false;
+    ApplyPhase(DayPhase::LetGo);
     close();
 }

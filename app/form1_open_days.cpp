@@ -1,7 +1,6 @@
 // Days left open on an earlier date are closed by asking the person when they ended, never by
 // guessing: the window's own day at an IN on a later date, or at a save 24 hours or more after it
 // began; and once a run, at the first IN, the latest earlier day of the sheets.
-#include "app/colours.h"
 #include "app/form1.h"
 #include "app/open_day_dialog.h"
 #include "records/month_sheet.h"
@@ -42,15 +41,14 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
     if (const DayEnd onDisk = DayEndOf(read.row);
         !onDisk.outHour.isEmpty() && onDisk != rowEndKnown_) {
         TakeUpEndOnDisk(onDisk);
-        SetBackColour(Command2, ActiveButtonColour);
-        state_.ClockedIn = false;
+        ApplyPhase(DayPhase::Closed);
         return Answer::Recorded;
     }
     QString endHour, endMinute, reasons;
     if (!AskEndTime(dayDate_, state_.InHour, state_.InMinute, state_.ReasonCodes, endHour,
                     endMinute, reasons)) {
         declinedDays_.insert(dayDate_);
-        state_.ClockedIn = false;
+        ApplyPhase(DayPhase::LetGo);
         return Answer::Declined;
     }
     state_.OutHour = endHour;
@@ -59,8 +57,7 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
     if (WriteDay(SaveMoment::Later, OthersEnd::Ask) == SaveOutcome::Failed) {
         return Answer::NotSaved;
     }
-    SetBackColour(Command2, ActiveButtonColour);
-    state_.ClockedIn = false;
+    ApplyPhase(DayPhase::Closed);
     return Answer::Recorded;
 }
 

@@ -1,5 +1,4 @@
 // Taking a day up again at start-up from today's row.
-#include "app/colours.h"
 #include "app/form1.h"
 #include "clock/work_clock.h"
 #include "records/month_sheet.h"
@@ -30,12 +29,10 @@ void Form1::ResumeOpenDay() {
     Label1->setText(DateText(now.date()));
     Label2->setText(TimeText(now.time()));
     Timer1->start();
-    SetBackColour(Command1, ActiveButtonColour);
+    // Taken up as a clock-in of this run, and closed again when the row holds an end.
+    ApplyPhase(DayPhase::Open);
     if (recorded->isClosed()) {
-        SetBackColour(Command2, ActiveButtonColour);
-        state_.ClockedIn = false;
-    } else {
-        state_.ClockedIn = true;
+        ApplyPhase(DayPhase::Closed);
     }
 }
 

@@ -26,6 +26,17 @@ void CaptureDate(WindowState& state, const QDateTime& reading) {
     ReadClock(state, reading);
 }
 
+void StartNewDate(WindowState& state, const QDateTime& reading) {
+    CaptureDate(state, reading);
+    state.ClockedIn = false;
+    state.SheetInSeconds = 0;
+    state.InHour.clear();
+    state.InMinute.clear();
+    state.OutHour.clear();
+    state.OutMinute.clear();
+    state.ReasonCodes.clear();
+}
+
 void ReadClock(WindowState& state, const QDateTime& reading) {
     const QTime time = reading.time();
     state.HourValue = time.hour();

@@ -73,4 +73,25 @@ TEST(WorkClock, texts_areTwoDigitEach) {
     EXPECT_EQ(DateText(QDate(2017, 12, 31)), "12/31");
 }
 
+// A window left open overnight: the new date's texts, and nothing of the day before.
+TEST(WorkClock, startNewDate_takesTheDateAndDropsTheDayBefore) {
+    WindowState state;
+    state.ClockedIn = true;
+    state.SheetInSeconds = 30600;
+    state.InHour = "08";
+    state.InMinute = "30";
+    state.OutHour = "17";
+    state.OutMinute = "45";
+    state.ReasonCodes = "AB";
+    state.StartSeconds = 30600;
+    StartNewDate(state, At(7, 5, 0, QDate(2017, 8, 1)));
+    EXPECT_EQ(state.YearText + state.MonthText + state.DayText, "170801");
+    EXPECT_EQ(state.ClockSeconds, 7 * 3600 + 5 * 60);
+    EXPECT_FALSE(state.ClockedIn);
+    EXPECT_EQ(state.SheetInSeconds, 0);
+    EXPECT_TRUE(
+        (state.InHour + state.InMinute + state.OutHour + state.OutMinute + state.ReasonCodes)
+            .isEmpty());
+}
+
 }  // namespace
