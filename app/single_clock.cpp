@@ -24,10 +24,19 @@ QString FolderKey(const QString& folder) {
 
 }  // namespace
 
+QString SingleClock::PlaceForItsFiles() {
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt answers with the home folder, which may roam to other
+    // PCs): the local application data folder is the person's own on this PC.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return local.isEmpty() ? QString() : QDir(local).filePath(QStringLiteral("Ombrel"));
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+}
+
 SingleClock::SingleClock(const QString& workingFolder, const QString& runtimeFolder) {
-    QString place = runtimeFolder.isEmpty()
-                        ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
-                        : runtimeFolder;
+    QString place = runtimeFolder.isEmpty() ? PlaceForItsFiles() : runtimeFolder;
     if (place.isEmpty()) {
         place = QDir::tempPath();
     }

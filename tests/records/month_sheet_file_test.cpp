@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 #include <cerrno>
 #include <csignal>
@@ -25,7 +27,9 @@ const QByteArray kJulyHeader = QByteArray::fromHex(
 class MonthSheetFile : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+#ifndef _WIN32
     void TearDown() override { chmod(qPrintable(dir_.path()), 0700); }
+#endif
 
     SheetState July() const { return StateFor(dir_.path(), "17", "07"); }
     QString SheetPath() const { return dir_.path() + QStringLiteral("/Taro 17 7.csv"); }
@@ -218,6 +222,10 @@ TEST_F(MonthSheetFile, unstorableTextFailsTheWholeSaveAndKeepsTheOldSheet) {
     }
 }
 
+// Permission bits, file size limits and forked children are POSIX's; on Windows a sheet held open
+// by another program is what refuses a save (held_sheet_test.cpp).
+#ifndef _WIN32
+
 // Saves that the system refuses or cuts short, each in a child process; the old sheet must stay
 // byte for byte and no temporary file may be left beside it.
 TEST_F(MonthSheetFile, failedSaveLeavesTheOldSheetAndNoTemporaryFile) {
@@ -301,5 +309,7 @@ TEST_F(MonthSheetFile, sheetThatCannotBeReadLeavesTheTableAsItWas) {
         EXPECT_EQ(status, 0) << c.what;
     }
 }
+
+#endif
 
 }  // namespace

@@ -18,7 +18,7 @@ struct ProgramRun {
 // Fails the test and kills the program when it runs longer than `timeoutMs`.
 ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000);
 
-// Runs the program in a child that, when the tests run as root, first drops to uid and gid 65534,
+// POSIX only (report_fixture_posix.cpp): runs the program in a child that, when the tests run as root, first drops to uid and gid 65534,
 // so that permission bits bind it as they bind a user.
 ProgramRun RunProgramAsNobody(const QStringList& arguments);
 
