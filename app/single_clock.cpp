@@ -1,10 +1,13 @@
 #include "single_clock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace {
 
@@ -20,6 +23,36 @@ QString FolderKey(const QString& folder) {
 #endif
     return QString::fromLatin1(
         QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24));
+}
+
+// The lock files this process holds through a SingleClock that is still alive.
+QSet<QString>& LocksHeldHere() {
+    static QSet<QString> held;
+    return held;
+}
+
+// A lock that names this very process, which holds no such lock, is one an earlier clock left
+// when it was killed or the PC lost power, and whose process number the system has since given
+// to this one (Windows keeps the lock folder across a restart, and Wine hands out the same small
+// numbers after every restart): its holder is gone.
+bool LeftUnderThisProcesssNumber(QLockFile& lock, const QString& path) {
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return lock.getLockInfo(&pid, &host, &program) &&
+           pid == QCoreApplication::applicationPid() &&
+           (host.isEmpty() || host == QSysInfo::machineHostName()) &&
+           !LocksHeldHere().contains(path);
+}
+
+// A lock that cannot be made at all (a folder that is not writable) must not keep the clock from
+// starting: only a lock another running clock holds does.
+bool TakeLock(QLockFile& lock, const QString& path) {
+    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError) {
+        return true;
+    }
+    return LeftUnderThisProcesssNumber(lock, path) && lock.removeStaleLockFile() &&
+           (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError);
 }
 
 }  // namespace
@@ -42,21 +75,25 @@ SingleClock::SingleClock(const QString& workingFolder, const QString& runtimeFol
     }
     QDir().mkpath(place);
     const QString key = QStringLiteral("ombrel-") + FolderKey(workingFolder);
-    lock_ = std::make_unique<QLockFile>(QDir(place).filePath(key + QStringLiteral(".lock")));
+    lockPath_ = QDir(place).filePath(key + QStringLiteral(".lock"));
+    lock_ = std::make_unique<QLockFile>(lockPath_);
     // Only a dead holder makes a lock stale, however long a clock has been running.
     lock_->setStaleLockTime(0);
     callFile_ = QDir(place).filePath(key + QStringLiteral(".call"));
-    // A lock that cannot be made at all (a runtime folder that is not writable) must not keep the
-    // clock from starting: only a lock another running clock holds does.
-    first_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
+    first_ = TakeLock(*lock_, lockPath_);
     if (first_) {
+        LocksHeldHere().insert(lockPath_);
         WatchCallFile();
     } else {
         CallRunningClock();
     }
 }
 
-SingleClock::~SingleClock() = default;
+SingleClock::~SingleClock() {
+    if (first_) {
+        LocksHeldHere().remove(lockPath_);
+    }
+}
 
 void SingleClock::WatchCallFile() {
     // Made before it is watched: only a file that exists can be watched.

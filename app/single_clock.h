@@ -39,6 +39,7 @@ private:
     void WatchCallFile();
     void CallRunningClock() const;
 
+    QString lockPath_;
     QString callFile_;
     std::unique_ptr<QLockFile> lock_;
     QFileSystemWatcher watcher_;

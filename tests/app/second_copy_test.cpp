@@ -120,4 +120,28 @@ TEST_F(SecondCopy, aLaterStartCallsTheRunningClockForwardButNeverThroughALink) {
 #endif
 }
 
+// A clock killed (or a PC that lost power) leaves its lock behind; when the system later gives
+// the next clock the same process number, as Wine does after every restart, the lock names the
+// new clock itself. It is taken over, while a lock a live clock of this process holds is not.
+TEST_F(SecondCopy, aLockLeftUnderThisProcesssOwnNumberIsTakenOver) {
+    QByteArray left;
+    QString lockFile;
+    {
+        SingleClock earlier(work.path(), runtime.path());
+        ASSERT_TRUE(earlier.IsFirst());
+        EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst());
+        const QStringList locks = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files);
+        ASSERT_EQ(locks.size(), 1);
+        lockFile = runtime.filePath(locks[0]);
+        QFile lock(lockFile);
+        ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+        left = lock.readAll();
+    }
+    QFile lock(lockFile);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(left);
+    lock.close();
+    EXPECT_TRUE(SingleClock(work.path(), runtime.path()).IsFirst());
+}
+
 }  // namespace

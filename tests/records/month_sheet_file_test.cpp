@@ -1,6 +1,7 @@
 #include "month_sheet.h"
 #include "sheet_test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -66,7 +67,7 @@ TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) 
     for (int run = 0; run < 2; ++run) {
         const SheetWriteResult written = WriteMonthSheet(state, kName, state.SheetLines);
         ASSERT_TRUE(written.ok) << written.error.toStdString();
-        EXPECT_EQ(written.path, SheetPath());
+        EXPECT_EQ(QDir::fromNativeSeparators(written.path), SheetPath());
         EXPECT_EQ(FileBytes(SheetPath()), expected) << "run " << run;
     }
     EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"Taro 17 7.csv"});

@@ -11,7 +11,9 @@ struct ProgramRun {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
-    QString outText() const { return QString::fromUtf8(out); }
+    // Text as the console shows it: UTF-8 on Linux, the code page on Windows (932 under the
+    // Japanese Wine the tests run in).
+    QString outText() const { return QString::fromLocal8Bit(out); }
     QString errText() const { return QString::fromLocal8Bit(err); }
 };
 
