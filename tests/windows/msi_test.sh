@@ -10,7 +10,9 @@ msi=$1
 work=$2
 rm -rf "$work"
 mkdir -p "$work"
-export WINEPREFIX=$work/wineprefix WINEDEBUG=-all
+# Wine links Documents and the like to the home folder: the test's own, not the machine's.
+export HOME=$work/home WINEPREFIX=$work/wineprefix WINEDEBUG=-all
+mkdir -p "$HOME"
 unset WINEQT_QPA_PLATFORM WINEQT_QPA_FONTDIR
 xvfb=
 finish() {
@@ -33,8 +35,19 @@ done
 export DISPLAY=:$(head -n1 "$work/display")
 
 drive=$WINEPREFIX/drive_c
+user=$(id -un)
 programs="$drive/Program Files/Ombrel"
-shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Ombrel.lnk"
+# The Start menu of all users (InstallScope perMachine sets ALLUSERS=1); Wine 8 puts an MSI's
+# shortcut into the installing user's own Start menu instead.
+shortcuts=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Ombrel.lnk"
+           "$drive/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Ombrel.lnk")
+installed_shortcut() {
+  local link
+  for link in "${shortcuts[@]}"; do
+    [ -f "$link" ] && { echo "$link"; return 0; }
+  done
+  return 1
+}
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 msi_path=$(winepath -w "$msi" 2>/dev/null) || msi_path="Z:${msi//\//\\}"
 wineboot -i >/dev/null 2>&1
@@ -43,12 +56,12 @@ timeout 300 wine msiexec /i "$msi_path" /qn || fail "msiexec /i ended with $?"
 for file in ombrel.exe ombrel-start.exe ombrel-report.exe LICENSE.txt; do
   [ -f "$programs/$file" ] || fail "$file is not in Program Files\\Ombrel"
 done
-[ -f "$shortcut" ] || fail "no Start-menu shortcut Ombrel"
+shortcut=$(installed_shortcut) || fail "no Start-menu shortcut Ombrel"
 wine reg query "$run_key" /v Ombrel >/dev/null 2>&1 && fail "it starts with Windows unasked"
 
 # The clock from the Start-menu shortcut, its records folder made; a name typed, IN pressed.
-records=$drive/users/$USER/Documents/Ombrel
-[ -d "$drive/users/$USER" ] || records=$(ls -d "$drive"/users/*/Documents | grep -v Public | head -n1)/Ombrel
+records=$drive/users/$user/Documents/Ombrel
+
 [ ! -e "$records" ] || fail "$records is there before the clock"
 wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
 clock=
@@ -74,7 +87,7 @@ done
 [ -f "$sheet" ] || fail "IN wrote no sheet: $(ls "$records")"
 sleep 0.5
 # " M月／日,始業時,分,終業時,分,残業内容,ユーザー名,Taro" in CP932, then 31 rows, CR LF.
-header=$(printf ' %s' "$month"; printf '\x8c\x8e\x81\x5e\x93\xfa,\x8e\x6e\x8b\xc6\x8e\x9e,\x95\xaa,\x8f\x49\x8b\xc6\x8e\x9e,\x95\xaa,\x8e\x63\x8b\xc6\x93\xe0\x97\x65,\x83\x86\x81\x5b\x83\x55\x81\x5b\x96\xbc,Taro' | xxd -p | tr -d '\n')
+header=$({ printf ' %s' "$month"; printf '\x8c\x8e\x81\x5e\x93\xfa,\x8e\x6e\x8b\xc6\x8e\x9e,\x95\xaa,\x8f\x49\x8b\xc6\x8e\x9e,\x95\xaa,\x8e\x63\x8b\xc6\x93\xe0\x97\x65,\x83\x86\x81\x5b\x83\x55\x81\x5b\x96\xbc,Taro'; } | xxd -p | tr -d '\n')
 [ "$(head -n1 "$sheet" | xxd -p | tr -d '\n')" = "${header}0d0a" ] || fail "header: $(head -n1 "$sheet" | xxd)"
 [ "$(grep -c $'\r$' "$sheet")" = 32 ] && [ "$(wc -l <"$sheet")" = 32 ] || fail "not 32 CR LF lines"
 sed -n "$((day + 1))p" "$sheet" | grep -qE "^ $day,[0-9]{2},[0-9]{2},,,"$'\r$' ||
@@ -86,7 +99,7 @@ sleep 1
 
 timeout 300 wine msiexec /x "$msi_path" /qn || fail "msiexec /x ended with $?"
 [ ! -e "$programs/ombrel.exe" ] || fail "the clock is still installed"
-[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+! installed_shortcut >/dev/null || fail "the shortcut is still there"
 cmp "$sheet" "$work/$(basename "$sheet")" || fail "the uninstall changed the sheet"
 cmp "$records/omb.ini" "$work/omb.ini" || fail "the uninstall changed the name file"
 
