@@ -21,7 +21,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -284,17 +283,5 @@ QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::Standa
             shown->setText(QString::fromUtf8(caption));
         }
     }
-    // In the middle of the screen, not over the small clock in its corner (where half of it would
-    // be cut off by the screen's edge): where people look, and where the pointer of a fresh
-    // session rests. Without a window manager (Wine on a bare X server), no window is given the
-    // keyboard and keys go to the window under the pointer; there Return must still answer.
-    QTimer::singleShot(0, &box, [&box] {
-        if (const QScreen* screen = box.screen()) {
-            QRect frame = box.frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            box.move(frame.topLeft());
-        }
-        box.activateWindow();
-    });
     return QMessageBox::StandardButton(box.exec());
 }

@@ -6,7 +6,14 @@
 #include <QDir>
 #include <QStyleFactory>
 
+#ifdef Q_OS_WIN
+#include "wine_keyboard.h"
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    LetWineGiveTheKeyboardToTheWindows();
+#endif
     QApplication app(argc, argv);
     // A second clock in the same folder would save over the first one's day: the running clock
     // comes to the front instead, and this start ends having written nothing.

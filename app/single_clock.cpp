@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
-#include <QSysInfo>
 
 namespace {
 
@@ -34,15 +34,14 @@ QSet<QString>& LocksHeldHere() {
 // A lock that names this very process, which holds no such lock, is one an earlier clock left
 // when it was killed or the PC lost power, and whose process number the system has since given
 // to this one (Windows keeps the lock folder across a restart, and Wine hands out the same small
-// numbers after every restart): its holder is gone.
+// numbers after every restart): its holder is gone. The lock folder is this PC's own, so the
+// lock was made here.
 bool LeftUnderThisProcesssNumber(QLockFile& lock, const QString& path) {
     qint64 pid = 0;
     QString host;
     QString program;
     return lock.getLockInfo(&pid, &host, &program) &&
-           pid == QCoreApplication::applicationPid() &&
-           (host.isEmpty() || host == QSysInfo::machineHostName()) &&
-           !LocksHeldHere().contains(path);
+           pid == QCoreApplication::applicationPid() && !LocksHeldHere().contains(path);
 }
 
 // A lock that cannot be made at all (a folder that is not writable) must not keep the clock from
@@ -123,5 +122,11 @@ void SingleClock::CallRunningClock() const {
     QFile call(callFile_);
     if (call.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         call.write("1", 1);
+        // Windows' watcher sees a change only in the file's time, which file systems keep to the
+        // second (FAT: two): a call soon after another moves the time on itself.
+        const QDateTime before = info.lastModified();
+        const QDateTime now = QDateTime::currentDateTime();
+        call.setFileTime(now > before.addSecs(2) ? now : before.addSecs(2),
+                         QFileDevice::FileModificationTime);
     }
 }

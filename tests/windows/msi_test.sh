@@ -1,13 +1,16 @@
 #!/bin/bash
-# Usage: msi_test.sh MSI WORKFOLDER
+# Usage: msi_test.sh MSI WORKFOLDER WXS FILES
 # The MSI as a school's IT installs it, under Wine on a virtual X server: a silent install puts
 # the programs into Program Files and the shortcut into the Start menu, starts nothing with
 # Windows unless asked; the clock started from the shortcut opens in Documents\Ombrel (made
-# there), IN writes the month sheet; a silent uninstall removes the programs and the shortcut and
-# leaves the person's records as they were.
+# there), IN writes the month sheet; a newer MSI (made here from WXS and the FILES folder it was
+# made from) replaces the installed one; a silent uninstall removes the programs and the shortcut;
+# none of them changes the person's records.
 set -u
 msi=$1
 work=$2
+wxs=$3
+files=$4
 rm -rf "$work"
 mkdir -p "$work"
 # Wine links Documents and the like to the home folder: the test's own, not the machine's.
@@ -97,7 +100,41 @@ cp -p "$sheet" "$records/omb.ini" "$work/"
 wineserver -k
 sleep 1
 
-timeout 300 wine msiexec /x "$msi_path" /qn || fail "msiexec /x ended with $?"
+# A question at start-up is answered with Return, wherever the pointer is, though no window
+# manager gives any window the keyboard; the folder comes from OMBREL_FOLDER this time.
+mkdir -p "$work/other"
+printf '~$x\r\n' >"$work/other/omb.ini"
+xdotool mousemove 1000 700
+OMBREL_FOLDER=$(winepath -w "$work/other") wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
+windows=0
+for _ in $(seq 300); do
+  windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
+  [ "$windows" -ge 2 ] && break
+  sleep 0.2
+done
+[ "$windows" -ge 2 ] || fail "no message about the refused name file"
+sleep 1
+xdotool key Return
+for _ in $(seq 50); do
+  windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
+  [ "$windows" = 1 ] && break
+  sleep 0.2
+done
+[ "$windows" = 1 ] || fail "Return did not answer the message"
+wineserver -k
+sleep 1
+
+# A newer version installed over it: one Ombrel installed, the records as they were.
+(cd "$files" && wixl -a x64 -D Version=99.0.0.0 -o "$work/newer.msi" "$wxs") >/dev/null 2>&1 ||
+  fail "no newer MSI could be made"
+newer_path=$(winepath -w "$work/newer.msi")
+timeout 300 wine msiexec /i "$newer_path" /qn || fail "the upgrade ended with $?"
+[ "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+     grep -c 'DisplayName.*Ombrel')" = 1 ] || fail "not exactly one Ombrel installed after the upgrade"
+[ -f "$programs/ombrel.exe" ] || fail "the upgrade left no clock"
+cmp "$sheet" "$work/$(basename "$sheet")" || fail "the upgrade changed the sheet"
+
+timeout 300 wine msiexec /x "$newer_path" /qn || fail "msiexec /x ended with $?"
 [ ! -e "$programs/ombrel.exe" ] || fail "the clock is still installed"
 ! installed_shortcut >/dev/null || fail "the shortcut is still there"
 cmp "$sheet" "$work/$(basename "$sheet")" || fail "the uninstall changed the sheet"
