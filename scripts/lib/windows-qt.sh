@@ -56,11 +56,10 @@ ombrel_windows_qt() {
       echo "$archive holds no $OMBREL_QT_NAME folder" >&2
       return 1
     }
+    echo "$origin" >"$qt/.ombrel-origin"
   else
     ombrel_build_windows_qt "$root" "$qt" || return 1
-    origin="source $(cat "$cache/work/version")"
   fi
-  echo "$origin" >"$qt/.ombrel-origin"
   echo "$qt"
 }
 
@@ -73,7 +72,8 @@ ombrel_build_windows_qt() {
        "(about 12 to 25 minutes on two cores)..." >&2
   local source
   source=$(ombrel_debian_source qt6-base "$work") || return 1
-  (cd "$source" && dpkg-parsechangelog -S Version) >"$work/version"
+  local version
+  version=$(cd "$source" && dpkg-parsechangelog -S Version)
   mkdir -p "$prefix/lib/cmake"
   # The toolchain file goes inside the Qt folder, where Qt's own qt.toolchain.cmake finds it
   # wherever the folder is moved.
@@ -91,6 +91,7 @@ ombrel_build_windows_qt() {
     echo "Building Qt for Windows failed; the whole log is $log" >&2
     return 1
   fi
-  # 2.5 GB of objects are not kept once Qt is installed.
-  rm -rf "$work/build" "$source"
+  echo "source $version" >"$prefix/.ombrel-origin"
+  # 2.5 GB of objects and the source are not kept once Qt is installed.
+  rm -rf "$work"
 }
