@@ -94,6 +94,7 @@ private:
     void TakeUpRecordedDay(const RecordedDay& day);
     void ShowReasonsOf(const QString& letters);
     void UpdateElapsed();
+    void AskForName();
     bool NameCanBeStored(const QString& name);
     void WriteNameFile(const QString& name);
     void RecordClockIn(const QDateTime& pressed);

@@ -66,6 +66,14 @@ bool Form1::NameCanBeStored(const QString& name) {
     return problem.isEmpty();
 }
 
+// IN before a name was typed: the name box, its prompt selected, is ready to be typed over.
+void Form1::AskForName() {
+    Tell(TypeNameFirstMessage());
+    Text1->show();
+    Text1->setFocus();
+    Text1->selectAll();
+}
+
 void Form1::WriteNameFile(const QString& name) {
     const QString path = AppFile(kNameFile);
     if (FileExists(path)) {
@@ -81,7 +89,11 @@ void Form1::WriteNameFile(const QString& name) {
 
 void Form1::Command1_Click() {
     const QString name = Text1->text();
-    if (name == kPromptText || !NameCanBeStored(name)) {
+    if (name == kPromptText) {
+        AskForName();
+        return;
+    }
+    if (!NameCanBeStored(name)) {
         return;
     }
     // One reading: the date, the time shown and the in-time of a fresh day are the same instant,

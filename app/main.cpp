@@ -10,7 +10,45 @@
 #include "wine_keyboard.h"
 #endif
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Where windows go through X11 or Wayland, a start without a display would end in Qt's abort
+// with advice to reinstall. It is said plainly instead, before Qt starts.
+bool DisplayMissing(int argc, char* argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) {
+            return false;
+        }
+    }
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool noX11 = qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool noWayland = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return platform.isEmpty() ? noX11 && noWayland
+                              : platform.startsWith(QLatin1String("xcb")) && noX11;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (DisplayMissing(argc, argv)) {
+        std::fputs(
+            "ombrel: no display found (DISPLAY and WAYLAND_DISPLAY are not set), so the clock's\n"
+            "  window has nowhere to open. Start it in a desktop session, or over ssh with X\n"
+            "  forwarding (ssh -X); to try it without a screen: QT_QPA_PLATFORM=offscreen ombrel\n"
+            "ombrel: 時計を表示する画面が見つかりません。デスクトップの中で起動してください。\n",
+            stderr);
+        return 1;
+    }
+    ProvideRuntimeFolder();
 #ifdef Q_OS_WIN
     LetWineGiveTheKeyboardToTheWindows();
 #endif

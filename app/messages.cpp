@@ -59,6 +59,10 @@ QString NameProblem(const QString& name) {
     return QString();
 }
 
+QString TypeNameFirstMessage() {
+    return QStringLiteral("名前を入力してから IN を押してください。");
+}
+
 QString SheetNotSavedMessage(const SheetWriteResult& written) {
     const QString reason =
         written.unstorable != 0

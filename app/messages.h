@@ -13,6 +13,7 @@
 // Why a name cannot be used, or an empty text when it can: it becomes part of a file name and is
 // stored in CP932.
 QString NameProblem(const QString& name);
+QString TypeNameFirstMessage();
 
 QString SheetNotSavedMessage(const SheetWriteResult& written);
 // Something other than a sheet stands where the sheet is: a link, a FIFO, a folder, a huge file.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reason_captions.h"
+
 // The eleven overtime reasons, as the window and the question about a day left open show them.
 struct ReasonBox {
     int index;  // the element of Form1::Check2
@@ -10,10 +12,10 @@ struct ReasonBox {
 
 // Read by their tops the boxes run A to K; G and H sit at indices 7 and 6.
 inline constexpr ReasonBox kReasonBoxes[] = {
-    {0, "A:学校行事", 960, 5},           {1, "B:職員会議", 1200, 6},
-    {2, "C:非常災害時", 1440, 7},        {3, "D:学級・担任業務", 1680, 8},
-    {4, "E:公務分掌", 1920, 9},          {5, "F:部活動指導", 2160, 10},
-    {7, "G:研究発表など", 2400, 11},     {6, "H:提出書類作成など", 2640, 14},
-    {8, "I:地域団体調整など", 2880, 15}, {9, "J:学校経営・管理", 3120, 16},
-    {10, "K:その他", 3360, 17},
+    {0, kReasonCaptions[0], 960, 5},    {1, kReasonCaptions[1], 1200, 6},
+    {2, kReasonCaptions[2], 1440, 7},   {3, kReasonCaptions[3], 1680, 8},
+    {4, kReasonCaptions[4], 1920, 9},   {5, kReasonCaptions[5], 2160, 10},
+    {7, kReasonCaptions[6], 2400, 11},  {6, kReasonCaptions[7], 2640, 14},
+    {8, kReasonCaptions[8], 2880, 15},  {9, kReasonCaptions[9], 3120, 16},
+    {10, kReasonCaptions[10], 3360, 17},
 };

@@ -7,10 +7,11 @@ set(CPACK_PACKAGE_NAME ombrel)
 set(CPACK_PACKAGE_VENDOR Ombrel)
 set(CPACK_PACKAGE_CONTACT ${OMBREL_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desk time clock for school staff, with an overtime report")
-set(CPACK_PACKAGE_DESCRIPTION "A small, borderless desk clock: IN opens the working day, OUT \
-closes it and asks for the overtime reasons. Every day lands in one CSV sheet per person and \
-month, ready for Excel. ombrel-report adds up the overtime of a folder of sheets against the \
-guideline limits.")
+# Lines of at most 80 characters, as Debian's tools read a description.
+set(CPACK_PACKAGE_DESCRIPTION "A small, borderless desk clock: IN opens the working day, OUT closes it
+and asks for the overtime reasons. Every day lands in one CSV sheet per person
+and month, ready for Excel. ombrel-report adds up the overtime of a folder of
+sheets against the guideline limits.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -26,4 +27,12 @@ if(OMBREL_AUTOSTART)
   file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "${OMBREL_AUTOSTART_DIR}/ombrel.desktop\n")
   set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)
 endif()
+# The licence and the package's history where Debian keeps them, in the forms lintian reads: a
+# machine-readable copyright file and, the package being native, changelog.gz.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_BINARY_DIR}/debian/changelog @ONLY)
+execute_process(COMMAND gzip -9 --no-name --stdout ${CMAKE_BINARY_DIR}/debian/changelog
+                OUTPUT_FILE ${CMAKE_BINARY_DIR}/debian/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_BINARY_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 include(CPack)

@@ -41,15 +41,18 @@ ChartCanvas::ChartCanvas(QPainter& painter, QSize size, const QString& title,
     painter_.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
-    plot_ = QRectF(80, 78, size.width() - 80 - 90, size.height() - 78 - bottomRoom);
+    // A panel under another needs no title of its own: its subtitle says what it shows.
+    const double titleRoom = title.isEmpty() ? 0 : 30;
+    const double top = 48 + titleRoom;
+    plot_ = QRectF(80, top, size.width() - 80 - 90, size.height() - top - bottomRoom);
     painter_.setPen(Qt::black);
     painter_.setFont(font(20, true));
     painter_.drawText(QRectF(20, 10, size.width() - 40, 30), Qt::AlignLeft | Qt::AlignVCenter,
                       title);
     painter_.setPen(QColor(80, 80, 80));
     painter_.setFont(font(13));
-    painter_.drawText(QRectF(20, 40, size.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                      subtitle);
+    painter_.drawText(QRectF(20, 10 + titleRoom, size.width() - 40, 22),
+                      Qt::AlignLeft | Qt::AlignVCenter, subtitle);
 }
 
 QFont ChartCanvas::font(int pixelSize, bool bold) const {
@@ -109,10 +112,11 @@ void ChartCanvas::referenceLine(double y, const QColor& colour, const QString& l
                                 Qt::PenStyle style) {
     painter_.setPen(QPen(colour, 2, style));
     painter_.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
-    painter_.setFont(font(13, true));
-    const QRectF box(plot_.left() + 6, y - 19, plot_.width() - 12, 17);
+    // In the margin at the right, where it covers no bar.
+    painter_.setFont(font(12, true));
     painter_.setPen(colour);
-    textWithBackdrop(box, Qt::AlignRight | Qt::AlignVCenter, label);
+    painter_.drawText(QRectF(plot_.right() + 4, y - 9, 86, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                      label);
 }
 
 void ChartCanvas::textWithBackdrop(const QRectF& box, int flags, const QString& text) {

@@ -7,8 +7,11 @@
 #include "report_model.h"
 #include "report_options.h"
 #include "report_output.h"
+#include "report_settings.h"
+#include "sheet_files.h"
 #include "standard_streams.h"
 #include "text_report.h"
+#include "xlsx_report.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -32,6 +35,7 @@ struct Outputs {
     CsvRows (*csv)(const Report&);
     QImage (*png)(const Report&);
     QByteArray (*pdf)(const Report&);
+    Workbook (*xlsx)(const Report&);
 };
 
 QString WriteBytes(const ReportOptions& options, const QByteArray& bytes) {
@@ -60,30 +64,46 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
             const QByteArray pdf = outputs.pdf(report);
             return pdf.isEmpty() ? QStringLiteral("PDF を作れません") : WriteBytes(options, pdf);
         }
+        case OutputFormat::Xlsx: {
+            const Workbook book = outputs.xlsx(report);
+            return book.ok ? WriteBytes(options, book.bytes) : book.error;
+        }
     }
     return {};
 }
 
-int RunReport(const ReportOptions& options, QDate today) {
+void Warn(const QString& message) {
+    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
+}
+
+int RunReport(ReportOptions options, QDate today) {
     if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
         return FailWith(problem);
     }
     if (options.output) {
-        const QString problem = OutputPathProblem(*options.output, SchoolCalendarPath(options));
+        const QString problem = OutputPathProblem(
+            *options.output, {SchoolCalendarPath(options), ReportSettingsPath(options)});
         if (!problem.isEmpty()) {
             return FailWith(problem);
         }
     }
+    for (const QString& warning : ApplyFolderSettings(options)) {
+        Warn(warning);
+    }
+    // One folder per person, as a staff's clocks keep them on a share.
+    options.recursive = options.recursive || NoSheetAtTop(options.folder);
     QString error;
     if (!options.user) {
-        error = Produce<StaffReport>(options, today,
-                                     {BuildStaffReport, StaffText, StaffCsv, StaffChart, StaffPdf});
+        error = Produce<StaffReport>(
+            options, today,
+            {BuildStaffReport, StaffText, StaffCsv, StaffChart, StaffPdf, StaffWorkbook});
     } else if (options.schoolYear) {
-        error = Produce<YearReport>(options, today,
-                                    {BuildYearReport, YearText, YearCsv, YearChart, YearPdf});
+        error = Produce<YearReport>(
+            options, today, {BuildYearReport, YearText, YearCsv, YearChart, YearPdf, YearWorkbook});
     } else {
-        error = Produce<MonthReport>(options, today,
-                                     {BuildMonthReport, MonthText, MonthCsv, MonthChart, MonthPdf});
+        error = Produce<MonthReport>(
+            options, today,
+            {BuildMonthReport, MonthText, MonthCsv, MonthChart, MonthPdf, MonthWorkbook});
     }
     return error.isEmpty() ? 0 : FailWith(error);
 }

@@ -1,4 +1,4 @@
-// One person's month on one A4 page, as school offices print it for the principal's seal.
+// One person's month on one A4 page, as school offices print it for the seals.
 
 #include "pdf_pages.h"
 #include "pdf_report.h"
@@ -11,48 +11,26 @@
 
 namespace {
 
-constexpr int kRowFont = 26;
-constexpr double kRowHeight = 38;
-constexpr double kHeaderHeight = 200;
-constexpr double kSealWidth = 240;
-const QSize kChartSize(1000, 440);
+constexpr int kRowFont = 24;
+constexpr double kRowHeight = 34;
+const QSize kChartSize(1000, 450);
 const QColor kSundayFill(253, 232, 232);
 const QColor kSaturdayFill(230, 238, 252);
 const QColor kLookFill(255, 246, 214);
+const QColor kNoteColour(60, 60, 60);
 
-// The title, who and when, the rules the figures follow, and the seal box at the right.
-void DrawHeading(QPainter& p, const QRectF& box, const MonthReport& r) {
-    const QRectF text = box.adjusted(0, 0, -kSealWidth - 40, 0);
-    p.setPen(Qt::black);
-    p.setFont(PdfFont(52, true));
-    p.drawText(QRectF(text.left(), text.top(), text.width(), 70),
-               int(Qt::AlignLeft | Qt::AlignVCenter), QStringLiteral("勤務時間と残業の記録"));
-    p.setFont(PdfFont(36, true));
-    p.drawText(QRectF(text.left(), text.top() + 74, text.width(), 50),
-               int(Qt::AlignLeft | Qt::AlignVCenter),
-               QStringLiteral("%1   氏名 %2").arg(FormatMonth(r.year, r.month), r.person));
-    p.setFont(PdfFont(22));
-    p.setPen(QColor(60, 60, 60));
-    QString rules = BreakNote(r.breakMinutes).trimmed();
-    rules += QStringLiteral("\nシート「%1」").arg(r.fileName);
-    if (!r.calendarFile.isEmpty()) {
-        rules += QStringLiteral("、学校カレンダー「%1」").arg(r.calendarFile);
+// Counted or not, what a look at the day says on paper, whole.
+QString DayNote(const LookItem& look) {
+    if (look.reason == LookReason::UnreadableReasons) {
+        return QStringLiteral("残業内容 %1 は A～K の記号ではありません (時間は数えています)")
+            .arg(look.detail);
     }
-    p.drawText(QRectF(text.left(), text.top() + 128, text.width(), 72),
-               int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap), rules);
-
-    const QRectF seal(box.right() - kSealWidth, box.top(), kSealWidth, box.height() - 10);
-    p.setPen(QPen(Qt::black, 3));
-    p.drawRect(seal);
-    const QRectF label(seal.left(), seal.top(), seal.width(), 48);
-    p.drawLine(label.bottomLeft(), label.bottomRight());
-    p.setFont(PdfFont(26, true));
-    p.drawText(label, int(Qt::AlignCenter), QStringLiteral("確認印"));
+    return LookReasonText(look.reason) + QStringLiteral("。この日は合計に含めていません");
 }
 
 PdfTable DayTable(const MonthReport& r) {
     PdfTable table;
-    table.widths = {470, 110, 110, 110, 140, 140, 70, 170, 540};
+    table.widths = {400, 110, 110, 110, 140, 140, 70, 170, 610};
     table.aligns = {Align::Left,  Align::Left,  Align::Right, Align::Right, Align::Right,
                     Align::Right, Align::Right, Align::Left,  Align::Left};
     table.header = {QStringLiteral("日付"), QStringLiteral("区分"),     QStringLiteral("始業"),
@@ -64,12 +42,19 @@ PdfTable DayTable(const MonthReport& r) {
     for (const DayEntry& d : r.sheet.days) {
         entries.insert(d.day, &d);
     }
-    QHash<int, const LookItem*> looks;
+    QHash<int, const UncountedDay*> uncounted;
+    for (const UncountedDay& d : r.sheet.uncounted) {
+        uncounted.insert(d.day, &d);
+    }
+    QHash<int, QStringList> notes;
     for (const LookItem& look : r.sheet.looks) {
-        if (look.day > 0 && !looks.contains(look.day)) {
-            looks.insert(look.day, &look);
+        if (look.day > 0) {
+            notes[look.day] << DayNote(look);
         }
     }
+    const auto clock = [](std::optional<int> minute) {
+        return minute ? FormatClock(*minute) : QString();
+    };
     for (int day = 1; day <= r.daysInMonth; ++day) {
         const CalendarDay& calendar = r.calendar.days[day];
         PdfRow row;
@@ -78,13 +63,18 @@ PdfTable DayTable(const MonthReport& r) {
             row.cells << FormatClock(d->inMinute) << FormatClock(d->outMinute)
                       << FormatDuration(d->figures.atSchoolSeconds)
                       << FormatDuration(d->figures.overtimeSeconds)
-                      << QString::number(d->figures.band) << d->reasons << QString();
-        } else if (const LookItem* look = looks.value(day)) {
-            row.cells << QString() << QString() << QString() << QString() << QString() << QString()
-                      << QStringLiteral("要確認: ") + LookReasonText(look->reason);
-            row.background = kLookFill;
+                      << QString::number(d->figures.band) << d->reasons;
+        } else if (const UncountedDay* u = uncounted.value(day)) {
+            row.cells << clock(u->inMinute) << clock(u->outMinute) << QString() << QString()
+                      << QString() << QString();
+        } else {
+            row.cells << QString() << QString() << QString() << QString() << QString()
+                      << QString();
         }
-        if (row.background.alpha() == 0 && calendar.off) {
+        row.cells << notes.value(day).join(u' ');
+        if (notes.contains(day)) {
+            row.background = kLookFill;
+        } else if (calendar.off) {
             const bool saturday = QDate(r.year, r.month, day).dayOfWeek() == Qt::Saturday &&
                                   calendar.holiday.isEmpty() && !calendar.fromSchool;
             row.background = saturday ? kSaturdayFill : kSundayFill;
@@ -94,7 +84,31 @@ PdfTable DayTable(const MonthReport& r) {
     return table;
 }
 
-// The month's totals on the left, the overtime against each line on the right.
+// "A:学校行事 3日", each held together on one line.
+QString PaperReasonTally(const MonthTotals& totals) {
+    QStringList items;
+    for (int i = 0; i < kReasonLetterCount; ++i) {
+        if (totals.reasonDays[i] > 0) {
+            items << ReasonCaption(i) + QChar(0xA0) + DayCount(totals.reasonDays[i]).remove(u' ');
+        }
+    }
+    return items.isEmpty() ? QStringLiteral("なし") : items.join(QStringLiteral("  "));
+}
+
+QList<QStringList> LeftTotals(const MonthReport& r) {
+    const MonthTotals& t = r.sheet.totals;
+    return {{QStringLiteral("勤務日数"), DayCount(t.days)},
+            {QStringLiteral("在校時間 (休憩除く)"), FormatDuration(t.atSchoolSeconds)},
+            {QStringLiteral("残業"), FormatDuration(t.overtimeSeconds)},
+            {QStringLiteral("区分"), GroupName(GroupFor(t.overtimeSeconds))},
+            {QStringLiteral("残業のあった日"), DayCount(t.daysOverRegular)},
+            {QStringLiteral("休日に出た日"), DayCount(t.daysOffWorked)},
+            {QStringLiteral("休日の残業"), FormatDuration(t.daysOffOvertimeSeconds)},
+            {QStringLiteral("月末の見込み"),
+             r.projection ? FormatDuration(*r.projection) : QStringLiteral("まだ出せません")}};
+}
+
+// The month's totals on the left; the overtime against each line and the reasons on the right.
 void DrawTotals(QPainter& p, const QRectF& box, const MonthReport& r) {
     const MonthTotals& t = r.sheet.totals;
     PdfTable totals;
@@ -102,20 +116,12 @@ void DrawTotals(QPainter& p, const QRectF& box, const MonthReport& r) {
     totals.aligns = {Align::Left, Align::Right};
     totals.rowHeight = kRowHeight;
     totals.fontHeight = kRowFont;
-    const QList<QStringList> left{
-        {QStringLiteral("勤務日数"), DayCount(t.days)},
-        {QStringLiteral("在校時間 (休憩除く)"), FormatDuration(t.atSchoolSeconds)},
-        {QStringLiteral("残業"), FormatDuration(t.overtimeSeconds)},
-        {QStringLiteral("残業のあった日"), DayCount(t.daysOverRegular)},
-        {QStringLiteral("休日に出た日"), DayCount(t.daysOffWorked)},
-        {QStringLiteral("休日の残業"), FormatDuration(t.daysOffOvertimeSeconds)},
-        {QStringLiteral("月末の見込み"),
-         r.projection ? FormatDuration(*r.projection) : QStringLiteral("まだ出せません")}};
+    const QList<QStringList> left = LeftTotals(r);
     const QList<QStringList> right = LineTable(t.overtimeSeconds).rows;
     const double half = (box.width() - 60) / 2;
     for (qsizetype i = 0; i < left.size(); ++i) {
         const QRectF row(box.left(), box.top() + i * kRowHeight, half, kRowHeight);
-        DrawPdfRow(p, row, totals, {left[i], Qt::transparent, Qt::black, i == 2});
+        DrawPdfRow(p, row, totals, {left[i], Qt::transparent, Qt::black, i == 2 || i == 3});
     }
     for (qsizetype i = 0; i < right.size(); ++i) {
         const QRectF row(box.left() + half + 60, box.top() + i * kRowHeight, half, kRowHeight);
@@ -123,36 +129,74 @@ void DrawTotals(QPainter& p, const QRectF& box, const MonthReport& r) {
     }
     p.setFont(PdfFont(22));
     p.setPen(Qt::black);
-    const QRectF reasons(box.left() + half + 60, box.top() + 4.3 * kRowHeight, half,
-                         2.7 * kRowHeight);
-    p.drawText(reasons, int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap),
-               QStringLiteral("残業内容ごとの日数: ") + ReasonTally(t).replace(u'\n', u' '));
+    const QFontMetricsF metrics(p.font());
+    double y = box.top() + right.size() * kRowHeight + 14;
+    const QString tally = QStringLiteral("残業内容ごとの日数: ") + PaperReasonTally(t);
+    for (const QString& line : WrapText(tally, metrics, half)) {
+        p.drawText(QRectF(box.left() + half + 60, y, half, 30),
+                   int(Qt::AlignLeft | Qt::AlignVCenter), line);
+        y += 30;
+    }
 }
 
 }  // namespace
 
+QString PrintedOn(QDate date) {
+    return date.isValid() ? QStringLiteral("作成日 %1年%2月%3日")
+                                .arg(date.year())
+                                .arg(date.month())
+                                .arg(date.day())
+                          : QString();
+}
+
+QStringList PaperLines(const PaperInfo& paper, const QString& who) {
+    QStringList lines;
+    if (!paper.school.isEmpty()) {
+        lines << paper.school;
+    }
+    if (!who.isEmpty()) {
+        lines << who;
+    }
+    lines << PrintedOn(paper.printed);
+    return lines;
+}
+
 QByteArray MonthPdf(const MonthReport& r) {
     PdfPages pages(
         QStringLiteral("%1 さん %2 の勤務と残業").arg(r.person, FormatMonth(r.year, r.month)));
-    pages.addBlock(kHeaderHeight, [&r](QPainter& p, const QRectF& box) { DrawHeading(p, box, r); });
-    pages.addGap(20);
+    const PaperHeading heading{
+        QStringLiteral("勤務時間と残業の記録"),
+        PaperLines(r.paper,
+                   QStringLiteral("%1   氏名 %2").arg(FormatMonth(r.year, r.month), r.person)),
+        r.paper.seals};
+    pages.addBlock(kPaperHeadingHeight,
+                   [heading](QPainter& p, const QRectF& box) { DrawPaperHeading(p, box, heading); });
+    QString rules = BreakNote(r.breakMinutes, true).trimmed();
+    if (!r.calendarFile.isEmpty()) {
+        rules += QStringLiteral("\n休日と出勤日には学校カレンダーを反映しています");
+    }
+    for (const QString& line : rules.split(u'\n')) {
+        pages.addLine(line, 20, false, kNoteColour);
+    }
     pages.addTable(DayTable(r));
-    pages.addGap(30);
+    pages.addLine(ReasonLegend(), 20, false, kNoteColour);
+    pages.addGap(10);
     pages.addLine(QStringLiteral("合計と各ラインとの差 (月の残業 %1)")
                       .arg(FormatDuration(r.sheet.totals.overtimeSeconds)),
                   kRowFont + 4, true);
-    pages.addBlock(7 * kRowHeight, [&r](QPainter& p, const QRectF& box) { DrawTotals(p, box, r); });
-    pages.addGap(30);
+    pages.addBlock(LeftTotals(r).size() * kRowHeight + 10,
+                   [&r](QPainter& p, const QRectF& box) { DrawTotals(p, box, r); });
+    pages.addGap(10);
     const double chartHeight = kPdfContentWidth * kChartSize.height() / kChartSize.width();
     pages.addBlock(chartHeight, [&r](QPainter& p, const QRectF& box) {
         DrawScaled(p, box, kChartSize, [&r](QPainter& q) { DrawMonthChart(q, kChartSize, r); });
     });
-    // What concerns the whole sheet rather than one of its days.
+    // What concerns the whole sheet, or the calendar, rather than one of its days.
     for (const LookItem& look : r.sheet.looks) {
         if (look.day == 0 || look.day > r.daysInMonth) {
-            pages.addLine(
-                QStringLiteral("要確認: %1 %2").arg(LookReasonText(look.reason), look.detail), 24,
-                false, QColor(120, 60, 0));
+            pages.addLine(QStringLiteral("要確認: %1 %2 %3")
+                              .arg(look.file, LookReasonText(look.reason), look.detail),
+                          22, false, QColor(120, 60, 0));
         }
     }
     return pages.finish();

@@ -34,6 +34,63 @@ PdfTable PdfTableOf(const ReportTable& table, const QList<double>& widths, int f
     return pdf;
 }
 
+QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QString line;
+        const auto flush = [&lines, &line] {
+            lines << line;
+            line.clear();
+        };
+        for (const QString& word : paragraph.split(u' ')) {
+            const QString joined = line.isEmpty() ? word : line + u' ' + word;
+            if (metrics.horizontalAdvance(joined) <= width || joined.isEmpty()) {
+                line = joined;
+                continue;
+            }
+            if (!line.isEmpty()) {
+                flush();
+            }
+            // A word wider than the line alone: as many characters as fit, then the rest.
+            QString rest = word;
+            while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
+                qsizetype fit = 1;
+                while (fit < rest.size() && metrics.horizontalAdvance(rest.first(fit + 1)) <= width) {
+                    ++fit;
+                }
+                lines << rest.first(fit);
+                rest = rest.sliced(fit);
+            }
+            line = rest;
+        }
+        flush();
+    }
+    return lines;
+}
+
+namespace {
+
+double CellTextWidth(double columnWidth) {
+    return columnWidth - 2 * kCellPadding;
+}
+
+double LineHeight(int fontHeight) {
+    return fontHeight * 1.25;
+}
+
+}  // namespace
+
+double PdfRowHeight(const PdfTable& table, const PdfRow& row) {
+    const QFontMetricsF metrics(PdfFont(table.fontHeight, row.bold));
+    qsizetype most = 1;
+    for (qsizetype i = 0; i < table.widths.size(); ++i) {
+        most = std::max(most, WrapText(row.cells.value(i), metrics,
+                                       CellTextWidth(table.widths[i])).size());
+    }
+    const double wrapped = most * LineHeight(table.fontHeight) + table.fontHeight * 0.45;
+    return most == 1 ? table.rowHeight : std::max(table.rowHeight, wrapped);
+}
+
 void DrawPdfRow(QPainter& painter, const QRectF& box, const PdfTable& table, const PdfRow& row) {
     if (row.background.alpha() > 0) {
         painter.fillRect(box, row.background);
@@ -46,12 +103,54 @@ void DrawPdfRow(QPainter& painter, const QRectF& box, const PdfTable& table, con
         painter.setPen(QPen(kRule, 2));
         painter.drawRect(cell);
         const QRectF inner = cell.adjusted(kCellPadding, 0, -kCellPadding, 0);
-        const QString text = metrics.elidedText(row.cells.value(i), Qt::ElideRight, inner.width());
+        const QStringList lines = WrapText(row.cells.value(i), metrics, inner.width());
         const Qt::Alignment align =
             table.aligns.value(i) == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
         painter.setPen(row.text);
-        painter.drawText(inner, int(align | Qt::AlignVCenter), text);
+        const double lineHeight = LineHeight(table.fontHeight);
+        double top = inner.center().y() - lines.size() * lineHeight / 2;
+        for (const QString& line : lines) {
+            painter.drawText(QRectF(inner.left(), top, inner.width(), lineHeight),
+                             int(align | Qt::AlignVCenter), line);
+            top += lineHeight;
+        }
         x += table.widths[i];
+    }
+}
+
+void DrawPaperHeading(QPainter& p, const QRectF& box, const PaperHeading& heading) {
+    constexpr double kSealWidth = 150;
+    constexpr double kSealGap = 12;
+    const double sealsWidth = heading.seals.size() * (kSealWidth + kSealGap);
+    const QRectF text = box.adjusted(0, 0, -sealsWidth - 30, 0);
+    p.setPen(Qt::black);
+    p.setFont(PdfFont(48, true));
+    const QStringList title = WrapText(heading.title, QFontMetricsF(p.font()), text.width());
+    double y = text.top();
+    for (const QString& line : title) {
+        p.drawText(QRectF(text.left(), y, text.width(), 62), int(Qt::AlignLeft | Qt::AlignVCenter),
+                   line);
+        y += 62;
+    }
+    p.setFont(PdfFont(32));
+    for (const QString& line : heading.lines) {
+        for (const QString& part : WrapText(line, QFontMetricsF(p.font()), text.width())) {
+            p.drawText(QRectF(text.left(), y, text.width(), 44),
+                       int(Qt::AlignLeft | Qt::AlignVCenter), part);
+            y += 44;
+        }
+    }
+    double x = box.right() - sealsWidth + kSealGap;
+    for (const QString& seal : heading.seals) {
+        const QRectF frame(x, box.top(), kSealWidth, box.height() - 16);
+        p.setPen(QPen(Qt::black, 3));
+        p.drawRect(frame);
+        const QRectF label(frame.left(), frame.top(), frame.width(), 46);
+        p.drawLine(label.bottomLeft(), label.bottomRight());
+        p.setFont(PdfFont(24, true));
+        const QStringList words = WrapText(seal, QFontMetricsF(p.font()), label.width() - 8);
+        p.drawText(label, int(Qt::AlignCenter), words.join(QString()));
+        x += kSealWidth + kSealGap;
     }
 }
 
@@ -85,25 +184,24 @@ void PdfPages::addGap(double height) {
 }
 
 void PdfPages::addLine(const QString& text, int fontHeight, bool bold, const QColor& colour) {
-    addBlock(fontHeight * 1.6, [=](QPainter& p, const QRectF& box) {
+    const QStringList lines =
+        WrapText(text, QFontMetricsF(PdfFont(fontHeight, bold)), kPdfContentWidth);
+    const double extra = (lines.size() - 1) * LineHeight(fontHeight);
+    addBlock(fontHeight * 1.6 + extra, [=](QPainter& p, const QRectF& box) {
         p.setFont(PdfFont(fontHeight, bold));
         p.setPen(colour);
-        const QString shown = QFontMetricsF(p.font()).elidedText(text, Qt::ElideRight, box.width());
-        p.drawText(box, int(Qt::AlignLeft | Qt::AlignVCenter), shown);
+        const QRectF inner = box.adjusted(0, fontHeight * 0.3, 0, -fontHeight * 0.3);
+        double top = inner.center().y() - lines.size() * LineHeight(fontHeight) / 2;
+        for (const QString& line : lines) {
+            p.drawText(QRectF(inner.left(), top, inner.width(), LineHeight(fontHeight)),
+                       int(Qt::AlignLeft | Qt::AlignVCenter), line);
+            top += LineHeight(fontHeight);
+        }
     });
 }
 
 void PdfPages::addParagraph(const QString& text, int fontHeight, const QColor& colour) {
-    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    const QFontMetricsF metrics(PdfFont(fontHeight));
-    const double height =
-        metrics.boundingRect(QRectF(0, 0, kPdfContentWidth, kPdfContentHeight), kFlags, text)
-            .height();
-    addBlock(height + fontHeight * 0.4, [=](QPainter& p, const QRectF& box) {
-        p.setFont(PdfFont(fontHeight));
-        p.setPen(colour);
-        p.drawText(box, kFlags, text);
-    });
+    addLine(text, fontHeight, false, colour);
 }
 
 void PdfPages::addTable(const PdfTable& table, const QString& caption) {
@@ -112,7 +210,9 @@ void PdfPages::addTable(const PdfTable& table, const QString& caption) {
     const auto drawRow = [table](const PdfRow& row) {
         return [table, row](QPainter& p, const QRectF& box) { DrawPdfRow(p, box, table, row); };
     };
-    const double firstRows = table.rowHeight * (table.rows.isEmpty() ? 1 : 2);
+    const double headerHeight = table.header.isEmpty() ? 0 : PdfRowHeight(table, header);
+    const double firstRows =
+        headerHeight + (table.rows.isEmpty() ? 0 : PdfRowHeight(table, table.rows.first()));
     if (!fits(captionHeight + firstRows) && !pages_.last().isEmpty()) {
         newPage();
     }
@@ -121,16 +221,17 @@ void PdfPages::addTable(const PdfTable& table, const QString& caption) {
     }
     const bool headed = !table.header.isEmpty();
     if (headed) {
-        addBlock(table.rowHeight, drawRow(header));
+        addBlock(headerHeight, drawRow(header));
     }
     for (const PdfRow& row : table.rows) {
-        if (!fits(table.rowHeight)) {
+        const double height = PdfRowHeight(table, row);
+        if (!fits(height)) {
             newPage();
             if (headed) {
-                addBlock(table.rowHeight, drawRow(header));
+                addBlock(headerHeight, drawRow(header));
             }
         }
-        addBlock(table.rowHeight, drawRow(row));
+        addBlock(height, drawRow(row));
     }
 }
 

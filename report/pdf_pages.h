@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QList>
 #include <QPainter>
 #include <QRectF>
@@ -43,8 +44,26 @@ struct PdfTable {
 // The cells of a table the text report shows too, in columns as wide as `widths`.
 PdfTable PdfTableOf(const ReportTable& table, const QList<double>& widths, int fontHeight = 28);
 
-// Draws one row of cells into `box`, each cell's text cut short with "…" where it overflows.
+// Text in lines no wider than `width`: broken at blanks (a no-break space holds a figure and
+// its unit together), and within a word only where the word alone is wider than the line.
+// Line breaks in the text are kept. Nothing is ever cut off.
+QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width);
+
+// The height a row takes with every cell's text wrapped, at least the table's row height.
+double PdfRowHeight(const PdfTable& table, const PdfRow& row);
+
+// Draws one row of cells into `box`, each cell's text wrapped within its column.
 void DrawPdfRow(QPainter& painter, const QRectF& box, const PdfTable& table, const PdfRow& row);
+
+// The head of a page a school files: the title, lines below it (the school, the person, the
+// period, the day it was printed) and, at the right, one seal box for each title.
+struct PaperHeading {
+    QString title;
+    QStringList lines;
+    QStringList seals;  // none for a page nobody signs
+};
+inline constexpr double kPaperHeadingHeight = 210;
+void DrawPaperHeading(QPainter& painter, const QRectF& box, const PaperHeading& heading);
 
 // A chart drawn for a picture of `size`, scaled to the width of `box`.
 void DrawScaled(QPainter& painter, const QRectF& box, QSize size,
@@ -58,7 +77,7 @@ public:
 
     void addBlock(double height, const Draw& draw);
     void addGap(double height);
-    // One line of text, cut short where it overflows.
+    // One line of text, wrapped onto more where it is longer than the page is wide.
     void addLine(const QString& text, int fontHeight, bool bold = false,
                  const QColor& colour = Qt::black);
     // Text wrapped to the width of the page, as many lines as it takes.

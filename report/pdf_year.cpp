@@ -14,12 +14,14 @@ constexpr int kNoteFont = 24;
 const QSize kYearChartSize(1000, 600);
 const QSize kStaffChartSize(1000, 560);
 
-void AddHeading(PdfPages& pages, const QString& heading, int breakMinutes) {
-    pages.addLine(heading, kTitleFont, true);
-    for (const QString& line : BreakNote(breakMinutes).trimmed().split(u'\n')) {
-        pages.addLine(line, kNoteFont, false, QColor(60, 60, 60));
+void AddHeading(PdfPages& pages, const PaperHeading& heading, int breakMinutes) {
+    pages.addBlock(kPaperHeadingHeight, [heading](QPainter& p, const QRectF& box) {
+        DrawPaperHeading(p, box, heading);
+    });
+    for (const QString& line : BreakNote(breakMinutes, true).trimmed().split(u'\n')) {
+        pages.addLine(line, kNoteFont - 2, false, QColor(60, 60, 60));
     }
-    pages.addGap(30);
+    pages.addGap(20);
 }
 
 void AddChart(PdfPages& pages, QSize size, const std::function<void(QPainter&)>& draw) {
@@ -29,7 +31,7 @@ void AddChart(PdfPages& pages, QSize size, const std::function<void(QPainter&)>&
         [size, draw](QPainter& p, const QRectF& box) { DrawScaled(p, box, size, draw); });
 }
 
-void AddLooks(PdfPages& pages, const QList<LookItem>& looks) {
+void AddLooks(PdfPages& pages, const QList<LookItem>& looks, const QString& covered) {
     if (looks.isEmpty()) {
         return;
     }
@@ -43,45 +45,63 @@ void AddLooks(PdfPages& pages, const QList<LookItem>& looks) {
     }
     pages.addGap(30);
     pages.addTable(PdfTableOf(table, {560, 90, 560, 650}, 24),
-                   QStringLiteral("要確認 (%1 件、合計には含めていません)").arg(looks.size()));
+                   LookHeading(looks.size(), covered));
 }
 
 }  // namespace
 
 QByteArray YearPdf(const YearReport& r) {
     PdfPages pages(YearHeading(r));
-    AddHeading(pages, YearHeading(r), r.breakMinutes);
+    AddHeading(pages,
+               {QStringLiteral("年度の残業の記録"),
+                PaperLines(r.paper, QStringLiteral("%1年度 (%1年4月～%2年3月)   氏名 %3")
+                                        .arg(QString::number(r.schoolYear),
+                                             QString::number(r.schoolYear + 1), r.person)),
+                r.paper.seals},
+               r.breakMinutes);
     PdfTable months = PdfTableOf(YearMonthTable(r),
                                  {170, 130, 120, 110, 120, 150, 150, 150, 150, 150, 150, 310}, 24);
     months.rows.last().bold = true;
     pages.addTable(months);
     pages.addLine(LeadLine(r), kNoteFont, false, QColor(60, 60, 60));
-    pages.addParagraph(
-        QStringLiteral("残業内容ごとの日数: ") + ReasonTally(r.total).replace(u'\n', u' '),
-        kNoteFont);
+    QStringList tally;
+    for (int i = 0; i < kReasonLetterCount; ++i) {
+        if (r.total.reasonDays[i] > 0) {
+            tally << ReasonCaption(i) + QChar(0xA0) + QString::number(r.total.reasonDays[i]) +
+                         QStringLiteral("日");
+        }
+    }
+    pages.addParagraph(QStringLiteral("残業内容ごとの日数: ") +
+                           (tally.isEmpty() ? QStringLiteral("なし")
+                                            : tally.join(QStringLiteral("  "))),
+                       kNoteFont);
     pages.addGap(30);
     pages.addTable(PdfTableOf(YearLimitTable(r.verdict), {640, 560, 660}, 26),
                    QStringLiteral("上限との比較"));
     AddChart(pages, kYearChartSize, [&r](QPainter& p) { DrawYearChart(p, kYearChartSize, r); });
-    AddLooks(pages, r.looks);
+    AddLooks(pages, r.looks, LooksCovered(r.schoolYear));
     return pages.finish();
 }
 
 QByteArray StaffPdf(const StaffReport& r) {
     PdfPages pages(StaffHeading(r));
-    AddHeading(pages, StaffHeading(r), r.breakMinutes);
     const bool year = r.schoolYear.has_value();
+    // The staff's list goes to the board; no one signs it here.
+    AddHeading(pages, {StaffHeading(r), PaperLines(r.paper, QString()), {}}, r.breakMinutes);
     const QList<double> widths =
         year ? QList<double>{80, 220, 150, 200, 140, 100, 400, 120, 100, 120, 140, 90}
              : QList<double>{80, 330, 150, 220, 120, 100, 120, 150, 45, 45,
                              45, 45,  45,  45,  45,  45,  45,  45,  45, 95};
     // The year's table leaves the reason letters out: the limits need the room.
     pages.addTable(PdfTableOf(StaffTable(r, !year), widths, 22));
+    if (!year) {
+        pages.addLine(ReasonLegend(), 20, false, QColor(60, 60, 60));
+    }
     pages.addGap(30);
     pages.addTable(PdfTableOf(GroupTable(r), {400, 200}, 26),
                    year ? QStringLiteral("区分ごとの人数 (各人の最も多い月で)")
                         : QStringLiteral("区分ごとの人数"));
     AddChart(pages, kStaffChartSize, [&r](QPainter& p) { DrawStaffChart(p, kStaffChartSize, r); });
-    AddLooks(pages, r.looks);
+    AddLooks(pages, r.looks, year ? LooksCovered(*r.schoolYear) : QString());
     return pages.finish();
 }

@@ -20,7 +20,7 @@ QList<std::pair<QColor, QString>> BandLegend() {
         const QString limit = band == 1           ? QStringLiteral("残業なし")
                               : band < kBandCount ? QStringLiteral("～%1h").arg(band - 1)
                                                   : QStringLiteral("%1h超").arg(band - 2);
-        entries.append({BandBackColour(band), QStringLiteral("帯%1 %2").arg(band).arg(limit)});
+        entries.append({BandChartColour(band), QStringLiteral("帯%1 %2").arg(band).arg(limit)});
     }
     return entries;
 }
@@ -83,29 +83,22 @@ void DrawDayLabels(ChartCanvas& canvas, const MonthReport& r, double slot) {
     }
 }
 
-}  // namespace
-
-void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& r) {
-    const MonthTotals& t = r.sheet.totals;
+// The days' time at school, as bars in the colours of the clock's bands.
+void DrawDayPanel(QPainter& painter, QSize size, const MonthReport& r) {
     const QString subtitle =
         QStringLiteral(
             "棒: 1日の在校時間 (6時間を超えた日は休憩 %1 分を除く、色は残業の帯)   "
-            "線: 残業の累計 (右の目盛)   残業 %2 / 45時間   色の列: 休日   ?: 要確認")
-            .arg(r.breakMinutes)
-            .arg(FormatDuration(t.overtimeSeconds));
+            "色の列: 休日   ?: 要確認")
+            .arg(r.breakMinutes);
     ChartCanvas canvas(
         painter, size,
         QStringLiteral("%1 さん %2 の在校時間と残業").arg(r.person, FormatMonth(r.year, r.month)),
-        subtitle);
+        subtitle, 74);
     double longest = 0;
     for (const DayEntry& d : r.sheet.days) {
         longest = std::max(longest, d.figures.atSchoolSeconds / kHour);
     }
-    canvas.setLeftAxis(AxisMaximum(longest, 16), QStringLiteral("1日の在校時間 (時間)"));
-    const double projected = r.projection ? *r.projection / kHour : 0.0;
-    canvas.setRightAxis(std::max({t.overtimeSeconds / kHour * 1.05, projected * 1.05, 50.0}),
-                        QStringLiteral("残業の累計 (時間)"), kLineColour);
-
+    canvas.setLeftAxis(AxisMaximum(longest, 16), QStringLiteral("在校時間 (時間)"));
     QPainter& p = canvas.painter();
     const QRectF plot = canvas.plot();
     const double slot = plot.width() / r.daysInMonth;
@@ -114,19 +107,36 @@ void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& r) {
         const double top = canvas.yLeft(d.figures.atSchoolSeconds / kHour);
         const QRectF bar(plot.left() + (d.day - 1) * slot + slot * 0.15, top, slot * 0.7,
                          plot.bottom() - top);
-        p.fillRect(bar, BandBackColour(d.figures.band));
+        p.fillRect(bar, BandChartColour(d.figures.band));
         p.setPen(QPen(QColor(70, 70, 70), 1));
         p.drawRect(bar);
     }
-    canvas.referenceLine(canvas.yLeft(7.75), QColor(110, 110, 110),
-                         QStringLiteral("7時間45分 (勤務日)"), Qt::DashLine);
-    canvas.referenceLine(canvas.yRight(45), kLimitColour, QStringLiteral("残業 45時間 (右の目盛)"),
+    canvas.referenceLine(canvas.yLeft(7.75), QColor(110, 110, 110), QStringLiteral("7時間45分"),
                          Qt::DashLine);
-    if (canvas.rightMaximum() >= 80) {
-        canvas.referenceLine(canvas.yRight(80), QColor(150, 0, 60),
-                             QStringLiteral("80時間 (右の目盛)"), Qt::DashDotLine);
-    }
+    DrawDayLabels(canvas, r, slot);
+    canvas.legend(BandLegend(), plot.bottom() + 30);
+    canvas.finish();
+}
 
+// The month's overtime so far, day by day, against the 45 h line, on a scale of its own.
+void DrawRunningPanel(QPainter& painter, QSize size, const MonthReport& r) {
+    const MonthTotals& t = r.sheet.totals;
+    ChartCanvas canvas(painter, size, QString(),
+                       QStringLiteral("残業の累計 (線: その日までの残業の合計、点線: 月末の見込み)"
+                                      "   残業 %1 / 45時間")
+                           .arg(FormatDuration(t.overtimeSeconds)),
+                       30);
+    const double projected = r.projection ? *r.projection / kHour : 0.0;
+    canvas.setLeftAxis(AxisMaximum(std::max({t.overtimeSeconds / kHour, projected}), 50),
+                       QStringLiteral("残業 (時間)"));
+    QPainter& p = canvas.painter();
+    const QRectF plot = canvas.plot();
+    const double slot = plot.width() / r.daysInMonth;
+    canvas.referenceLine(canvas.yLeft(45), kLimitColour, QStringLiteral("45時間"), Qt::DashLine);
+    if (canvas.yLeft(80) > plot.top()) {
+        canvas.referenceLine(canvas.yLeft(80), QColor(150, 0, 60), QStringLiteral("80時間"),
+                             Qt::DashDotLine);
+    }
     // The running total after each day, drawn as far as the month has gone.
     const int lastDay =
         std::max(r.elapsedDays, r.sheet.days.isEmpty() ? 0 : r.sheet.days.last().day);
@@ -137,12 +147,12 @@ void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& r) {
         for (; next != r.sheet.days.cend() && next->day == day; ++next) {
             cumulative += next->figures.overtimeSeconds;
         }
-        line << QPointF(plot.left() + (day - 0.5) * slot, canvas.yRight(cumulative / kHour));
+        line << QPointF(plot.left() + (day - 0.5) * slot, canvas.yLeft(cumulative / kHour));
     }
     canvas.markedLine(line, kLineColour, 3, 2.5);
     if (r.projection && !line.isEmpty() && r.elapsedDays < r.daysInMonth) {
         p.setPen(QPen(kLineColour, 2, Qt::DotLine));
-        const QPointF end(plot.right() - slot / 2, canvas.yRight(projected));
+        const QPointF end(plot.right() - slot / 2, canvas.yLeft(projected));
         p.drawLine(line.last(), end);
         p.setFont(canvas.font(12, true));
         p.setPen(kLineColour);
@@ -150,16 +160,30 @@ void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& r) {
                                 Qt::AlignRight | Qt::AlignVCenter,
                                 QStringLiteral("見込み %1").arg(FormatDuration(*r.projection)));
     }
-
-    DrawDayLabels(canvas, r, slot);
-    canvas.legend(BandLegend(), plot.bottom() + 30);
-    canvas.legend(
-        {{kLineColour, QStringLiteral("残業の累計")}, {kLimitColour, QStringLiteral("45時間の線")}},
-        plot.bottom() + 54);
+    p.setFont(canvas.font(11));
+    p.setPen(QColor(40, 40, 40));
+    for (int day = 1; day <= r.daysInMonth; day += 1) {
+        if (day == 1 || day % 5 == 0) {
+            p.drawText(QRectF(plot.left() + (day - 1) * slot - 10, plot.bottom() + 4, slot + 20, 16),
+                       Qt::AlignCenter, QString::number(day));
+        }
+    }
     canvas.finish();
 }
 
+}  // namespace
+
+void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& r) {
+    // Two panels, one scale each: the days above, the running total below.
+    const int upper = size.height() * 60 / 100;
+    DrawDayPanel(painter, QSize(size.width(), upper), r);
+    painter.save();
+    painter.translate(0, upper);
+    DrawRunningPanel(painter, QSize(size.width(), size.height() - upper), r);
+    painter.restore();
+}
+
 QImage MonthChart(const MonthReport& report) {
-    const QSize size(1100, 620);
+    const QSize size(1100, 820);
     return PaintChart(size, [&](QPainter& p) { DrawMonthChart(p, size, report); });
 }

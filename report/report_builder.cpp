@@ -24,10 +24,28 @@ bool AnySheetFrom(const QList<PersonSheets>& people, MonthKey first) {
     });
 }
 
+PaperInfo PaperOf(const ReportOptions& options, QDate today) {
+    return {options.school.value_or(QString()), options.seals.value_or(DefaultSeals()), today};
+}
+
+// The school year a month falls in.
+int SchoolYearOf(MonthKey key) {
+    return MonthOfKey(key) >= 4 ? YearOfKey(key) : YearOfKey(key) - 1;
+}
+
+// A month found in two places is counted once; the other is listed.
+void AddDuplicates(const PersonSheets& sheets, QList<LookItem>& looks) {
+    for (const auto& [counted, left] : sheets.duplicates) {
+        looks.append({left, 0, 0, LookReason::DuplicateSheet,
+                      QStringLiteral("「%1」を数え、こちらは数えていません").arg(counted)});
+    }
+}
+
 // "「Taro」のシートはこのフォルダにありません" or, when the person has other months, those.
 QString NoSheets(const ReportOptions& options, const QString& period) {
     const QList<PersonSheets> any = ScanFolder(options.folder, KeyOf(kFirstSheetYear, 1),
-                                               KeyOf(kLastSheetYear, 12), options.user);
+                                               KeyOf(kLastSheetYear, 12), options.user,
+                                               options.recursive);
     if (any.isEmpty()) {
         return QStringLiteral("「%1」のシートはフォルダ「%2」にありません")
             .arg(*options.user, options.folder);
@@ -56,14 +74,20 @@ QString NoneReadable(const ReportOptions& options, const PersonMonths& person, M
         .arg(*options.user, SchoolYearText(*options.schoolYear), why.join(QStringLiteral("; ")));
 }
 
-// The days off of the months `first` to `last`, the school's calendar included.
+// The days off of the months `first` to `last`, the school's calendar included; a date without
+// its year is read in the school year of `last`. The calendar's lines left out are listed.
 QString PrepareDaysOff(const ReportOptions& options, MonthKey first, MonthKey last,
-                       DaysOff& daysOff) {
+                       DaysOff& daysOff, QList<LookItem>& looks) {
     SchoolCalendar school;
     if (const QString path = SchoolCalendarPath(options); !path.isEmpty()) {
-        if (const QString error = ReadSchoolCalendar(path, school); !error.isEmpty()) {
+        if (const QString error = ReadSchoolCalendar(path, SchoolYearOf(last), school);
+            !error.isEmpty()) {
             return error;
         }
+    }
+    for (const SkippedCalendarLine& line : school.skipped) {
+        looks.append({QFileInfo(school.file).fileName(), line.line, 0, LookReason::CalendarLine,
+                      line.why});
     }
     return daysOff.prepare(first, last, school);
 }
@@ -80,14 +104,24 @@ QString SchoolCalendarPath(const ReportOptions& options) {
     return info.exists() || info.isSymLink() ? inFolder : QString();
 }
 
-QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report) {
-    const MonthKey key = KeyOf(options.year, options.month);
-    DaysOff daysOff;
-    if (const QString error = PrepareDaysOff(options, key, key, daysOff); !error.isEmpty()) {
-        return error;
-    }
+namespace {
+
+// One person's month with its days; the sheet found in a subfolder when those are read.
+QString LoadPersonMonth(const ReportOptions& options, QDate today, MonthKey key,
+                        const DaysOff& daysOff, MonthReport& report) {
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
-    LoadedMonth loaded = LoadMonth(settings, *options.user, key, true);
+    LoadedMonth loaded;
+    QList<LookItem> duplicates;
+    if (options.recursive) {
+        const QList<PersonSheets> found =
+            ScanFolder(options.folder, key, key, options.user, true);
+        if (!found.isEmpty()) {
+            loaded = LoadSheet(settings, found.first().files.first(), key, true);
+            AddDuplicates(found.first(), duplicates);
+        }
+    } else {
+        loaded = LoadMonth(settings, *options.user, key, true);
+    }
     if (loaded.presence == SheetPresence::Missing) {
         return NoSheets(options, FormatMonthKey(key));
     }
@@ -95,15 +129,35 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
         return QStringLiteral("シート「%1」を読めません: %2")
             .arg(loaded.fileName, loaded.sheet.looks.value(0).detail);
     }
+    report.paper = PaperOf(options, today);
     report.person = *options.user;
-    report.year = options.year;
-    report.month = options.month;
+    report.year = YearOfKey(key);
+    report.month = MonthOfKey(key);
     report.breakMinutes = options.breakMinutes;
     report.fileName = loaded.fileName;
     report.sheet = std::move(loaded.sheet);
+    report.sheet.looks.append(duplicates);
     report.calendar = daysOff.month(key);
     report.calendarFile = daysOff.schoolFile();
-    report.daysInMonth = QDate(options.year, options.month, 1).daysInMonth();
+    report.daysInMonth = QDate(report.year, report.month, 1).daysInMonth();
+    return {};
+}
+
+}  // namespace
+
+QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report) {
+    const MonthKey key = KeyOf(options.year, options.month);
+    DaysOff daysOff;
+    QList<LookItem> calendarLooks;
+    if (const QString error = PrepareDaysOff(options, key, key, daysOff, calendarLooks);
+        !error.isEmpty()) {
+        return error;
+    }
+    if (const QString error = LoadPersonMonth(options, today, key, daysOff, report);
+        !error.isEmpty()) {
+        return error;
+    }
+    report.sheet.looks.append(calendarLooks);
     const bool todayInMonth = today.year() == options.year && today.month() == options.month;
     const bool todayDone =
         todayInMonth && std::any_of(report.sheet.days.begin(), report.sheet.days.end(),
@@ -124,20 +178,46 @@ QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& r
     const MonthKey lead = first - kLeadMonths;
     DaysOff daysOff;
     const MonthKey last = first + kSchoolYearMonths - 1;
-    if (const QString error = PrepareDaysOff(options, lead, last, daysOff); !error.isEmpty()) {
+    QList<LookItem> calendarLooks;
+    if (const QString error = PrepareDaysOff(options, lead, last, daysOff, calendarLooks);
+        !error.isEmpty()) {
         return error;
     }
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
-    const QList<PersonSheets> sheets = ScanFolder(options.folder, lead, last, options.user);
+    const QList<PersonSheets> sheets =
+        ScanFolder(options.folder, lead, last, options.user, options.recursive);
     if (!AnySheetFrom(sheets, first)) {
         return NoSheets(options, SchoolYearText(*options.schoolYear));
     }
     const PersonMonths person =
         LoadPeople(settings, sheets, lead, kLeadMonths + kSchoolYearMonths).first();
+    report.paper = PaperOf(options, today);
     report.person = *options.user;
     report.schoolYear = *options.schoolYear;
     report.breakMinutes = options.breakMinutes;
-    report.looks = person.looks;
+    report.looks = person.looks + calendarLooks;
+    if (options.format == OutputFormat::Xlsx) {
+        for (qsizetype i = 0; i < sheets.first().months.size(); ++i) {
+            const MonthKey key = sheets.first().months[i];
+            if (key < first) {
+                continue;
+            }
+            MonthReport month;
+            const LoadedMonth loaded = LoadSheet(settings, sheets.first().files[i], key, true);
+            if (loaded.presence != SheetPresence::Read) {
+                continue;
+            }
+            month.person = report.person;
+            month.year = YearOfKey(key);
+            month.month = MonthOfKey(key);
+            month.breakMinutes = options.breakMinutes;
+            month.fileName = loaded.fileName;
+            month.sheet = loaded.sheet;
+            month.calendar = daysOff.month(key);
+            month.daysInMonth = QDate(month.year, month.month, 1).daysInMonth();
+            report.monthDays.append(month);
+        }
+    }
     for (int m = 0; m < kLeadMonths; ++m) {
         if (person.months[m]) {
             report.lead[m] = person.months[m]->overtimeSeconds;
@@ -182,6 +262,7 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
             overtime[i - leadMonths] = month.overtimeSeconds;
         }
     }
+    row.months.assign(person.months.begin() + qsizetype(leadMonths), person.months.end());
     row.overtimeSeconds = row.totals.overtimeSeconds;
     row.group = GroupFor(row.groupBasisSeconds);
     if (wholeYear) {
@@ -197,14 +278,16 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
     const int leadMonths = wholeYear ? kLeadMonths : 0;
     DaysOff daysOff;
-    if (const QString error =
-            PrepareDaysOff(options, first - leadMonths, first + monthCount - 1, daysOff);
+    QList<LookItem> calendarLooks;
+    if (const QString error = PrepareDaysOff(options, first - leadMonths,
+                                             first + monthCount - 1, daysOff, calendarLooks);
         !error.isEmpty()) {
         return error;
     }
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
-    QList<PersonSheets> sheets =
-        ScanFolder(options.folder, first - leadMonths, first + monthCount - 1);
+    QList<PersonSheets> sheets = ScanFolder(options.folder, first - leadMonths,
+                                            first + monthCount - 1, std::nullopt,
+                                            options.recursive);
     // Someone with sheets only before April is not on this year's staff.
     sheets.removeIf([first](const PersonSheets& p) { return p.months.last() < first; });
     if (sheets.isEmpty()) {
@@ -212,6 +295,7 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
             wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
         return QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period);
     }
+    report.paper = PaperOf(options, today);
     report.schoolYear = options.schoolYear;
     report.year = options.year;
     report.month = options.month;
@@ -226,6 +310,7 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
         }
         report.looks.append(person.looks);
     }
+    report.looks.append(calendarLooks);
     std::stable_sort(
         report.rows.begin(), report.rows.end(),
         [](const StaffRow& a, const StaffRow& b) { return a.overtimeSeconds > b.overtimeSeconds; });

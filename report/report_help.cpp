@@ -17,7 +17,7 @@ const char* const kClosing =
     "一人の月: 日ごとの始業・終業・在校時間・残業・時計の色の帯・残業内容と、月の合計、\n"
     "  休日に出た日とその残業、45時間 (目標 30時間、80時間、100時間) との差、月末までの\n"
     "  見込みを出します。見込みは済んだ日のペースで、今日は OUT を記録してから数えます。\n"
-    "  pdf は 1 枚に日ごとの表、合計、グラフと確認印の欄を載せます。\n"
+    "  pdf は 1 枚に日ごとの表、合計、グラフと押印欄を載せます。\n"
     "  時間はすべて分単位 (見込みと平均は四捨五入) で、上限との比較も表示した値で行います。\n"
     "一人の年度: 月ごとの残業、年間 360時間・720時間、45時間を超えた月の数 (6 か月まで)、\n"
     "  2～6か月平均 (80時間まで)、100時間以上の月を出します。平均は年度をまたいで、\n"
@@ -25,7 +25,15 @@ const char* const kClosing =
     "全員: 残業の多い順に、区分 (45時間以下 / 45時間超 / 80時間超 / 100時間以上) と\n"
     "  区分ごとの人数を出します。\n"
     "終業のない日、終業が始業より前の日、読めない行は「要確認」として挙げ、合計には\n"
-    "含めません。\n"
+    "含めません。残業内容に A～K 以外の文字 (「部活動」など) がある日は時間を数え、\n"
+    "その欄を「要確認」に挙げます。学校カレンダーの読めない行は使わずに挙げます。\n"
+    "\n"
+    "学校設定.txt: シートのフォルダに置くと、印刷する表に使います。1 行に「キー=値」で\n"
+    "  学校名=○○市立△△中学校 / 押印欄=本人,教頭,校長 / 休憩=45 (CP932 か UTF-8)。\n"
+    "  オプションで指定したものが優先します。\n"
+    "\n"
+    "CSV を LibreOffice で開くときは、文字コードを番号 64 (日本語 Shift-JIS、60 でも可。\n"
+    "  csv-utf8 は 76) で指定します: soffice --infilter=\"CSV:44,34,64\" 2017.csv\n"
     "\n"
     "終了コード: 0 成功、2 入力の誤り (知らないオプション、ありえない月、ないフォルダ、\n"
     "  シートのない名前、読めない学校カレンダー、祝日の分からない年、書けない出力先など。\n"
@@ -35,7 +43,8 @@ const char* const kClosing =
     "  ombrel-report --user Taro --month 2017-07\n"
     "  ombrel-report --user Taro --month 2017-07 --format pdf --output taro-7月.pdf\n"
     "  ombrel-report --user Taro --year 2017 --format png --output taro-2017.png\n"
-    "  ombrel-report --year 2017 --format csv --output 2017年度.csv /srv/sheets\n";
+    "  ombrel-report --year 2017 --format csv --output 2017年度.csv /srv/sheets\n"
+    "  ombrel-report --year 2017 --format xlsx --output 2017年度.xlsx /mnt/staff/ombrel\n";
 
 // The few words of the parser's own help frame, in the language of the rest.
 class HelpWords : public QTranslator {

@@ -1,6 +1,7 @@
 #include "report_labels.h"
 
 #include "overtime_bands.h"
+#include "reason_captions.h"
 
 #include <QDate>
 
@@ -51,19 +52,8 @@ QString FormatMonth(int year, int month) {
 }
 
 QString ReasonCaption(int index) {
-    static const std::array<QString, kReasonLetterCount> captions{
-        QStringLiteral("A:学校行事"),
-        QStringLiteral("B:職員会議"),
-        QStringLiteral("C:非常災害時"),
-        QStringLiteral("D:学級・担任業務"),
-        QStringLiteral("E:公務分掌"),
-        QStringLiteral("F:部活動指導"),
-        QStringLiteral("G:研究発表など"),
-        QStringLiteral("H:提出書類作成など"),
-        QStringLiteral("I:地域団体調整など"),
-        QStringLiteral("J:学校経営・管理"),
-        QStringLiteral("K:その他")};
-    return captions.at(index);
+    static_assert(kReasonCount == kReasonLetterCount);
+    return QString::fromUtf8(kReasonCaptions[index]);
 }
 
 QChar ReasonLetter(int index) {
@@ -102,6 +92,12 @@ QString LookReasonText(LookReason reason) {
             return QStringLiteral("シートの行が足りません");
         case LookReason::UnreadableSheet:
             return QStringLiteral("シートを読めません");
+        case LookReason::UnreadableReasons:
+            return QStringLiteral("残業内容に A～K 以外の文字があります (時間は数えています)");
+        case LookReason::DuplicateSheet:
+            return QStringLiteral("同じ人の同じ月のシートがほかにもあります (一つだけ数えています)");
+        case LookReason::CalendarLine:
+            return QStringLiteral("学校カレンダーの読めない行です (この行は使っていません)");
     }
     return {};
 }
@@ -130,4 +126,20 @@ QColor BandBackColour(int band) {
 
 QColor BandForeColour(int band) {
     return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].foreColour);
+}
+
+QColor BandChartColour(int band) {
+    // The clock's hue, at a lightness that falls band by band: light to dark in greyscale too.
+    const QColor hue = BandBackColour(band).toHsl();
+    const double target = 235.0 - (std::clamp(band, 1, kBandCount) - 1) * 25.0;
+    double low = 0;
+    double high = 1;
+    QColor colour;
+    for (int step = 0; step < 24; ++step) {
+        const double lightness = (low + high) / 2;
+        colour = QColor::fromHslF(hue.hslHueF(), hue.hslSaturationF(), float(lightness));
+        const double luma = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
+        (luma < target ? low : high) = lightness;
+    }
+    return colour.toRgb();
 }

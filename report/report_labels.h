@@ -37,3 +37,6 @@ QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks = false);
 // The colour of a band as the clock paints it.
 QColor BandBackColour(int band);
 QColor BandForeColour(int band);
+// The band's colour in the charts: the clock's hue, lighter for a lower band, so that the bands
+// stay apart when printed in grey.
+QColor BandChartColour(int band);

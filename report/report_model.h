@@ -8,13 +8,23 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <vector>
 #include <optional>
 
 // What each kind of report shows, gathered from the sheets before any output is made.
 
+// What a printed page carries besides the figures.
+struct PaperInfo {
+    QString school;     // empty when not set
+    QStringList seals;  // the titles of the seal boxes, in order
+    QDate printed;      // the day the report was made
+};
+
 struct MonthReport {
+    PaperInfo paper;
     QString person;
     int year = 0;
     int month = 0;
@@ -30,6 +40,7 @@ struct MonthReport {
 };
 
 struct YearReport {
+    PaperInfo paper;
     QString person;
     int schoolYear = 0;
     int breakMinutes = kDefaultBreakMinutes;
@@ -37,7 +48,9 @@ struct YearReport {
     LeadOvertime lead;  // November to March before, used for the averages only
     MonthTotals total;
     YearVerdict verdict;
-    QList<LookItem> looks;
+    QList<LookItem> looks;  // from November before the school year on, as the averages read
+    // Each month's days, April first, for an output that shows them (the workbook).
+    QList<MonthReport> monthDays;
 };
 
 struct StaffRow {
@@ -49,9 +62,12 @@ struct StaffRow {
     int monthsPresent = 0;
     int lookCount = 0;
     std::optional<YearVerdict> verdict;  // for a school year
+    // Each month's totals, April first for a school year; nothing for a month without a sheet.
+    std::vector<std::optional<MonthTotals>> months;
 };
 
 struct StaffReport {
+    PaperInfo paper;
     std::optional<int> schoolYear;  // otherwise the month below
     int year = 0;
     int month = 0;

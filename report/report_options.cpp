@@ -1,5 +1,6 @@
 #include "report_options.h"
 
+#include "cp932.h"
 #include "sheet_files.h"
 
 #include <QCommandLineParser>
@@ -26,18 +27,23 @@ const ValuedOption kValued[] = {
      "(--month とは一緒に使えません)。例: --year 2017"},
     {"format", "形式",
      "text (既定、画面向けの表)、csv (CP932、Excel でそのまま開けます)、\n"
-     "csv-utf8 (UTF-8、BOM 付き)、png (グラフ)、pdf (印刷用、A4)。\n"
-     "png と pdf には --output が要ります\n"
+     "csv-utf8 (UTF-8、BOM 付き)、png (グラフ)、pdf (印刷用、A4)、\n"
+     "xlsx (Excel のブック。時間は [h]:mm の数値で、そのまま合計できます)。\n"
+     "png、pdf、xlsx には --output が要ります\n"
      "例: --format pdf --output 7月.pdf"},
     {"output", "ファイル",
      "出力先 (省くと標準出力)。途中で失敗しても中途半端なファイルは\n"
-     "残しません。月のシートの名前 (「名前 年 月.csv」)、シートへの\n"
-     "リンク、使っている学校カレンダーには書きません"},
+     "残しません。月のシート (「名前 年 月.csv」) とそのリンク、時計の\n"
+     "omb.ini と temp1.txt、学校カレンダー、学校設定.txt には書きません"},
     {"calendar", "ファイル",
      "学校カレンダー (省くとフォルダの「学校カレンダー.csv」があれば\n"
      "それ)。1 行に 1 日、「2017/10/7,出,運動会」「2017-08-14,休,閉庁日」\n"
      "(休: 学校の休日、出: 休日の出勤日、3 列目は備考で省けます)。\n"
      "CP932 か BOM 付き UTF-8、見出し行は 1 行目に置けます"},
+    {"school", "学校名", "印刷する表に載せる学校名 (省くと学校設定.txt の「学校名」)"},
+    {"seals", "役職",
+     "押印欄の役職を , か ・ で区切って (既定「本人・教頭・校長」、\n"
+     "省くと学校設定.txt の「押印欄」)。例: --seals 本人,副校長,校長"},
     {"break-minutes", "分",
      "6 時間を超えた日に差し引く休憩 (既定 45 分)。シートには休憩の\n"
      "有無がないので、6 時間を超えた日には毎日この分を差し引きます"},
@@ -60,6 +66,9 @@ void DefineOptions(QCommandLineParser& parser) {
     for (const ValuedOption& option : kValued) {
         parser.addOption({Text(option.name), Text(option.description), Text(option.valueName)});
     }
+    parser.addOption({Text("recursive"),
+                      Text("フォルダの中のフォルダ (何段でも) のシートも読みます。フォルダに\n"
+                           "シートがなく、中のフォルダにある場合は付けなくても読みます")});
     parser.addPositionalArgument(
         Text("フォルダ"), Text("シートのあるフォルダ (省くと今のフォルダ)"), Text("[フォルダ]"));
 }
@@ -120,14 +129,15 @@ QString ReadFormat(const QString& text, ReportOptions& options) {
         {u"csv", OutputFormat::Csv},
         {u"csv-utf8", OutputFormat::CsvUtf8},
         {u"png", OutputFormat::Png},
-        {u"pdf", OutputFormat::Pdf}};
+        {u"pdf", OutputFormat::Pdf},
+        {u"xlsx", OutputFormat::Xlsx}};
     for (const auto& [name, format] : formats) {
         if (text == QStringView(name)) {
             options.format = format;
             return {};
         }
     }
-    return QStringLiteral("「%1」は出力形式ではありません (text, csv, csv-utf8, png, pdf)")
+    return QStringLiteral("「%1」は出力形式ではありません (text, csv, csv-utf8, png, pdf, xlsx)")
         .arg(text);
 }
 
@@ -138,6 +148,7 @@ QString ReadBreak(const QString& text, ReportOptions& options) {
             .arg(QString::number(kMaxBreakMinutes), text);
     }
     options.breakMinutes = *minutes;
+    options.breakMinutesGiven = true;
     return {};
 }
 
@@ -151,7 +162,18 @@ QString ReadFile(const QString& name, const QString& value, std::optional<QStrin
 
 QString ReadValue(const QString& name, const QString& value, ReportOptions& options) {
     if (name == u"user") {
+        if (const QString problem = PersonNameProblem(value); !problem.isEmpty()) {
+            return QStringLiteral("--user の「%1」: %2").arg(value, problem);
+        }
         options.user = value;
+        return {};
+    }
+    if (name == u"school") {
+        options.school = value.trimmed();
+        return {};
+    }
+    if (name == u"seals") {
+        options.seals = SplitSeals(value);
         return {};
     }
     if (name == u"month") {
@@ -246,17 +268,51 @@ OptionsParse ParseOptions(const QStringList& arguments, QDate today) {
     if (parser.isSet(QStringLiteral("month")) && parser.isSet(QStringLiteral("year"))) {
         return Failure(QStringLiteral("--month と --year は同時に指定できません"));
     }
-    const bool drawn =
-        parse.options.format == OutputFormat::Png || parse.options.format == OutputFormat::Pdf;
-    if (drawn && !parse.options.output) {
+    const OutputFormat format = parse.options.format;
+    const bool binary = format == OutputFormat::Png || format == OutputFormat::Pdf ||
+                        format == OutputFormat::Xlsx;
+    if (binary && !parse.options.output) {
         return Failure(
-            QStringLiteral("png と pdf の出力には --output でファイル名を指定してください"));
+            QStringLiteral("png、pdf、xlsx の出力には --output でファイル名を指定してください"));
     }
+    parse.options.recursive = parser.isSet(QStringLiteral("recursive"));
     if (!folders.isEmpty()) {
         parse.options.folder = folders.first();
     }
     parse.outcome = OptionsParse::Outcome::Run;
     return parse;
+}
+
+QStringList DefaultSeals() {
+    return {QStringLiteral("本人"), QStringLiteral("教頭"), QStringLiteral("校長")};
+}
+
+QString PersonNameProblem(const QString& name) {
+    if (name.trimmed().isEmpty()) {
+        return QStringLiteral("名前が空です");
+    }
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar c : name) {
+        if (kForbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            return QStringLiteral("名前に %1 は使えません (フォルダの区切りかファイル名に使えない文字です)")
+                .arg(DescribeCharacter(c.unicode()));
+        }
+    }
+    if (name.contains(QStringLiteral(".."))) {
+        return QStringLiteral("名前に .. は使えません");
+    }
+    return {};
+}
+
+QStringList SplitSeals(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[,、・，]"));
+    QStringList seals;
+    for (const QString& part : text.split(separators)) {
+        if (!part.trimmed().isEmpty()) {
+            seals << part.trimmed();
+        }
+    }
+    return seals;
 }
 
 QString HelpText() {

@@ -8,7 +8,7 @@
 
 // The command line of ombrel-report.
 
-enum class OutputFormat { Text, Csv, CsvUtf8, Png, Pdf };
+enum class OutputFormat { Text, Csv, CsvUtf8, Png, Pdf, Xlsx };
 
 struct ReportOptions {
     std::optional<QString> user;  // one person; without it, everyone in the folder
@@ -20,7 +20,22 @@ struct ReportOptions {
     std::optional<QString> output;    // standard output when not given
     std::optional<QString> calendar;  // the school calendar; otherwise the folder's, if any
     int breakMinutes = 45;
+    bool breakMinutesGiven = false;  // on the command line, over the settings file
+    bool recursive = false;          // sheets in the subfolders too, however deep
+    // What the printed pages carry; from the command line or the folder's settings file.
+    std::optional<QString> school;
+    std::optional<QStringList> seals;
 };
+
+// The seal boxes of a page a principal signs, when nothing else is set.
+QStringList DefaultSeals();
+
+// Why `name` cannot be a person's name in a sheet's file name, or an empty text: a folder
+// separator, a character no file name may hold, or dots alone would lead outside the folder.
+QString PersonNameProblem(const QString& name);
+
+// "本人,教頭,校長" or "本人・教頭・校長": the titles in order, blanks trimmed, empty ones dropped.
+QStringList SplitSeals(const QString& text);
 
 struct OptionsParse {
     enum class Outcome { Run, Help, Error };

@@ -1,5 +1,7 @@
 #include "report_output.h"
 
+#include "report_settings.h"
+#include "school_calendar.h"
 #include "sheet_files.h"
 #include "whole_file_save.h"
 
@@ -37,9 +39,29 @@ QString LandingPath(const QString& path) {
     return folder.isEmpty() ? current : QDir(folder).filePath(target.fileName());
 }
 
+// Where names ignore case and trailing dots and blanks (Windows), these are the same file.
+QString PlainName(QString name) {
+    while (name.endsWith(u'.') || name.endsWith(u' ')) {
+        name.chop(1);
+    }
+    return name.toCaseFolded();
+}
+
+// The files the clock and the report read in the sheets folder, besides the sheets.
+bool ReadBesideTheSheets(const QString& fileName) {
+    const QString name = PlainName(fileName);
+    for (const QString& read : {QStringLiteral("omb.ini"), QStringLiteral("temp1.txt"),
+                                kSchoolCalendarFileName, kReportSettingsFileName}) {
+        if (name == read.toCaseFolded()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-QString OutputPathProblem(const QString& path, const QString& keep) {
+QString OutputPathProblem(const QString& path, const QStringList& keep) {
     const QFileInfo info(path);
     if (info.isDir()) {
         return QStringLiteral("--output の「%1」はフォルダです").arg(path);
@@ -58,10 +80,17 @@ QString OutputPathProblem(const QString& path, const QString& keep) {
                    "シートは上書きしません")
             .arg(path, landing);
     }
-    if (!keep.isEmpty() && landing == LandingPath(keep)) {
+    if (ReadBesideTheSheets(info.fileName()) || ReadBesideTheSheets(QFileInfo(landing).fileName())) {
         return QStringLiteral(
-                   "--output の「%1」は読んでいる学校カレンダー「%2」です。上書きしません")
-            .arg(path, keep);
+                   "--output の「%1」は時計か集計が読むファイルの名前です。"
+                   "取り違えないよう、別の名前にしてください")
+            .arg(path);
+    }
+    for (const QString& read : keep) {
+        if (!read.isEmpty() && landing == LandingPath(read)) {
+            return QStringLiteral("--output の「%1」は読んでいる「%2」です。上書きしません")
+                .arg(path, read);
+        }
     }
     return {};
 }

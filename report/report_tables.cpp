@@ -13,11 +13,10 @@ QString AverageCell(const std::optional<SpanAverage>& average) {
     return average->overLimit() ? value + QStringLiteral(" 超") : value;
 }
 
+// The staff's group words for one month, so that a month reads the same in every view.
 QString MonthMarks(qint64 overtime) {
-    if (overtime >= kMonthCeilingSeconds) {
-        return QStringLiteral("100時間以上");
-    }
-    return overtime > kMonthLimitSeconds ? QStringLiteral("45時間超") : QString();
+    const StaffGroup group = GroupFor(overtime);
+    return group == StaffGroup::UpTo45 ? QString() : GroupName(group);
 }
 
 QString Verdict(bool broken) {
@@ -33,7 +32,8 @@ QStringList TotalsCells(const QString& label, const MonthTotals& t) {
             FormatDuration(t.daysOffOvertimeSeconds)};
 }
 
-// The year's limits a person broke, briefly.
+}  // namespace
+
 QString BrokenLimits(const YearVerdict& v) {
     QStringList broken;
     if (v.overSpecialYearLimit()) {
@@ -53,7 +53,10 @@ QString BrokenLimits(const YearVerdict& v) {
     return broken.join(QLatin1Char(' '));
 }
 
-}  // namespace
+QString LooksCovered(int schoolYear) {
+    return QStringLiteral("%1年11月～%2年3月のシート (11月～3月は平均にだけ使う前年度の月)")
+        .arg(QString::number(schoolYear - 1), QString::number(schoolYear + 1));
+}
 
 QString ReportTable::render(int indent) const {
     TextTable table(aligns);

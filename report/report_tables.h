@@ -35,5 +35,11 @@ QString LeadLine(const YearReport& report);
 QString StaffHeading(const StaffReport& report);
 // One row a person, most overtime first; the reason letters' days when asked for.
 ReportTable StaffTable(const StaffReport& report, bool reasons);
+// The year's limits a person broke, briefly: "年720h 45h超12か月 平均80h 月100h".
+QString BrokenLimits(const YearVerdict& verdict);
+// The months a school year's list of what needs a look covers: the averages read back to the
+// November before April.
+QString LooksCovered(int schoolYear);
+
 // How many people in each group.
 ReportTable GroupTable(const StaffReport& report);

@@ -48,17 +48,58 @@ std::optional<QStringList> SplitFields(const QString& line) {
     return fields;
 }
 
-// "2017/10/7", "2017/10/07" or "2017-10-07".
-std::optional<QDate> ReadDate(const QString& text) {
-    static const QRegularExpression pattern(
+std::optional<QDate> ValidDate(int year, int month, int day) {
+    const QDate date(year, month, day);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+// April to December in the school year's own year, January to March in the next.
+int YearInSchoolYear(int schoolYear, int month) {
+    return month >= 4 ? schoolYear : schoolYear + 1;
+}
+
+// The month of "Mar", as an English spreadsheet writes it; 0 for none.
+int EnglishMonth(const QString& text) {
+    static const QStringList names{"jan", "feb", "mar", "apr", "may", "jun",
+                                   "jul", "aug", "sep", "oct", "nov", "dec"};
+    return int(names.indexOf(text.left(3).toLower())) + 1;
+}
+
+// "2017/10/7", "2017/10/07", "2017-10-07" or "2017年10月7日"; without the year "10/7", "10-7",
+// "10月7日", "Oct 07" or "7-Oct".
+std::optional<QDate> ReadDate(const QString& text, int schoolYear) {
+    static const QRegularExpression full(
         QStringLiteral("^([0-9]{4})([/-])([0-9]{1,2})\\2([0-9]{1,2})$"));
-    const auto match = pattern.match(text);
-    if (!match.hasMatch()) {
+    static const QRegularExpression kanji(
+        QStringLiteral("^(?:([0-9]{4})年)?([0-9]{1,2})月([0-9]{1,2})日$"));
+    static const QRegularExpression shortDate(QStringLiteral("^([0-9]{1,2})([/-])([0-9]{1,2})$"));
+    static const QRegularExpression monthDay(QStringLiteral("^([A-Za-z]{3,9})\\.? ?([0-9]{1,2})$"));
+    static const QRegularExpression dayMonth(QStringLiteral("^([0-9]{1,2})[- ]([A-Za-z]{3,9})$"));
+    if (const auto m = full.match(text); m.hasMatch()) {
+        return ValidDate(m.captured(1).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+    }
+    if (const auto m = kanji.match(text); m.hasMatch()) {
+        const int month = m.captured(2).toInt();
+        const int year = m.captured(1).isEmpty() ? YearInSchoolYear(schoolYear, month)
+                                                 : m.captured(1).toInt();
+        return ValidDate(year, month, m.captured(3).toInt());
+    }
+    int month = 0;
+    int day = 0;
+    if (const auto m = shortDate.match(text); m.hasMatch()) {
+        month = m.captured(1).toInt();
+        day = m.captured(3).toInt();
+    } else if (const auto m = monthDay.match(text); m.hasMatch()) {
+        month = EnglishMonth(m.captured(1));
+        day = m.captured(2).toInt();
+    } else if (const auto m = dayMonth.match(text); m.hasMatch()) {
+        month = EnglishMonth(m.captured(2));
+        day = m.captured(1).toInt();
+    }
+    if (month < 1 || month > 12) {
         return std::nullopt;
     }
-    const QDate date(match.captured(1).toInt(), match.captured(3).toInt(),
-                     match.captured(4).toInt());
-    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    return ValidDate(YearInSchoolYear(schoolYear, month), month, day);
 }
 
 bool IsKind(const QString& text) {
@@ -73,9 +114,9 @@ bool IsHeader(const QStringList& fields) {
 }
 
 // What is wrong with one line, or an empty text once it is in the calendar.
-QString TakeLine(const QStringList& fields, int lineNumber, SchoolCalendar& calendar,
-                 QHash<QDate, int>& lineOf) {
-    const auto date = ReadDate(fields[0]);
+QString TakeLine(const QStringList& fields, int lineNumber, int schoolYear,
+                 SchoolCalendar& calendar, QHash<QDate, int>& lineOf) {
+    const auto date = ReadDate(fields[0], schoolYear);
     if (!date) {
         return QStringLiteral("「%1」は日付ではありません (2017/10/7 か 2017-10-07 の形で)")
             .arg(fields[0]);
@@ -110,19 +151,25 @@ QString Decode(const QByteArray& bytes, bool utf8, QString& text) {
     const Cp932Result decoded = DecodeCp932(bytes);
     text = decoded.text;
     return decoded.ok ? QString()
-                      : QStringLiteral(
-                            "CP932 として読めない文字か制御文字があります "
-                            "(UTF-8 なら BOM 付きで保存してください)");
+                      : QStringLiteral("CP932 として読めない文字か制御文字があります");
+}
+
+// With a byte-order mark, or valid UTF-8 throughout (CP932's Japanese text almost never is).
+bool IsUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 
 }  // namespace
 
-QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file,
+QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int schoolYear,
                             SchoolCalendar& calendar) {
-    calendar = {file, {}};
+    calendar = {file, {}, {}};
     const QByteArray bom("\xEF\xBB\xBF");
-    const bool utf8 = bytes.startsWith(bom);
-    QList<QByteArray> lines = (utf8 ? bytes.mid(bom.size()) : bytes).split('\n');
+    const QByteArray body = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
+    const bool utf8 = bytes.startsWith(bom) || IsUtf8(body);
+    QList<QByteArray> lines = body.split('\n');
     QHash<QDate, int> lineOf;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
@@ -144,18 +191,17 @@ QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file,
             continue;
         }
         if (error.isEmpty()) {
-            error = TakeLine(*fields, number, calendar, lineOf);
+            error = TakeLine(*fields, number, schoolYear, calendar, lineOf);
         }
         if (!error.isEmpty()) {
-            calendar.days.clear();
-            return QStringLiteral("学校カレンダー「%1」の %2 行目: %3")
-                .arg(file, QString::number(number), error);
+            calendar.skipped.append(
+                {number, text.isEmpty() ? error : QStringLiteral("%1: 「%2」").arg(error, text)});
         }
     }
     return {};
 }
 
-QString ReadSchoolCalendar(const QString& path, SchoolCalendar& calendar) {
+QString ReadSchoolCalendar(const QString& path, int schoolYear, SchoolCalendar& calendar) {
     const QFileInfo info(path);
     const auto failed = [&path](const QString& why) {
         return QStringLiteral("学校カレンダー「%1」を読めません: %2").arg(path, why);
@@ -179,5 +225,5 @@ QString ReadSchoolCalendar(const QString& path, SchoolCalendar& calendar) {
     if (file.error() != QFileDevice::NoError) {
         return failed(QStringLiteral("途中で読めなくなりました"));
     }
-    return ParseSchoolCalendar(bytes, path, calendar);
+    return ParseSchoolCalendar(bytes, path, schoolYear, calendar);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QString>
 
 // The school's own calendar: days off the law does not know (学校閉庁日, a day off in return
@@ -17,14 +18,24 @@ struct SchoolDay {
     QString note;
 };
 
+struct SkippedCalendarLine {
+    int line = 0;
+    QString why;  // what is wrong, with the line as it stands
+};
+
 struct SchoolCalendar {
     QString file;  // as the person named it, for messages; empty when there is none
     QHash<QDate, SchoolDay> days;
+    // Lines that are no date and kind: left out, each named, and the rest of the file used.
+    QList<SkippedCalendarLine> skipped;
 };
 
-// Reads the calendar file; an error text names the file and, for a line it cannot take, the line
-// number and what is wrong. Nothing is guessed: a line is a date and a kind, or it is refused.
-QString ReadSchoolCalendar(const QString& path, SchoolCalendar& calendar);
+// Reads the calendar file; an error text names the file when it cannot be read at all. A date
+// without its year ("3月8日", "3/8", "Mar 08", as a spreadsheet may save it) falls in the school
+// year `schoolYear` (April of that year to March of the next). Nothing else is guessed: a line
+// is a date and a kind, or it is skipped and listed.
+QString ReadSchoolCalendar(const QString& path, int schoolYear, SchoolCalendar& calendar);
 
 // The same from the file's bytes; `file` names it in the messages.
-QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, SchoolCalendar& calendar);
+QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int schoolYear,
+                            SchoolCalendar& calendar);

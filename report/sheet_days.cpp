@@ -105,13 +105,14 @@ RowParse ParseDayRow(const QString& row, int day) {
     if (!parse.error.isEmpty()) {
         return parse;
     }
+    // Blanks a spreadsheet leaves around letters mean nothing; anything else is shown.
     for (QChar c : fields[5]) {
-        if (!ReasonIndex(c)) {
-            parse.error = QStringLiteral("残業内容に A～K 以外の文字「%1」があります").arg(c);
-            return parse;
+        if (ReasonIndex(c)) {
+            parse.times.reasons += c;
+        } else if (!c.isSpace()) {
+            parse.unreadReasons = fields[5].toString();
         }
     }
-    parse.times.reasons = fields[5].toString();
     parse.ok = true;
     return parse;
 }
@@ -142,6 +143,10 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
         if (!t.in && !t.out) {
             continue;  // a day not worked; reason letters alone mean nothing
         }
+        if (!parse.unreadReasons.isEmpty()) {
+            month.looks.append({context.fileName, day + 1, day, LookReason::UnreadableReasons,
+                                QStringLiteral("「%1」").arg(parse.unreadReasons)});
+        }
         look.detail = QStringLiteral("「%1」").arg(line.text());
         if (day > daysInMonth) {
             look.reason = LookReason::DayNotInMonth;
@@ -162,6 +167,9 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
             continue;
         }
         month.looks.append(look);
+        if (context.keepDays) {
+            month.uncounted.append({day, t.in, t.out});
+        }
     }
     if (linesRead < kSheetFileLines) {
         month.looks.append(

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The days of one month sheet as the report sees them: days that count, and days that need a
 // look. A day that needs a look is listed as it stands and adds nothing to the totals.
 
@@ -19,15 +21,25 @@ enum class LookReason {
     UnreadableRow,   // a row that is not a day row of this sheet
     DayNotInMonth,   // times on the 30th of February and the like
     MissingRows,     // the file ended before the row of day 31
-    UnreadableSheet  // the whole file
+    UnreadableSheet,  // the whole file
+    UnreadableReasons,  // words in the reasons cell: the day counts, the cell is shown
+    DuplicateSheet,     // the same person's month in another folder too: counted once
+    CalendarLine        // a line of the school calendar that was left out
 };
 
 struct LookItem {
-    QString file;  // the sheet's file name
+    QString file;  // the sheet's file name, from the folder read
     int line = 0;  // 1 for the header; 0 when the whole file is meant
     int day = 0;
     LookReason reason = LookReason::UnreadableRow;
     QString detail;  // what is wrong, or the row as it stands
+};
+
+// A day listed rather than counted, with the times its row does hold.
+struct UncountedDay {
+    int day = 0;
+    std::optional<int> inMinute;
+    std::optional<int> outMinute;
 };
 
 struct DayEntry {
@@ -39,7 +51,8 @@ struct DayEntry {
 };
 
 struct SheetMonth {
-    QList<DayEntry> days;  // only when asked for
+    QList<DayEntry> days;           // only when asked for
+    QList<UncountedDay> uncounted;  // likewise
     MonthTotals totals;
     QList<LookItem> looks;
 };
@@ -63,7 +76,7 @@ SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetCont
 struct RowTimes {
     std::optional<int> in;
     std::optional<int> out;
-    QString reasons;
+    QString reasons;  // the letters A to K alone
 };
 
 // One day row; an error names what is wrong with it.
@@ -71,5 +84,8 @@ struct RowParse {
     bool ok = false;
     RowTimes times;
     QString error;
+    // A reasons cell with more than letters ("部活動", as typed in a spreadsheet): the day still
+    // counts, with the letters it does hold, and the cell is shown for a look.
+    QString unreadReasons;
 };
 RowParse ParseDayRow(const QString& row, int day);

@@ -24,10 +24,16 @@ QString NotReadText(const SheetReadResult& read) {
 
 LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
                       bool keepDays) {
+    return LoadSheet(settings, SheetFileName(person, YearOfKey(month), MonthOfKey(month)), month,
+                     keepDays);
+}
+
+LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
+                      bool keepDays) {
     const int year = YearOfKey(month);
     const int monthOfYear = MonthOfKey(month);
     LoadedMonth loaded;
-    loaded.fileName = SheetFileName(person, year, monthOfYear);
+    loaded.fileName = file;
     // The records read only a regular file of a sheet's size, never through a link, and never
     // wait on a FIFO: anything else is named here without its contents.
     SheetTable lines;
@@ -59,15 +65,20 @@ QList<PersonMonths> LoadPeople(const LoadSettings& settings, const QList<PersonS
         PersonMonths person;
         person.person = sheets.person;
         person.months.resize(monthCount);
-        for (const MonthKey month : sheets.months) {
+        for (qsizetype i = 0; i < sheets.months.size(); ++i) {
+            const MonthKey month = sheets.months[i];
             if (month < first || month >= first + monthCount) {
                 continue;
             }
-            LoadedMonth loaded = LoadMonth(settings, sheets.person, month, false);
+            LoadedMonth loaded = LoadSheet(settings, sheets.files.value(i), month, false);
             if (loaded.presence == SheetPresence::Read) {
                 person.months[month - first] = loaded.sheet.totals;
             }
             person.looks.append(loaded.sheet.looks);
+        }
+        for (const auto& [counted, left] : sheets.duplicates) {
+            person.looks.append({left, 0, 0, LookReason::DuplicateSheet,
+                                 QStringLiteral("「%1」を数え、こちらは数えていません").arg(counted)});
         }
         return person;
     };

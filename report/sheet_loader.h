@@ -30,6 +30,9 @@ struct LoadedMonth {
 
 LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
                       bool keepDays);
+// The same for a sheet at `file`, a path from the folder (in a subfolder, perhaps).
+LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
+                      bool keepDays);
 
 // One person's figures over consecutive months, from `first` on.
 struct PersonMonths {

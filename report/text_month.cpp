@@ -28,13 +28,14 @@ QString MonthText(const MonthReport& r) {
                      d.reasons});
     }
     out += r.sheet.days.isEmpty() ? QStringLiteral("始業と終業のそろった日はありません\n")
-                                  : days.render();
+                                  : days.render() + ReasonLegend() + QLatin1Char('\n');
 
     const MonthTotals& t = r.sheet.totals;
     TextTable totals({Align::Left, Align::Left});
     totals.addRow({QStringLiteral("勤務日数"), DayCount(t.days)});
     totals.addRow({QStringLiteral("在校時間 (休憩除く)"), FormatDuration(t.atSchoolSeconds)});
     totals.addRow({QStringLiteral("残業"), FormatDuration(t.overtimeSeconds)});
+    totals.addRow({QStringLiteral("区分"), GroupName(GroupFor(t.overtimeSeconds))});
     totals.addRow({QStringLiteral("残業のあった日"), DayCount(t.daysOverRegular)});
     totals.addRow({QStringLiteral("休日に出た日"), DayCount(t.daysOffWorked)});
     totals.addRow({QStringLiteral("休日の残業"), FormatDuration(t.daysOffOvertimeSeconds)});

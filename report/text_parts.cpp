@@ -4,7 +4,15 @@
 #include "report_tables.h"
 #include "text_table.h"
 
-QString BreakNote(int breakMinutes) {
+QString BreakNote(int breakMinutes, bool onPaper) {
+    if (onPaper) {
+        return QStringLiteral(
+                   "休憩は 6 時間を超えた日に %1 分として在校時間から差し引いています"
+                   " (シートに休憩の有無はありません)\n"
+                   "残業は、勤務日は 7時間45分を超えた分、休日 (土日・祝日・12/29～1/3・"
+                   "学校の休日) は在校時間のすべてです\n")
+            .arg(breakMinutes);
+    }
     return QStringLiteral(
                "休憩は 6 時間を超えた日に %1 分として在校時間から差し引いています"
                " (シートに休憩の有無はありません。--break-minutes で変更)\n"
@@ -45,7 +53,21 @@ QString BandTally(const MonthTotals& totals) {
     return parts.isEmpty() ? QStringLiteral("なし") : parts.join(QStringLiteral("  "));
 }
 
-QString LookList(const QList<LookItem>& looks) {
+QString ReasonLegend() {
+    QStringList captions;
+    for (int i = 0; i < kReasonLetterCount; ++i) {
+        captions << ReasonCaption(i);
+    }
+    return QStringLiteral("残業内容の記号: ") + captions.join(QStringLiteral("  "));
+}
+
+QString LookHeading(qsizetype count, const QString& covered) {
+    const QString from = covered.isEmpty() ? QString() : QStringLiteral("、") + covered;
+    return QStringLiteral("要確認 (%1 件%2。時間を数えていない日は合計に含めていません)")
+        .arg(QString::number(count), from);
+}
+
+QString LookList(const QList<LookItem>& looks, const QString& covered) {
     if (looks.isEmpty()) {
         return {};
     }
@@ -57,7 +79,7 @@ QString LookList(const QList<LookItem>& looks) {
                       look.line > 0 ? QStringLiteral("%1行目").arg(look.line) : QString(),
                       LookReasonText(look.reason), look.detail});
     }
-    return QStringLiteral("\n要確認 (%1 件、合計には含めていません)\n").arg(looks.size()) +
+    return QLatin1Char('\n') + LookHeading(looks.size(), covered) + QLatin1Char('\n') +
            table.render(2);
 }
 

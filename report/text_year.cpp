@@ -13,5 +13,5 @@ QString YearText(const YearReport& r) {
     out += QStringLiteral("(シート %1 か月分)\n").arg(r.verdict.monthsPresent);
     out += QStringLiteral("残業内容ごとの日数\n  ") + ReasonTally(r.total, 2) + QLatin1Char('\n');
     out += QStringLiteral("\n上限との比較\n") + YearLimitTable(r.verdict).render(2);
-    return out + LookList(r.looks);
+    return out + LookList(r.looks, LooksCovered(r.schoolYear));
 }

@@ -42,11 +42,14 @@ TEST_F(WorkingDay, freshInCountsFromThePressAndPutsTheInTimeOnDiskAtOnce) {
     EXPECT_EQ(sheet.count("\r\n"), 32);
 }
 
-TEST_F(WorkingDay, inDoesNothingForThePromptOrANameThatCannotBeStored) {
+TEST_F(WorkingDay, inAsksForANameOverThePromptAndRefusesANameThatCannotBeStored) {
     Start();
     Click(form->Command1);
     EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "名前を入力してから IN を押してください。");
+    EXPECT_EQ(form->focusWidget(), form->Text1);
+    EXPECT_EQ(form->Text1->selectedText(), Form1::kPromptText);
     for (const QString& name : {QStringLiteral("../Taro"), QStringLiteral("Ta:ro"),
                                 QStringLiteral("Taro?"), QStringLiteral("たろう😀")}) {
         messages.clear();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Debian package as built by scripts/package: its files are the three programs, the menu entry
-# and the icon at each size, nothing else; its dependencies are the run-time libraries found in
-# the binaries, with versions, plus the Japanese face, and nothing of a developer's build.
+# The Debian package as built by scripts/package: its files are the three programs, the menu entry,
+# the icon at each size, the licence and the changelog, nothing else; its dependencies are the
+# run-time libraries found in the binaries, with versions, plus the Japanese face, and nothing of a
+# developer's build. lintian finds no error in it.
 #   contents_test.sh SOURCE_DIR VERSION
 set -euo pipefail
 source_dir=$1 version=$2
@@ -16,7 +17,8 @@ fail() {
 
 expected_files() {
     printf '%s\n' ./usr/bin/ombrel ./usr/bin/ombrel-report ./usr/bin/ombrel-start \
-        ./usr/share/applications/ombrel.desktop
+        ./usr/share/applications/ombrel.desktop ./usr/share/doc/ombrel/copyright \
+        ./usr/share/doc/ombrel/changelog.gz
     for size in 16 22 24 32 48 64 128 256; do
         printf './usr/share/icons/hicolor/%sx%s/apps/ombrel.png\n' "$size" "$size"
     done
@@ -46,6 +48,14 @@ grep -q 'fonts-ipafont-gothic' <<<"$depends" || fail "no Japanese Gothic face"
 if grep -Eq 'libasan|libubsan|gtest|benchmark|-dev\b' <<<"$depends"; then
     fail "a developer's library among the dependencies"
 fi
+
+# The licence as Debian reads it, from the same maintainer as the package's field.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/ombrel/copyright)
+grep -q '^License: GPL-3+$' <<<"$copyright" || fail "the copyright file names no GPL-3+"
+grep -q '/usr/share/common-licenses/GPL-3' <<<"$copyright" || fail "no pointer to the GPL's text"
+[ "$(sed -n 's/^Upstream-Contact: //p' <<<"$copyright")" = "$(field Maintainer)" ] ||
+    fail "the copyright file's contact is not the package's maintainer"
+lintian --fail-on error "$deb" || fail "lintian found an error"
 
 # Installed binaries find their libraries where the system keeps them, not in a build folder.
 root=$(mktemp -d)

@@ -42,7 +42,7 @@ TEST(SchoolCalendar, readsWhatExcelWritesInEitherEncoding) {
     const QByteArray utf8 =
         "\xEF\xBB\xBF日付,区分,備考\r\n2018-12-01,出,\"学芸会, 午前\"\r\n2018/12/3,休,,\r\n,,\r\n";
     SchoolCalendar calendar;
-    ASSERT_EQ(ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), calendar), QString());
+    ASSERT_EQ(ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), 2018, calendar), QString());
     ASSERT_EQ(calendar.days.size(), 2);
     EXPECT_TRUE(calendar.days.value(QDate(2018, 12, 1)).working);
     EXPECT_EQ(calendar.days.value(QDate(2018, 12, 1)).note, QStringLiteral("学芸会, 午前"));
@@ -50,8 +50,29 @@ TEST(SchoolCalendar, readsWhatExcelWritesInEitherEncoding) {
 
     // CP932 with LF and no header: "2018/12/3,休,代休".
     const QByteArray cp932 = "2018/12/3,\x8b\x78,\x91\xe3\x8b\x78\n";
-    ASSERT_EQ(ParseSchoolCalendar(cp932, QStringLiteral("k.csv"), calendar), QString());
+    ASSERT_EQ(ParseSchoolCalendar(cp932, QStringLiteral("k.csv"), 2018, calendar), QString());
     EXPECT_EQ(calendar.days.value(QDate(2018, 12, 3)).note, QStringLiteral("代休"));
+}
+
+// As a spreadsheet saves it again: dates without their year fall in the school year read (April
+// to March); a line that is no date and kind is left out by number, the rest still taken.
+TEST(SchoolCalendar, yearlessDatesFallInTheSchoolYearAndBadLinesAreSkipped) {
+    const QByteArray utf8 =
+        "日付,区分\n3月8日,休,開校記念日\n3/9,休\nMar 12,休\n12/1,出\n"
+        "2017年10月7日,出\nxx,休\n3/9,出\n2018/2/30,休\n";
+    SchoolCalendar calendar;
+    ASSERT_EQ(ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), 2017, calendar), QString());
+    EXPECT_EQ(calendar.days.keys().size(), 5);
+    for (const QDate date : {QDate(2018, 3, 8), QDate(2018, 3, 9), QDate(2018, 3, 12),
+                             QDate(2017, 12, 1), QDate(2017, 10, 7)}) {
+        EXPECT_TRUE(calendar.days.contains(date)) << date.toString().toStdString();
+    }
+    EXPECT_EQ(calendar.days.value(QDate(2018, 3, 8)).note, QStringLiteral("開校記念日"));
+    ASSERT_EQ(calendar.skipped.size(), 3);
+    EXPECT_EQ(calendar.skipped[0].line, 7);
+    EXPECT_TRUE(calendar.skipped[0].why.contains(QStringLiteral("xx,休")));
+    EXPECT_EQ(calendar.skipped[1].line, 8);  // the 9th of March twice
+    EXPECT_EQ(calendar.skipped[2].line, 9);
 }
 
 // The school's word wins over the weekend and the law's holidays; the rest follow the calendar.

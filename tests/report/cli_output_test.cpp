@@ -106,7 +106,7 @@ TEST_F(ReportOutput, pngChartsDecodeWithTheirSize) {
     };
     const QString file = out_.filePath(QStringLiteral("chart.png"));
     const Case cases[] = {
-        {Month(QStringLiteral("png"), QStringLiteral("chart.png")), QSize(1100, 620)},
+        {Month(QStringLiteral("png"), QStringLiteral("chart.png")), QSize(1100, 820)},
         {{QStringLiteral("--user"), kHanako, QStringLiteral("--year=2017"),
           QStringLiteral("--format=png"), QStringLiteral("--output"), file, sheets_.path()},
          QSize(1000, 600)},

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -158,6 +160,21 @@ TEST(ReportProgram, aFolderThatCannotBeReadIsBadInput) {
     EXPECT_TRUE(run.errText().contains(QStringLiteral("locked")));
     EXPECT_TRUE(run.errText().contains(QStringLiteral("読めません")))
         << run.errText().toStdString();
+}
+
+// A checkout under /root is closed to every other user; a program run as nobody from there still
+// starts.
+TEST(ReportProgram, runsAsAnotherUserFromAFolderOnlyItsOwnerCanEnter) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can run a program as another user";
+    }
+    QTemporaryDir closed;
+    ASSERT_EQ(QFileInfo(closed.path()).permissions().toInt() & 0x0077, 0);
+    const QString copy = closed.filePath(QStringLiteral("ombrel-report"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OMBREL_REPORT_BIN), copy));
+    const ProgramRun run = RunProgramAsNobody({QStringLiteral("--help")}, copy);
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_TRUE(run.outText().contains(QStringLiteral("--user"))) << run.outText().toStdString();
 }
 
 // A FIFO never ends without a writer and /dev/zero never ends at all: both are named, not read.

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 ProgramRun RunProgram(const QStringList& arguments, int timeoutMs) {
     QProcess process;
     process.start(QStringLiteral(OMBREL_REPORT_BIN), arguments);

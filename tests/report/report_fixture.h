@@ -20,9 +20,11 @@ struct ProgramRun {
 // Fails the test and kills the program when it runs longer than `timeoutMs`.
 ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000);
 
-// POSIX only (report_fixture_posix.cpp): runs the program in a child that, when the tests run as root, first drops to uid and gid 65534,
-// so that permission bits bind it as they bind a user.
-ProgramRun RunProgramAsNobody(const QStringList& arguments);
+// POSIX only (report_fixture_posix.cpp): runs the program in a child that, when the tests run as
+// root, first drops to uid and gid 65534, so that permission bits bind it as they bind a user. The
+// program may lie in a folder only its owner can enter.
+ProgramRun RunProgramAsNobody(const QStringList& arguments,
+                              const QString& program = QStringLiteral(OMBREL_REPORT_BIN));
 
 // Day rows by day number (" 3,08,00,17,00,A"); every other day of the 31 is blank.
 using DayRows = QMap<int, QString>;

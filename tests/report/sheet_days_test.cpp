@@ -84,7 +84,6 @@ TEST(SheetDays, rowsThatNeedALook) {
         {QStringLiteral(" 8,08,00,17,00,"), LookReason::UnreadableRow},  // another day's number
         {QStringLiteral(" 9,08,,17,00,"), LookReason::UnreadableRow},    // hour without minute
         {QStringLiteral(" 9,08,60,17,00,"), LookReason::UnreadableRow},
-        {QStringLiteral(" 9,08,00,17,00,Z"), LookReason::UnreadableRow},
         {QStringLiteral(" 9,008,00,17,00,"), LookReason::UnreadableRow},
         {QStringLiteral(" 9,08,00,17,00,A,x"), LookReason::UnreadableRow},
         {QStringLiteral(" 9,08"), LookReason::UnreadableRow},
