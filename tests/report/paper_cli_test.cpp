@@ -10,7 +10,7 @@
 
 namespace {
 
-void Put(const QString& path, const QByteArray& bytes) {
+[[maybe_unused]] void Put(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
