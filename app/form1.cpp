@@ -1,13 +1,13 @@
 #include "form1.h"
 
 #include "colours.h"
-#include "cp932.h"
 #include "flat_face.h"
 #include "fonts.h"
 #include "leftover_saves.h"
 #include "messages.h"
 #include "month_sheet.h"
 #include "reason_boxes.h"
+#include "text_encoding.h"
 #include "twips.h"
 #include "work_clock.h"
 
@@ -195,10 +195,10 @@ void Form1::Form_Load() {
     ResumeOpenDay();
 }
 
-// The name file holds one line, the person's name, in CP932. A name file that cannot be used (not
-// a regular file, far too large, unreadable, or a name the clock would refuse if typed) leaves the
-// window waiting for a name, as if there were none, and the person is told why; an empty file
-// is simply no name.
+// The name file holds one line, the person's name, in CP932 (or UTF-8, text_encoding.h). A name
+// file that cannot be used (not a regular file, far too large, unreadable, or a name the clock
+// would refuse if typed) leaves the window waiting for a name, as if there were none, and the
+// person is told why; an empty file is simply no name.
 void Form1::ReadNameFile() {
     const QString path = AppFile(kNameFile);
     const SmallFileRead file = ReadSmallFile(path, kMaxNameFileBytes);
@@ -209,7 +209,9 @@ void Form1::ReadNameFile() {
         TellWhenShown(NameFileRefusedMessage(path, FileRefusalText(file)));
         return;
     }
-    const QByteArray& content = file.bytes;
+    // Saved as UTF-8 by an editor, with its mark or without, the name reads as such.
+    const TextEncoding encoding = DetectTextEncoding(file.bytes);
+    const QByteArray content = file.bytes.mid(EncodingMark(encoding).size());
     if (content.isEmpty()) {
         return;
     }
@@ -218,9 +220,9 @@ void Form1::ReadNameFile() {
     if (lineFeed >= 0 && (end < 0 || lineFeed < end)) {
         end = lineFeed;
     }
-    const Cp932Result name = DecodeCp932(end < 0 ? content : content.left(end));
+    const Cp932Result name = DecodeLine(end < 0 ? content : content.left(end), encoding);
     if (!name.ok) {
-        TellWhenShown(NameFileRefusedMessage(path, NotCp932Text()));
+        TellWhenShown(NameFileRefusedMessage(path, NotDecodableText(encoding)));
         return;
     }
     if (const QString problem = NameProblem(name.text); !problem.isEmpty()) {

@@ -100,8 +100,14 @@ private:
     void RecordClockIn(const QDateTime& pressed);
     void WriteStartTimeFile();
     enum class SaveMoment { AtIn, Later };
-    bool WriteDay(SaveMoment moment);
+    enum class SaveOutcome { NothingOpen, Saved, Failed, KeptOnDisk };
+    // What a save does with an end time or reasons someone else put into the day's row: ask the
+    // person whether to replace them (OUT, SAVE, an answered question), or keep them (IN, ×).
+    enum class OthersEnd { Ask, Keep };
+    SaveOutcome WriteDay(SaveMoment moment, OthersEnd othersEnd);
+    bool AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEnd& window);
     void TakeUpSavedDay(const DaySaveResult& saved);
+    void TakeUpEndOnDisk(const DayEnd& end);
     void TakeUpNewDate(const QDateTime& pressed);
     // Days left open on an earlier date are closed by asking; false when the answer could not be
     // saved, so that the press stops and the day stays as it was.
@@ -114,8 +120,7 @@ private:
                     const QString& reasons, QString& endHour, QString& endMinute,
                     QString& answerReasons);
     bool TellSaveFailure(const DaySaveResult& saved, SaveMoment moment);
-    enum class SaveOutcome { NothingOpen, Saved, Failed };
-    SaveOutcome SaveDayRecord();
+    SaveOutcome SaveDayRecord(OthersEnd othersEnd);
     int Check1Value() const;
     size_t TodayIndex() const;
     QString UserName() const;
@@ -138,4 +143,7 @@ private:
     bool earlierDayLookedAt_ = false;
     // Days the person chose not to record an end time for: not asked about again in this run.
     std::set<QDate> declinedDays_;
+    // The end time and reasons the window last saw in its day's row on disk, read or written:
+    // a save finding others there found someone else's.
+    DayEnd rowEndKnown_;
 };

@@ -5,6 +5,8 @@
 #include "messages.h"
 #include "month_sheet.h"
 #include "overtime_bands.h"
+#include "replace_end_dialog.h"
+#include "whole_file_save.h"
 #include "work_clock.h"
 
 #include <QCheckBox>
@@ -12,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,11 +81,7 @@ void Form1::WriteNameFile(const QString& name) {
         return;
     }
     // Skipped when the folder cannot take it: the day opens all the same.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(EncodeCp932(name).bytes + "\r\n");
-        file.commit();
-    }
+    SaveWholeFile(path, EncodeCp932(name).bytes + "\r\n");
 }
 
 void Form1::Command1_Click() {
@@ -121,13 +118,18 @@ void Form1::Command1_Click() {
 // IN's marker colour tells whether this run has taken up today already. With it (after OUT, or a
 // day resumed closed) the day reopens with its row as it stands until the next save records a
 // new end. Without it the sheet is loaded; a row that already holds an in-time carries on from
-// it, and only an empty one starts the day fresh from the press.
+// it, and only one without starts the day fresh from the press.
 void Form1::RecordClockIn(const QDateTime& pressed) {
     if (BackColour(Command1) == ActiveButtonColour) {
         return;
     }
+    QString row;
     if (LoadMonthSheet(state_, state_.SheetLines, UserName())) {
-        if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
+        const QString path = MonthSheetPath(state_, UserName());
+        row = FileExists(path)
+                  ? ReadDayRow(path, int(TodayIndex()), state_.SheetLines).value_or(QString())
+                  : state_.SheetLines[TodayIndex()].text();
+        if (const auto recorded = RecordedDayOf(row)) {
             TakeUpRecordedDay(*recorded);
             return;
         }
@@ -135,6 +137,14 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
         // The table holds nothing of this month's sheet: should the sheet be gone by the save,
         // the month written is a blank one with today's row, never rows of another month.
         state_.SheetLines = BlankMonth();
+    }
+    // An end time or reasons the row holds without an in-time stay with the day.
+    rowEndKnown_ = DayEndOf(row);
+    if (!rowEndKnown_.isEmpty()) {
+        const QStringList fields = row.split(QLatin1Char(','));
+        state_.OutHour = fields.value(3);
+        state_.OutMinute = fields.value(4);
+        ShowReasonsOf(fields.mid(5).join(QLatin1Char(',')));
     }
     ReadClock(state_, pressed);
     state_.StartSeconds = state_.ClockSeconds;
@@ -144,7 +154,7 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
     state_.InMinute = cut.minute.value_or(state_.InMinute);
     state_.SheetLines[TodayIndex()] = ComposeDayRow(state_, state_.DayText);
     // On disk at once: a run that ends without a save still leaves today's in-time behind.
-    WriteDay(SaveMoment::AtIn);
+    WriteDay(SaveMoment::AtIn, OthersEnd::Keep);
 }
 
 // A press on a later date begins a new day, as start-up does: its date, its row, its month's
@@ -159,6 +169,7 @@ void Form1::TakeUpNewDate(const QDateTime& pressed) {
     state_.OutHour.clear();
     state_.OutMinute.clear();
     ShowReasonsOf(QString());
+    rowEndKnown_ = {};
     state_.SheetLines = BlankMonth();
     SetBackColour(Command1, ButtonFaceColour);
     SetBackColour(Command2, ButtonFaceColour);
@@ -173,36 +184,53 @@ void Form1::WriteStartTimeFile() {
         Tell(StartTimeFileRefusedMessage(path, kind));
         return;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
-        file.commit();
-    }
+    SaveWholeFile(path,
+                  QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
 }
 
 // The header and the row of the window's day go into the sheet as it stands on disk now.
-bool Form1::WriteDay(SaveMoment moment) {
-    const DayToSave day{state_.AppDir,   UserName(),     dayDate_,         state_.InHour,
-                        state_.InMinute, state_.OutHour, state_.OutMinute, state_.ReasonCodes};
-    const DaySaveResult saved = SaveDay(day, state_.SheetLines);
+Form1::SaveOutcome Form1::WriteDay(SaveMoment moment, OthersEnd othersEnd) {
+    DayToSave day{state_.AppDir,    UserName(),         dayDate_,
+                  state_.InHour,    state_.InMinute,    state_.OutHour,
+                  state_.OutMinute, state_.ReasonCodes, rowEndKnown_};
+    DaySaveResult saved = SaveDay(day, state_.SheetLines);
+    if (saved.foreignEnd && othersEnd == OthersEnd::Ask &&
+        AskToReplaceEnd(dayDate_, *saved.foreignEnd,
+                        MakeDayEnd(day.outHour, day.outMinute, day.reasons))) {
+        day.replaceForeignEnd = true;
+        saved = SaveDay(day, state_.SheetLines);
+    }
+    if (saved.foreignEnd) {
+        TakeUpEndOnDisk(*saved.foreignEnd);
+        return SaveOutcome::KeptOnDisk;
+    }
     if (!saved.ok) {
-        return TellSaveFailure(saved, moment);
+        TellSaveFailure(saved, moment);
+        return SaveOutcome::Failed;
     }
     TakeUpSavedDay(saved);
-    return true;
+    return SaveOutcome::Saved;
+}
+
+bool Form1::AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEnd& window) {
+    ReplaceEndDialog dialog(date, onDisk, window, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
     const SmallFileRead::Outcome outcome = saved.read.outcome;
+    const QString& path = saved.written.path;
     if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::TooLarge) {
-        Tell(SheetTooLargeMessage(saved.written.path, saved.read.size));
+        Tell(SheetTooLargeMessage(path, saved.read.size));
     } else if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::NotRegular) {
-        Tell(SheetRefusedMessage(saved.written.path, NotAFileText(saved.read.kind)));
+        Tell(SheetRefusedMessage(path, NotAFileText(saved.read.kind)));
     } else if (saved.written.refusedKind != FileKind::Absent) {
-        Tell(SheetRefusedMessage(saved.written.path, NotAFileText(saved.written.refusedKind)));
+        Tell(SheetRefusedMessage(path, NotAFileText(saved.written.refusedKind)));
     } else if (saved.sheetUnreadable) {
-        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(saved.written.path)
-                                        : SheetNotReadAtSaveMessage(saved.written.path));
+        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(path)
+                                        : SheetNotReadAtSaveMessage(path));
+    } else if (saved.rowUnclear) {
+        Tell(DayRowProblemMessage(path, dayDate_.day(), saved.place, moment == SaveMoment::AtIn));
     } else {
         Tell(SheetNotSavedMessage(saved.written));
     }
@@ -215,11 +243,20 @@ void Form1::TakeUpSavedDay(const DaySaveResult& saved) {
     state_.SheetLines = saved.lines;
     state_.InHour = saved.inHour;
     state_.InMinute = saved.inMinute;
+    rowEndKnown_ = MakeDayEnd(state_.OutHour, state_.OutMinute, state_.ReasonCodes);
     if (saved.inTimeFromDisk) {
-        if (const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text())) {
+        if (const auto recorded = RecordedDayOf(saved.row)) {
             state_.StartSeconds = recorded->inSeconds;
         }
     }
+}
+
+// The row keeps the end time and reasons someone else gave the day; the window takes them up.
+void Form1::TakeUpEndOnDisk(const DayEnd& end) {
+    state_.OutHour = end.outHour;
+    state_.OutMinute = end.outMinute;
+    ShowReasonsOf(end.reasons);
+    rowEndKnown_ = end;
 }
 
 void Form1::Command2_Click() {
@@ -239,7 +276,7 @@ void Form1::Command2_Click() {
         SetHeightTwips(kAfterReasonsHeightTwips);
         Command2->setText(kOut);
     }
-    const SaveOutcome outcome = SaveDayRecord();
+    const SaveOutcome outcome = SaveDayRecord(OthersEnd::Ask);
     if (outcome == SaveOutcome::Failed) {
         // The day stays open and the reasons stay in view, so the next press tries again.
         if (fromReasons) {
@@ -256,14 +293,24 @@ void Form1::Command2_Click() {
     state_.ClockedIn = false;
 }
 
-Form1::SaveOutcome Form1::SaveDayRecord() {
+Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
     if (!state_.ClockedIn) {
         return SaveOutcome::NothingOpen;
     }
-    const TimeTextCut end = SplitTimeText(Label2->text());
-    state_.OutHour = end.hour.value_or(state_.OutHour);
-    state_.OutMinute = end.minute.value_or(state_.OutMinute);
-    return WriteDay(SaveMoment::Later) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    const TimeTextCut cut = SplitTimeText(Label2->text());
+    const QString endHour = cut.hour.value_or(state_.OutHour);
+    const QString endMinute = cut.minute.value_or(state_.OutMinute);
+    // A system clock set back since the day opened shows a time before the in-time: such an end
+    // is refused as the question about a day left open refuses it, and the day stays open.
+    const QDateTime end(clock_.now().date(), QTime(endHour.toInt(), endMinute.toInt()));
+    if (EndsBeforeInTime(dayDate_, state_.InHour, state_.InMinute, end)) {
+        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute),
+                                    ClockText(endHour, endMinute)));
+        return SaveOutcome::Failed;
+    }
+    state_.OutHour = endHour;
+    state_.OutMinute = endMinute;
+    return WriteDay(SaveMoment::Later, othersEnd);
 }
 
 void Form1::Check2_Click(qint16 index) {
@@ -290,7 +337,8 @@ void Form1::Command3_Click() {
     if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
         return;
     }
-    if (SaveDayRecord() == SaveOutcome::Failed) {
+    // A day someone else closed meanwhile keeps the end time they gave it.
+    if (SaveDayRecord(OthersEnd::Keep) == SaveOutcome::Failed) {
         const auto answer =
             Tell(CloseUnsavedQuestion(), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {

@@ -3,6 +3,7 @@
 // began; and once a run, at the first IN, the latest earlier day of the sheets.
 #include "colours.h"
 #include "form1.h"
+#include "month_sheet.h"
 #include "open_day_dialog.h"
 
 #include <QPushButton>
@@ -32,8 +33,19 @@ bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
 }
 
 // The answer closes the window's day as OUT would, with the end time typed. Without an answer
-// the row stays as it is on disk and the window lets go of the day: no end time is made up.
+// the row stays as it is on disk and the window lets go of the day: no end time is made up. A day
+// closed meanwhile by someone else (another PC's clock) needs no answer: it keeps their end.
 Form1::Answer Form1::AskWhenWindowDayEnded() {
+    SheetTable scratch = BlankMonth();
+    const auto row =
+        ReadDayRow(MonthSheetPath(state_.AppDir, UserName(), dayDate_), dayDate_.day(), scratch);
+    if (const DayEnd onDisk = DayEndOf(row.value_or(QString()));
+        !onDisk.outHour.isEmpty() && onDisk != rowEndKnown_) {
+        TakeUpEndOnDisk(onDisk);
+        SetBackColour(Command2, ActiveButtonColour);
+        state_.ClockedIn = false;
+        return Answer::Recorded;
+    }
     QString endHour, endMinute, reasons;
     if (!AskEndTime(dayDate_, state_.InHour, state_.InMinute, state_.ReasonCodes, endHour,
                     endMinute, reasons)) {
@@ -44,7 +56,7 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
     state_.OutHour = endHour;
     state_.OutMinute = endMinute;
     ShowReasonsOf(reasons);
-    if (!WriteDay(SaveMoment::Later)) {
+    if (WriteDay(SaveMoment::Later, OthersEnd::Ask) == SaveOutcome::Failed) {
         return Answer::NotSaved;
     }
     SetBackColour(Command2, ActiveButtonColour);
@@ -62,9 +74,26 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
     }
     const bool windowsMonth =
         day.date.year() == dayDate_.year() && day.date.month() == dayDate_.month();
-    const DayToSave save{state_.AppDir,     UserName(), day.date,  recorded.inHour,
-                         recorded.inMinute, endHour,    endMinute, reasons};
-    const DaySaveResult saved = SaveDay(save, windowsMonth ? state_.SheetLines : BlankMonth());
+    DayToSave save{state_.AppDir,
+                   UserName(),
+                   day.date,
+                   recorded.inHour,
+                   recorded.inMinute,
+                   endHour,
+                   endMinute,
+                   reasons,
+                   MakeDayEnd(recorded.outHour, recorded.outMinute, recorded.reasons)};
+    const SheetTable& held = windowsMonth ? state_.SheetLines : BlankMonth();
+    DaySaveResult saved = SaveDay(save, held);
+    if (saved.foreignEnd) {
+        // Someone recorded the day's end meanwhile: theirs stays unless the person says otherwise.
+        if (!AskToReplaceEnd(day.date, *saved.foreignEnd,
+                             MakeDayEnd(endHour, endMinute, reasons))) {
+            return Answer::Recorded;
+        }
+        save.replaceForeignEnd = true;
+        saved = SaveDay(save, held);
+    }
     if (!saved.ok) {
         TellSaveFailure(saved, SaveMoment::Later);
         return Answer::NotSaved;

@@ -16,14 +16,13 @@
 // A start on a day whose row already holds an in-time carries the day on from it. A day whose
 // row holds an end time as well comes back closed, as OUT left it; IN reopens it.
 void Form1::ResumeOpenDay() {
-    if (!FileExists(MonthSheetPath(state_, UserName()))) {
+    const QString path = MonthSheetPath(state_, UserName());
+    if (!FileExists(path)) {
         return;
     }
-    const SheetReadResult read = ReadMonthSheet(state_, UserName(), state_.SheetLines);
-    if (!read.opened || !read.error.isEmpty()) {
-        return;
-    }
-    const auto recorded = RecordedDayOf(state_.SheetLines[TodayIndex()].text());
+    // Today's row wherever it stands in the sheet; none when no line, or more than one, is it.
+    const auto row = ReadDayRow(path, int(TodayIndex()), state_.SheetLines);
+    const auto recorded = row ? RecordedDayOf(*row) : std::nullopt;
     if (!recorded) {
         return;
     }
@@ -51,6 +50,7 @@ void Form1::TakeUpRecordedDay(const RecordedDay& day) {
     state_.OutHour = day.outHour;
     state_.OutMinute = day.outMinute;
     ShowReasonsOf(day.reasons);
+    rowEndKnown_ = MakeDayEnd(day.outHour, day.outMinute, day.reasons);
 }
 
 // The letters a row holds tick their boxes without being counted again. A box's letter is kept

@@ -2,8 +2,8 @@
 
 #include "cp932.h"
 
-#include <QFile>
 #include <QLocale>
+#include <QStringList>
 
 namespace {
 
@@ -15,11 +15,6 @@ QChar ForbiddenNameCharacter(const QString& name) {
         }
     }
     return QChar();
-}
-
-// File systems take at most 255 bytes for one file name; the month sheet's is the longest.
-bool NameTooLong(const QString& name) {
-    return QFile::encodeName(name + QStringLiteral(" 99 12.csv")).size() > 255;
 }
 
 QString FileErrorText(QFileDevice::FileError error) {
@@ -53,7 +48,7 @@ QString NameProblem(const QString& name) {
         return QStringLiteral("名前の %1 は保存できない文字です。別の字で入力してください。")
             .arg(DescribeCharacter(encoded.unstorable));
     }
-    if (NameTooLong(name)) {
+    if (!SheetNameFits(name)) {
         return QStringLiteral("名前が長すぎます。短くして入力してください。");
     }
     return QString();
@@ -92,6 +87,40 @@ QString NothingOpenToSaveMessage() {
     return QStringLiteral(
         "記録中の日がないため、保存していません。"
         "続けて記録するときは IN を押してから OUT を押してください。");
+}
+
+QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn) {
+    QString problem;
+    if (place.finding == DayRowFinding::Duplicated) {
+        QStringList lines;
+        for (const qsizetype line : place.lines) {
+            lines << QString::number(line + 1);
+        }
+        problem = QStringLiteral(
+                      "出勤簿に %1日の行が %2 つ (%3 行目) あり、どれに書くか決められないため、"
+                      "保存していません。%1日の行を 1 つにしてから")
+                      .arg(day)
+                      .arg(place.lines.size())
+                      .arg(lines.join(QStringLiteral("、")));
+    } else {
+        problem =
+            QStringLiteral(
+                "出勤簿に %1日の行 (最初の欄が %1 の行) が見つからないため、保存していません。"
+                "表計算ソフトで消したり、日付の欄を書き換えたりしていないか確かめ、"
+                "%1日の行を戻してから")
+                .arg(day);
+    }
+    const QString next = atIn ? QStringLiteral("、OUT を押してください。記録は続けています。")
+                              : QStringLiteral("、もう一度 OUT を押してください。");
+    return problem + next + QStringLiteral("\nファイル: %1").arg(path);
+}
+
+QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime) {
+    return EndTimeProblemMessage(EndTimeProblem::NotAfterInTime, inTime) +
+           QStringLiteral(
+               "\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。"
+               "パソコンの時計が戻されていないか確かめてください。記録は続けています。")
+               .arg(endTime);
 }
 
 QString CloseUnsavedQuestion() {
@@ -135,8 +164,10 @@ QString FileRefusalText(const SmallFileRead& read) {
     }
 }
 
-QString NotCp932Text() {
-    return QStringLiteral("Shift_JIS (CP932) として読めない文字があります");
+QString NotDecodableText(TextEncoding encoding) {
+    return encoding == TextEncoding::Cp932
+               ? QStringLiteral("Shift_JIS (CP932) として読めない文字があります")
+               : QStringLiteral("UTF-8 として読めない文字か制御文字があります");
 }
 
 QString SheetTooLargeMessage(const QString& path, qint64 size) {
@@ -166,4 +197,41 @@ QString StartTimeFileRefusedMessage(const QString& path, FileKind kind) {
                "開始時刻のファイルの場所にあるものがふつうのファイルではないため、"
                "書き込みませんでした。記録は続けます。\nファイル: %1\n理由: %2")
         .arg(path, NotAFileText(kind));
+}
+
+QString ReplaceEndHeading(const QDate& date) {
+    const QString day =
+        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    return QStringLiteral(
+               "%1 の出勤簿の行には、この画面が記録していない終業時刻か残業内容が入っています "
+               "(ほかのパソコンの時計で記録されたか、手で直されたものです)。")
+        .arg(day);
+}
+
+QString ReplaceEndQuestion() {
+    return QStringLiteral(
+        "この画面の記録で置き換えますか?\n"
+        "Enter で置き換え、Esc で出勤簿のままにします。");
+}
+
+QString EndTimeText(const DayEnd& end) {
+    if (end.outHour.isEmpty() && end.outMinute.isEmpty()) {
+        return QStringLiteral("なし");
+    }
+    return ClockText(end.outHour, end.outMinute);
+}
+
+QString ReasonsText(const DayEnd& end) {
+    if (end.reasons.isEmpty()) {
+        return QStringLiteral("なし");
+    }
+    // Letters stand apart ("A B"); words typed into the cell stand as they are.
+    QStringList letters;
+    for (const QChar c : end.reasons) {
+        if (c < QLatin1Char('A') || c > QLatin1Char('Z')) {
+            return end.reasons;
+        }
+        letters << QString(c);
+    }
+    return letters.join(QLatin1Char(' '));
 }

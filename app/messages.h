@@ -1,5 +1,6 @@
 #pragma once
 
+#include "day_rows.h"
 #include "month_sheet.h"
 #include "open_days.h"
 
@@ -24,12 +25,23 @@ QString StartTimeFileRefusedMessage(const QString& path, FileKind kind);
 // Why a file was not read, in a few words: "ふつうのファイルではなくリンクです", "12345678 バイト
 // あり、大きすぎます"...
 QString FileRefusalText(const SmallFileRead& read);
-QString NotCp932Text();
+QString NotDecodableText(TextEncoding encoding);
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();
+// No line of the sheet, or more than one, is the day's row: nothing was saved.
+QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn);
+// OUT, SAVE or × at a time before the day's in-time (the system clock was set back).
+QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime);
 QString CloseUnsavedQuestion();
 
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
 QString OpenDayHeading(const QDate& date, const QString& inTime);
 QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime);
+
+// The question before a save replaces an end time or reasons someone else put into the row.
+QString ReplaceEndHeading(const QDate& date);
+QString ReplaceEndQuestion();
+// "17:30" and "A B", or "なし" for what a row does not hold.
+QString EndTimeText(const DayEnd& end);
+QString ReasonsText(const DayEnd& end);

@@ -75,9 +75,17 @@ void BM_WriteMonthSheet(benchmark::State& bench) {
 void BM_SaveDay_AtOut(benchmark::State& bench) {
     const SheetState state = ReadState();
     const QDate today = QDate::currentDate();
-    const DayToSave day{state.AppDir,         kBenchUserName,       today,
-                        QStringLiteral("08"), QStringLiteral("00"), QStringLiteral("17"),
-                        QStringLiteral("30"), QStringLiteral("AD")};
+    // The row is replaced whatever end time it holds, as after the person's yes to the question.
+    const DayToSave day{state.AppDir,
+                        kBenchUserName,
+                        today,
+                        QStringLiteral("08"),
+                        QStringLiteral("00"),
+                        QStringLiteral("17"),
+                        QStringLiteral("30"),
+                        QStringLiteral("AD"),
+                        DayEnd{},
+                        true};
     for (auto _ : bench) {
         if (!SaveDay(day, state.SheetLines).ok) {
             bench.SkipWithError("SaveDay failed");

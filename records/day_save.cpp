@@ -1,6 +1,23 @@
 #include "day_save.h"
 
-#include "recorded_day.h"
+namespace {
+
+constexpr int kFileLineCount = 32;
+
+// The month the window holds, for a sheet that is not on disk: rows it never filled, or that are
+// not the rows of their days, are written blank.
+SheetFile HeldSheet(const SheetTable& held) {
+    SheetFile sheet;
+    const SheetTable blank = BlankMonth();
+    for (int i = 0; i < kFileLineCount; ++i) {
+        const SheetLine& line = held[size_t(i)];
+        sheet.lines.append(i == 0 || RowDay(line) == i ? line : blank[size_t(i)]);
+        sheet.ends.append(QByteArrayLiteral("\r\n"));
+    }
+    return sheet;
+}
+
+}  // namespace
 
 DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     DaySaveResult result;
@@ -10,39 +27,56 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
         result.written = *refused;
         return result;
     }
-    // Rows the window never filled (a table not read from any sheet) are written blank.
-    SheetTable lines = held;
-    const SheetTable blank = BlankMonth();
-    for (int d = 1; d <= 31; ++d) {
-        if (!lines[size_t(d)].isFromDisk() && lines[size_t(d)].text().isEmpty()) {
-            lines[size_t(d)] = blank[size_t(d)];
-        }
-    }
     const bool onDisk = FileExists(path);
+    SheetFile sheet = onDisk ? ReadWholeSheet(path) : HeldSheet(held);
     if (onDisk) {
-        // Days a short sheet lacks come back as blank rows, never as empty lines.
-        lines = BlankMonth();
-        result.read = ReadSheetFile(path, lines);
+        result.read = sheet.read;
         if (!result.read.opened || !result.read.error.isEmpty()) {
             result.sheetUnreadable = true;
             return result;
         }
     }
-    const int index = day.date.day();
+    const int dayNumber = day.date.day();
+    result.place = DayRows(sheet.lines).find(dayNumber);
+    if (result.place.finding != DayRowFinding::Found) {
+        result.rowUnclear = true;
+        return result;
+    }
+    const qsizetype line = result.place.line;
+    const QString current = line < sheet.lines.size() ? sheet.lines[line].text() : QString();
+
     result.inHour = day.inHour;
     result.inMinute = day.inMinute;
-    if (const auto recorded = onDisk ? RecordedDayOf(lines[size_t(index)].text()) : std::nullopt) {
+    if (const auto recorded = onDisk ? RecordedDayOf(current) : std::nullopt) {
         result.inHour = recorded->inHour;
         result.inMinute = recorded->inMinute;
         result.inTimeFromDisk = true;
     }
-    lines[0] = ComposeHeaderRow(day.date.month(), day.userName);
-    lines[size_t(index)] = ComposeDayRow(index, result.inHour, result.inMinute, day.outHour,
-                                         day.outMinute, day.reasons);
-    result.written = WriteSheetFile(path, lines, result.read.rest);
+    const DayEnd onDiskEnd = DayEndOf(current);
+    if (onDisk && !day.replaceForeignEnd && !onDiskEnd.isEmpty() && onDiskEnd != day.known &&
+        onDiskEnd != MakeDayEnd(day.outHour, day.outMinute, day.reasons)) {
+        result.foreignEnd = onDiskEnd;
+        return result;
+    }
+
+    if (result.place.atOwnLine(dayNumber)) {
+        // The clock's layout: line 0 is the header's, and a short sheet gets back the rows it
+        // lacks as blank ones.
+        const SheetTable blank = BlankMonth();
+        while (sheet.lines.size() < kFileLineCount) {
+            sheet.lines.append(blank[size_t(sheet.lines.size())]);
+            sheet.ends.append(QByteArrayLiteral("\r\n"));
+        }
+        sheet.lines[0] = ComposeHeaderRow(day.date.month(), day.userName);
+    }
+    result.row = ComposeDayRow(dayNumber, result.inHour, result.inMinute, day.outHour,
+                               day.outMinute, day.reasons);
+    sheet.lines[line] = result.row;
+    result.written = WriteWholeSheet(path, sheet);
     result.ok = result.written.ok;
     if (result.ok) {
-        result.lines = lines;
+        result.lines = BlankMonth();
+        FillTable(sheet, result.lines);
     }
     return result;
 }

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "day_rows.h"
 #include "month_sheet.h"
+#include "recorded_day.h"
 
 #include <QDate>
 #include <QString>
 
-// A save of one day. The sheet is read as it stands on disk right before the write, and only its
-// header and the saved day's row are replaced: every other row goes back exactly as it is there,
-// whatever this window or another copy of the clock held, so a row corrected in a spreadsheet or
-// saved by another clock meanwhile is never written over.
+#include <optional>
+
+// A save of one day. The sheet is read as it stands on disk right before the write, and only the
+// saved day's row (found by its day number) and, where the sheet keeps the clock's layout, the
+// header are replaced: every other line goes back exactly as it is there, whatever this window or
+// another copy of the clock held, so a row corrected in a spreadsheet or saved by another clock
+// meanwhile is never written over.
 struct DayToSave {
     QString appDir;
     QString userName;
@@ -18,6 +23,12 @@ struct DayToSave {
     QString outHour;
     QString outMinute;
     QString reasons;
+    // The end time and reasons the saving window last saw in the day's row on disk, read there or
+    // written by itself. Any other end or reasons found there were put there by someone else:
+    // another copy of the clock closed the day, or a person corrected it.
+    DayEnd known;
+    // Whether such an end is replaced; when not, nothing is written and `foreignEnd` tells.
+    bool replaceForeignEnd = false;
 };
 
 struct DaySaveResult {
@@ -26,8 +37,14 @@ struct DaySaveResult {
     // far too large): nothing was written over it. `read` says why.
     bool sheetUnreadable = false;
     SheetReadResult read;
+    // No line of the sheet, or more than one, holds the day: nothing was written. `place` says.
+    bool rowUnclear = false;
+    DayRowPlace place;
+    // The end time and reasons someone else put into the day's row: nothing was written.
+    std::optional<DayEnd> foreignEnd;
     SheetWriteResult written;  // the path, and when the write failed, why
-    SheetTable lines;          // when ok: the sheet as it now stands on disk
+    SheetTable lines;          // when ok: the sheet's first lines as they now stand on disk
+    QString row;               // when ok: the day's row as written
     // The in-time the day's row now holds: the one already on disk wins over the window's.
     QString inHour;
     QString inMinute;

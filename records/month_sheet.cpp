@@ -2,6 +2,8 @@
 // the in-time out of a day row and the hour and minute out of a time text.
 #include "month_sheet.h"
 
+#include "whole_file_save.h"
+
 #include <QDir>
 
 namespace {
@@ -81,6 +83,10 @@ QString MonthSheetPath(const WindowState& state, const QString& userName) {
 QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date) {
     return AppFilePath(appDir, userName + NumberText(date.year() % 100) + NumberText(date.month()) +
                                    QStringLiteral(".csv"));
+}
+
+bool SheetNameFits(const QString& userName) {
+    return FileNameCanBeSaved(userName + NumberText(99) + NumberText(12) + QStringLiteral(".csv"));
 }
 
 namespace {

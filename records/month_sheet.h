@@ -2,11 +2,13 @@
 
 #include "sheet_lines.h"
 #include "small_file.h"
+#include "text_encoding.h"
 #include "window_state.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QFileDevice>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -29,6 +31,10 @@ QString AppFilePath(const QString& appDir, const QString& fileName);
 QString MonthSheetPath(const WindowState& state, const QString& userName);
 // The same for the month of any date (the day a question is about may lie in last month).
 QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date);
+
+// Whether every sheet of `userName` can be saved: the longest sheet name (" 99 12.csv" after the
+// name) with what a save adds to it for its temporary file stays within the file system's limit.
+bool SheetNameFits(const QString& userName);
 
 // " 7,08,30,17,45,AB" from the day and InHour, InMinute, OutHour, OutMinute, ReasonCodes.
 QString ComposeDayRow(const WindowState& state, int day);
@@ -72,6 +78,8 @@ struct SheetReadResult {
     // Everything after the 32nd line, byte for byte: a totals row or a note typed below the
     // month in a spreadsheet goes back to disk as it was.
     QByteArray rest;
+    // What the lines were read in; a save writes the sheet back in the same.
+    TextEncoding encoding = TextEncoding::Cp932;
 };
 
 // What became of writing a sheet: written whole, or not at all (the old file stays as it was).
@@ -90,9 +98,22 @@ struct SheetWriteResult {
 
 // Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes,
 // and keeps what follows them in `rest`. CR LF, LF and a lone CR each end a line; a last line
-// without an end counts when it is not empty. A line that is not CP932 reads as empty text, its
-// bytes kept. Only a regular file of at most kMaxSheetBytes is read.
+// without an end counts when it is not empty. The lines are CP932, or UTF-8 (text_encoding.h); a
+// line that does not decode reads as empty text, its bytes kept. Only a regular file of at most
+// kMaxSheetBytes is read.
 SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines);
+
+// Every line of a sheet, for a save that puts one row back where it stands and keeps the others
+// (a title above the header, notes below the month) byte for byte.
+struct SheetFile {
+    SheetReadResult read;  // whether it was read, and in which encoding; `rest` stays empty
+    QList<SheetLine> lines;
+    QList<QByteArray> ends;  // each line's own end: CR LF, LF, CR, or none after a last line
+};
+SheetFile ReadWholeSheet(const QString& path);
+
+// The sheet's first 32 lines into table entries 0..31 (fewer when it has fewer); gives how many.
+int FillTable(const SheetFile& sheet, SheetTable& lines);
 
 // Reads this month's sheet into table entries 0..31.
 SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
@@ -104,7 +125,12 @@ SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName
 // takes the old one's place only once the disk has taken its data; a link or anything else that
 // is not a regular file where the sheet belongs is refused.
 SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
-                                const QByteArray& rest = {});
+                                const QByteArray& rest = {},
+                                TextEncoding encoding = TextEncoding::Cp932);
+
+// Replaces the sheet at `path` with every line of `sheet`, as WriteSheetFile does: the first 32
+// lines end in CR LF, later ones keep their own ends, a UTF-8 sheet keeps its mark.
+SheetWriteResult WriteWholeSheet(const QString& path, const SheetFile& sheet);
 
 // Replaces this month's sheet with table entries 0..31. A name holding '/' or '\' is refused: the
 // sheet would land in another folder.

@@ -8,12 +8,17 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 // The table's rows that live on disk: the header and days 1 to 31. Entry 32 never does.
 constexpr int kFileLineCount = 32;
 
 QString RowName(int index) {
+    if (index >= kFileLineCount) {
+        return QStringLiteral("line %1").arg(index + 1);
+    }
     return index == 0 ? QStringLiteral("the header row")
                       : QStringLiteral("the row of day %1").arg(index);
 }
@@ -46,9 +51,12 @@ bool FileExists(const QString& path) {
     return KindAt(path) != FileKind::Absent;
 }
 
-SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
+namespace {
+
+// Reads the sheet's bytes, without its byte-order mark, and says in which encoding its lines are.
+SheetReadResult OpenSheet(const QString& path, QByteArray& bytes) {
     SheetReadResult result;
-    const SmallFileRead file = ReadSmallFile(path, kMaxSheetBytes);
+    SmallFileRead file = ReadSmallFile(path, kMaxSheetBytes);
     result.outcome = file.outcome;
     result.kind = file.kind;
     result.size = file.size;
@@ -71,46 +79,101 @@ SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
             return result;
     }
     result.opened = true;
-    const QByteArray& bytes = file.bytes;
-    qsizetype from = 0;
-    while (result.linesRead < kFileLineCount && from < bytes.size()) {
-        qsizetype next = 0;
-        const QByteArray line = bytes.mid(from, LineEnd(bytes, from, next) - from);
-        // Bytes that are not CP932 (or hold a control character) read as text no cut can use;
-        // they are kept and written back as they were.
-        const Cp932Result decoded = DecodeCp932(line);
-        lines[size_t(result.linesRead)] =
-            SheetLine::fromDisk(line, decoded.ok ? decoded.text : QString());
-        ++result.linesRead;
-        from = next;
-    }
-    result.rest = bytes.mid(from);
+    result.encoding = DetectTextEncoding(file.bytes);
+    bytes = std::move(file.bytes);
+    bytes.remove(0, EncodingMark(result.encoding).size());
     return result;
 }
 
-SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
-                                const QByteArray& rest) {
-    // The whole file first: a row that cannot be stored stops the save before anything is opened.
-    QByteArray content;
-    for (int i = 0; i < kFileLineCount; ++i) {
-        const SheetLine& line = lines[size_t(i)];
+// Splits up to `maxLines` lines off the bytes, from the start, handing each to `take` with its
+// end; gives where the lines not taken begin.
+template <typename Take>
+qsizetype SplitLines(const QByteArray& bytes, qsizetype maxLines, TextEncoding encoding,
+                     Take take) {
+    qsizetype from = 0;
+    for (qsizetype count = 0; count < maxLines && from < bytes.size(); ++count) {
+        qsizetype next = 0;
+        const qsizetype end = LineEnd(bytes, from, next);
+        const QByteArray line = bytes.mid(from, end - from);
+        // Bytes that do not decode (or hold a control character) read as text no cut can use;
+        // they are kept and written back as they were.
+        const Cp932Result decoded = DecodeLine(line, encoding);
+        take(SheetLine::fromDisk(line, decoded.ok ? decoded.text : QString()),
+             bytes.mid(end, next - end));
+        from = next;
+    }
+    return from;
+}
+
+}  // namespace
+
+SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
+    QByteArray bytes;
+    SheetReadResult result = OpenSheet(path, bytes);
+    if (!result.opened) {
+        return result;
+    }
+    const qsizetype rest =
+        SplitLines(bytes, kFileLineCount, result.encoding, [&](SheetLine line, const QByteArray&) {
+            lines[size_t(result.linesRead++)] = std::move(line);
+        });
+    result.rest = bytes.mid(rest);
+    return result;
+}
+
+SheetFile ReadWholeSheet(const QString& path) {
+    SheetFile sheet;
+    QByteArray bytes;
+    sheet.read = OpenSheet(path, bytes);
+    if (sheet.read.opened) {
+        SplitLines(bytes, bytes.size(), sheet.read.encoding,
+                   [&sheet](SheetLine line, const QByteArray& end) {
+                       sheet.lines.append(std::move(line));
+                       sheet.ends.append(end);
+                   });
+        sheet.read.linesRead = int(qMin<qsizetype>(sheet.lines.size(), kFileLineCount));
+    }
+    return sheet;
+}
+
+int FillTable(const SheetFile& sheet, SheetTable& lines) {
+    const int count = int(qMin<qsizetype>(sheet.lines.size(), kFileLineCount));
+    for (int i = 0; i < count; ++i) {
+        lines[size_t(i)] = sheet.lines[i];
+    }
+    return count;
+}
+
+namespace {
+
+// The bytes of a sheet: its mark, then each line with CR LF for the first 32 and its own end for
+// the others. A line read from disk goes back with its own bytes; any other is encoded, and one
+// that cannot be fails the whole save before anything is written.
+std::optional<SheetWriteResult> SheetBytes(const QString& path, const QList<SheetLine>& lines,
+                                           const QList<QByteArray>& ends, TextEncoding encoding,
+                                           QByteArray& content) {
+    content = EncodingMark(encoding);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const SheetLine& line = lines[i];
         if (line.isFromDisk()) {
             if (line.originalBytes().contains('\n') || line.originalBytes().contains('\r')) {
-                return WriteFailure(path, RowName(i) + QStringLiteral(" holds a line break"));
+                return WriteFailure(path, RowName(int(i)) + QStringLiteral(" holds a line break"));
             }
             content += line.originalBytes();
         } else {
-            const Cp932Result encoded = EncodeCp932(line.text());
+            const Cp932Result encoded = EncodeLine(line.text(), encoding);
             if (!encoded.ok) {
-                return WriteFailure(path, RowName(i) + QStringLiteral(": ") + encoded.error,
+                return WriteFailure(path, RowName(int(i)) + QStringLiteral(": ") + encoded.error,
                                     QFileDevice::NoError, encoded.unstorable);
             }
             content += encoded.bytes;
         }
-        content += "\r\n";
+        content += i < kFileLineCount ? QByteArray("\r\n") : ends.value(i);
     }
-    content += rest;
+    return std::nullopt;
+}
 
+SheetWriteResult ReplaceSheet(const QString& path, const QByteArray& content) {
     // A save through a link would replace whatever the link leads to, outside the folder.
     if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
         SheetWriteResult refused = WriteFailure(
@@ -119,12 +182,32 @@ SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
         refused.refusedKind = kind;
         return refused;
     }
-
     const WholeFileSave saved = SaveWholeFile(path, content);
     if (!saved.ok) {
         return WriteFailure(path, saved.reason, saved.error);
     }
     return {true, path, {}, {}, QFileDevice::NoError, 0, FileKind::Absent};
+}
+
+}  // namespace
+
+SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
+                                const QByteArray& rest, TextEncoding encoding) {
+    // The whole file first: a row that cannot be stored stops the save before anything is opened.
+    const QList<SheetLine> fileLines(lines.begin(), lines.begin() + kFileLineCount);
+    QByteArray content;
+    if (auto refused = SheetBytes(path, fileLines, {}, encoding, content)) {
+        return *refused;
+    }
+    return ReplaceSheet(path, content + rest);
+}
+
+SheetWriteResult WriteWholeSheet(const QString& path, const SheetFile& sheet) {
+    QByteArray content;
+    if (auto refused = SheetBytes(path, sheet.lines, sheet.ends, sheet.read.encoding, content)) {
+        return *refused;
+    }
+    return ReplaceSheet(path, content);
 }
 
 SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,

@@ -1,5 +1,6 @@
 #include "open_days.h"
 
+#include "day_rows.h"
 #include "month_sheet.h"
 
 #include <QRegularExpression>
@@ -23,13 +24,17 @@ Found LatestInTime(const QString& appDir, const QString& userName, const QDate& 
     if (!FileExists(path)) {
         return Found::NoneBefore;
     }
-    SheetTable lines = BlankMonth();
-    const SheetReadResult read = ReadSheetFile(path, lines);
-    if (!read.opened || !read.error.isEmpty()) {
+    const SheetFile sheet = ReadWholeSheet(path);
+    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
         return Found::Unreadable;
     }
+    const DayRows rows(sheet.lines);
     for (int d = beforeDay - 1; d >= 1; --d) {
-        if (const auto recorded = RecordedDayOf(lines[size_t(d)].text())) {
+        const DayRowPlace place = rows.find(d);
+        if (place.finding != DayRowFinding::Found || place.line >= sheet.lines.size()) {
+            continue;
+        }
+        if (const auto recorded = RecordedDayOf(sheet.lines[place.line].text())) {
             day = {QDate(month.year(), month.month(), d), *recorded};
             return Found::InTime;
         }
@@ -77,6 +82,16 @@ EndTimeAnswer ReadEndTime(const QString& typed, const QString& inHour, const QSt
                          ? EndTimeProblem::None
                          : EndTimeProblem::NotAfterInTime;
     return answer;
+}
+
+bool EndsBeforeInTime(const QDate& day, const QString& inHour, const QString& inMinute,
+                      const QDateTime& end) {
+    if ((inHour.isEmpty() && inMinute.isEmpty()) || !end.isValid()) {
+        return false;
+    }
+    const QDateTime in = QDateTime(day, QTime(0, 0)).addSecs(MinuteOfDay(inHour, inMinute) * 60);
+    const QDateTime endMinute(end.date(), QTime(end.time().hour(), end.time().minute()));
+    return endMinute < in;
 }
 
 QString ClockText(const QString& hour, const QString& minute) {

@@ -38,6 +38,12 @@ struct EndTimeAnswer {
 };
 EndTimeAnswer ReadEndTime(const QString& typed, const QString& inHour, const QString& inMinute);
 
+// Whether an end at `end` lies before the in-time of the day that began on `day`: the system clock
+// was set back since the day opened. Compared by the minute, as the row records both; an end on a
+// later date (a night's work past midnight) is after any in-time.
+bool EndsBeforeInTime(const QDate& day, const QString& inHour, const QString& inMinute,
+                      const QDateTime& end);
+
 // "08:05" for an in-time held as "8" and "5".
 QString ClockText(const QString& hour, const QString& minute);
 

@@ -1,5 +1,6 @@
 #include "recorded_day.h"
 
+#include "day_rows.h"
 #include "month_sheet.h"
 
 #include <QStringList>
@@ -38,4 +39,40 @@ std::optional<RecordedDay> RecordedDayOf(const QString& row) {
     day.outMinute = fields.value(4);
     day.reasons = fields.size() > 5 ? fields.mid(5).join(QLatin1Char(',')) : QString();
     return day;
+}
+
+namespace {
+
+QString ComparableTime(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool number = false;
+    const int value = trimmed.toInt(&number);
+    return number && !trimmed.startsWith(QLatin1Char('-')) ? QString::number(value) : trimmed;
+}
+
+}  // namespace
+
+DayEnd MakeDayEnd(const QString& outHour, const QString& outMinute, const QString& reasons) {
+    QString kept = reasons;
+    while (!kept.isEmpty() && (kept.back() == QLatin1Char(',') || kept.back().isSpace())) {
+        kept.chop(1);
+    }
+    return {ComparableTime(outHour), ComparableTime(outMinute), kept};
+}
+
+DayEnd DayEndOf(const QString& row) {
+    const QStringList fields = row.split(QLatin1Char(','));
+    return MakeDayEnd(fields.value(3), fields.value(4),
+                      fields.size() > 5 ? fields.mid(5).join(QLatin1Char(',')) : QString());
+}
+
+std::optional<QString> ReadDayRow(const QString& path, int day, SheetTable& table) {
+    const SheetFile sheet = ReadWholeSheet(path);
+    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
+        return std::nullopt;
+    }
+    FillTable(sheet, table);
+    const DayRowPlace place = DayRows(sheet.lines).find(day);
+    const bool found = place.finding == DayRowFinding::Found && place.line < sheet.lines.size();
+    return found ? sheet.lines[place.line].text() : QString();
 }

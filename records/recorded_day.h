@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet_lines.h"
+
 #include <QString>
 
 #include <optional>
@@ -20,6 +22,25 @@ struct RecordedDay {
 // The day a row records, or nothing when the row holds no usable in-time: a cut that fails, or
 // an in-time of 00:00, which is how an untouched row reads.
 std::optional<RecordedDay> RecordedDayOf(const QString& row);
+
+// The end time and the reasons of a day row, in the form two saves compare them by: times without
+// the leading zeros and blanks a spreadsheet may take away, reasons without the empty fields it
+// pads a row with. Empty when the row holds neither.
+struct DayEnd {
+    QString outHour;
+    QString outMinute;
+    QString reasons;
+
+    bool isEmpty() const { return outHour.isEmpty() && outMinute.isEmpty() && reasons.isEmpty(); }
+    bool operator==(const DayEnd&) const = default;
+};
+DayEnd MakeDayEnd(const QString& outHour, const QString& outMinute, const QString& reasons);
+DayEnd DayEndOf(const QString& row);
+
+// A sheet as start-up and IN read it: its first lines into `table`, and the row of `day`
+// wherever it stands (day_rows.h). Nothing when the sheet cannot be read; an empty row when no
+// line, or more than one, holds the day.
+std::optional<QString> ReadDayRow(const QString& path, int day, SheetTable& table);
 
 // The number a text starts with, blanks anywhere ignored: "08" and " 8" give 8, "8:30" gives 8,
 // "1 2" gives 12; a text that does not start with a digit gives 0.

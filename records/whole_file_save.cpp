@@ -2,40 +2,227 @@
 
 #include "file_sync.h"
 
-#include <QSaveFile>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#endif
 
-WholeFileSave SaveWholeFile(const QString& path, const QByteArray& bytes) {
-    // Without the direct-write fallback a folder where no temporary file can be made fails the
-    // save instead of truncating the file in place.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered, so that a write that fails fails here and not unseen in a flush at the end.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return {false, file.errorString(), file.error()};
+namespace {
+
+const QString kTemporaryMark = QStringLiteral(".ombrel-");
+constexpr int kRandomLength = 6;
+// The longest name of one file: 255 bytes on the file systems of Linux and macOS, 255 UTF-16
+// units on those of Windows.
+constexpr qsizetype kMaxNameLength = 255;
+// Names already taken are tried again with other letters, so many times at most.
+constexpr int kNameAttempts = 100;
+
+QString TemporaryName(const QString& fileName) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = QLatin1Char('.') + fileName + kTemporaryMark;
+    for (int i = 0; i < kRandomLength; ++i) {
+        name +=
+            QLatin1Char(kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters - 1))]);
     }
-    const auto abandon = [&file](const QString& reason, QFileDevice::FileError error) {
-        file.cancelWriting();
-        file.commit();  // removes the temporary file
-        return WholeFileSave{false, reason, error};
+    return name;
+}
+
+// The file a save replaces: a link leads on to what it names, as far as the links go.
+QString FinalPath(const QString& path) {
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth) {
+        file.setFile(file.symLinkTarget());
+    }
+    return file.isSymLink() ? path : file.filePath();
+}
+
+#ifdef Q_OS_WIN
+
+QString WindowsReason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    const QString reason = length > 0 ? QString::fromWCharArray(text, int(length)).trimmed()
+                                      : QStringLiteral("Windows error %1").arg(error);
+    LocalFree(text);
+    return reason;
+}
+
+WholeFileSave Failure(DWORD error, QFileDevice::FileError kind) {
+    return {false, WindowsReason(error), kind};
+}
+
+LPCWSTR Wide(const QString& path) {
+    return reinterpret_cast<LPCWSTR>(path.utf16());
+}
+
+// CreateFileW with CREATE_NEW makes the temporary file only where no file is; the data goes to the
+// disk with FlushFileBuffers (through SyncFileData), and MoveFileExW puts it in place.
+WholeFileSave WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
+                              const QByteArray& bytes) {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    QString temporary;
+    for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = QDir::toNativeSeparators(QDir(folder).filePath(TemporaryName(fileName)));
+        file = CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        const DWORD error = GetLastError();
+        if (file == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS &&
+            error != ERROR_ALREADY_EXISTS) {
+            return Failure(error, QFileDevice::OpenError);
+        }
+    }
+    if (file == INVALID_HANDLE_VALUE) {
+        return Failure(ERROR_FILE_EXISTS, QFileDevice::OpenError);
+    }
+    const auto abandon = [&](DWORD error, QFileDevice::FileError kind) {
+        CloseHandle(file);
+        DeleteFileW(Wide(temporary));
+        return Failure(error, kind);
     };
+    for (qsizetype done = 0; done < bytes.size();) {
+        const auto chunk = DWORD(qMin<qsizetype>(bytes.size() - done, 1 << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.constData() + done, chunk, &written, nullptr) || written == 0) {
+            const DWORD error = GetLastError();
+            const bool full = error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+            return abandon(error, full ? QFileDevice::ResourceError : QFileDevice::WriteError);
+        }
+        done += written;
+    }
+    if (SyncFileData(file) != 0) {
+        return abandon(GetLastError(), QFileDevice::WriteError);
+    }
+    if (!CloseHandle(file)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(Wide(temporary));
+        return Failure(error, QFileDevice::WriteError);
+    }
+    if (!MoveFileExW(Wide(temporary), Wide(QDir::toNativeSeparators(target)),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(Wide(temporary));
+        return Failure(error, QFileDevice::RenameError);
+    }
+    return {true, {}, QFileDevice::NoError};
+}
+
+#else
+
+WholeFileSave Failure(int error, QFileDevice::FileError kind) {
+    return {false, QString::fromLocal8Bit(std::strerror(error)), kind};
+}
+
+bool IsFull(int error) {
+#ifdef EDQUOT
+    return error == ENOSPC || error == EDQUOT;
+#else
+    return error == ENOSPC;
+#endif
+}
+
+// The temporary file is opened exclusively, so that no file already there (nor a link planted in
+// its name) is written into; written, flushed with SyncFileData, closed, and renamed into place.
+WholeFileSave WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
+                              const QByteArray& bytes) {
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old {};
+    const bool replacing = stat(targetName.constData(), &old) == 0;
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(QDir(folder).filePath(TemporaryName(fileName)));
+        // Nobody else may read what is being written until the old file's permissions are
+        // copied; a new file gets those the process gives new files.
+        fd = open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                  replacing ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return Failure(errno, QFileDevice::OpenError);
+        }
+    }
+    if (fd < 0) {
+        return Failure(EEXIST, QFileDevice::OpenError);
+    }
+    const auto abandon = [&](int error, QFileDevice::FileError kind) {
+        close(fd);
+        unlink(temporary.constData());
+        return Failure(error, kind);
+    };
+    if (replacing && fchmod(fd, old.st_mode & 07777) != 0) {
+        return abandon(errno, QFileDevice::PermissionsError);
+    }
     // A short write is tried again for the rest, so that the system names its reason (a full
     // disk, a file size limit) on the attempt that writes nothing.
     for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
         if (n <= 0) {
-            return abandon(file.errorString(), file.error());
+            const int error = n < 0 ? errno : EIO;
+            return abandon(error,
+                           IsFull(error) ? QFileDevice::ResourceError : QFileDevice::WriteError);
         }
         done += n;
     }
-    // QSaveFile's own flush before the rename does not report a failure: this one does.
-    if (SyncFileData(file.handle()) != 0) {
-        return abandon(QString::fromLocal8Bit(std::strerror(errno)), QFileDevice::WriteError);
+    if (SyncFileData(fd) != 0) {
+        return abandon(errno, QFileDevice::WriteError);
     }
-    if (!file.commit()) {
-        return {false, file.errorString(), file.error()};
+    if (close(fd) != 0) {
+        const int error = errno;
+        unlink(temporary.constData());
+        return Failure(error, QFileDevice::WriteError);
+    }
+    if (rename(temporary.constData(), targetName.constData()) != 0) {
+        const int error = errno;
+        unlink(temporary.constData());
+        return Failure(error, QFileDevice::RenameError);
     }
     return {true, {}, QFileDevice::NoError};
+}
+
+#endif
+
+}  // namespace
+
+WholeFileSave SaveWholeFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(FinalPath(path));
+    if (target.isDir()) {
+        return {false, QStringLiteral("%1 is a folder").arg(target.filePath()),
+                QFileDevice::OpenError};
+    }
+    if (target.exists() && !target.isWritable()) {
+        return {false, QStringLiteral("%1 is read-only").arg(target.filePath()),
+                QFileDevice::PermissionsError};
+    }
+    return WriteAndReplace(target.absolutePath(), target.fileName(), target.filePath(), bytes);
+}
+
+bool IsTemporarySaveName(const QString& name) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\..+\\.ombrel-[A-Za-z0-9]{%1}$").arg(kRandomLength));
+    return pattern.match(name).hasMatch();
+}
+
+bool FileNameCanBeSaved(const QString& fileName) {
+    const QString longest =
+        QLatin1Char('.') + fileName + kTemporaryMark + QString(kRandomLength, QLatin1Char('x'));
+#ifdef Q_OS_WIN
+    return longest.size() <= kMaxNameLength;
+#else
+    return QFile::encodeName(longest).size() <= kMaxNameLength;
+#endif
 }

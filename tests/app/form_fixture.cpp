@@ -1,6 +1,7 @@
 #include "form_fixture.h"
 
 #include "open_day_dialog.h"
+#include "replace_end_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,9 +16,9 @@ FormFixture::FormFixture() {
     auto* unexpected = new QTimer(&questionContext);
     unexpected->setInterval(50);
     QObject::connect(unexpected, &QTimer::timeout, &questionContext, [this] {
-        auto* dialog = qobject_cast<OpenDayDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog && answersWaiting == 0) {
-            ADD_FAILURE() << "a question about a day left open came unexpected";
+            ADD_FAILURE() << "a question came unexpected: " << dialog->objectName().toStdString();
             dialog->reject();
         }
     });
@@ -91,14 +92,15 @@ void FormFixture::Click(QAbstractButton* control) {
     QTest::mouseClick(control, Qt::LeftButton, {}, at);
 }
 
-void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
+void FormFixture::WhenDialog(const QMetaObject& kind, std::function<void(QDialog&)> answer) {
     ++answersWaiting;
     // The dialog runs its own event loop; the answer comes from inside it, as a person's would,
     // as soon as the dialog is on screen.
     auto* watch = new QTimer(&questionContext);
     watch->setInterval(5);
-    QObject::connect(watch, &QTimer::timeout, &questionContext, [this, watch, answer] {
-        if (auto* dialog = qobject_cast<OpenDayDialog*>(QApplication::activeModalWidget())) {
+    QObject::connect(watch, &QTimer::timeout, &questionContext, [this, watch, &kind, answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->metaObject()->inherits(&kind)) {
             watch->stop();
             watch->deleteLater();
             ++questions;
@@ -107,6 +109,16 @@ void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
         }
     });
     watch->start();
+}
+
+void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {
+    WhenDialog(OpenDayDialog::staticMetaObject,
+               [answer](QDialog& dialog) { answer(static_cast<OpenDayDialog&>(dialog)); });
+}
+
+void FormFixture::WhenAskedToReplace(Qt::Key key) {
+    WhenDialog(ReplaceEndDialog::staticMetaObject,
+               [key](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), key); });
 }
 
 void FormFixture::WhenAskedType(const QString& keys) {

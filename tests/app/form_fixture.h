@@ -15,6 +15,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QDialog;
 class OpenDayDialog;
 
 // A window over a fresh working folder and a clock that moves only when told to. Messages the
@@ -53,6 +54,8 @@ protected:
     void WhenAskedType(const QString& keys);
     // The person presses Escape.
     void WhenAskedEscape();
+    // Answers the next question whether to replace an end time someone else recorded, with a key.
+    void WhenAskedToReplace(Qt::Key key);
     void Tick() { form->Timer1_Timer(); }
 
     QTemporaryDir folder;
@@ -64,4 +67,8 @@ protected:
     int questions = 0;
     int answersWaiting = 0;
     QObject questionContext;
+
+private:
+    // Answers the next question of the kind given, once it is on screen.
+    void WhenDialog(const QMetaObject& kind, std::function<void(QDialog&)> answer);
 };

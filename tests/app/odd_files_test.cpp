@@ -184,25 +184,113 @@ TEST_F(OddFiles, aStartTimeFileThatIsALinkIsNotWrittenThroughAndTheDayStillOpens
     EXPECT_TRUE(messages[0].contains("temp1.txt"));
 }
 
-TEST_F(OddFiles, leftoversOfKilledSavesAreRemovedAtStartUpAndNothingElse) {
-    const QStringList leftovers{"Taro 17 7.csv.AbcxQe", "omb.ini.kzJqzz", "temp1.txt.QWpLmN"};
-    const QStringList kept{"Taro 17 7.csv.backup", "Taro 17 7.csv.Backup", "Taro 17 7.csv.261201",
-                           "notes.txt.AbcxQe", "Taro 17 7.csv.AbcxQ"};
+TEST_F(OddFiles, onlyTheClocksOwnLeftoverTemporaryFilesAreRemovedAtStartUp) {
+    const QStringList leftovers{".Taro 17 7.csv.ombrel-AbcxQe", ".omb.ini.ombrel-kzJqzz",
+                                ".temp1.txt.ombrel-Q2pLm9"};
+    // A person's copies, whatever letters they end in, and names a save never gives.
+    const QStringList kept{"Taro 17 7.csv.backUp",        "Taro 17 7.csv.AbcxQe",
+                           "Taro 17 7.csv.261201",        ".Taro 17 7.csv.ombrel-AbcxQ",
+                           "Taro 17 7.csv.ombrel-AbcxQe", "notes.txt"};
     for (const QString& name : leftovers + kept) {
         WriteFile(name, "x");
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.setFileTime(clock.now().addSecs(-120), QFileDevice::FileModificationTime);
     }
-    WriteFile("Taro 17 6.csv.ZzqZzx", "a save still being written");
+    WriteFile(".Taro 17 6.csv.ombrel-ZzqZzx", "a save still being written");
     StartNamed();
     const QStringList left = FilesInFolder();
     for (const QString& name : leftovers) {
         EXPECT_FALSE(left.contains(name)) << name.toStdString();
     }
-    for (const QString& name : kept + QStringList{"Taro 17 6.csv.ZzqZzx", "omb.ini"}) {
+    for (const QString& name : kept + QStringList{".Taro 17 6.csv.ombrel-ZzqZzx", "omb.ini"}) {
         EXPECT_TRUE(left.contains(name)) << name.toStdString();
     }
+}
+
+TEST_F(OddFiles, rowsAreFoundByTheirDayWhenASpreadsheetMovedThem) {
+    const QByteArray month = Sheet({{4, " 4,08,00,19,00,C"}, {5, " 5,07,30,,,"}});
+    const QByteArray header = month.left(month.indexOf("\r\n") + 2);
+    const QByteArray rows = month.mid(header.size());
+
+    // A title typed above the header: today's row resumes and is saved where it stands.
+    const QByteArray titled = "Attendance July 2017,,,\r\n" + header + rows;
+    WriteFile(kSheet, titled);
+    StartNamed();
+    EXPECT_TRUE(form->State().ClockedIn);
+    EXPECT_EQ(form->State().StartSeconds, 7 * 3600 + 30 * 60);
+    At(12, 0);
+    Click(form->Command2);
+    QByteArray expected = titled;
+    EXPECT_EQ(ReadFile(kSheet), expected.replace(" 5,07,30,,,", " 5,07,30,12,00,"));
+
+    // The header deleted: IN and OUT on the 5th change the 5th's row alone.
+    QByteArray headless = rows;
+    headless.replace(" 5,07,30,,,", " 5,,,,,");
+    WriteFile(kSheet, headless);
+    form.reset();
+    StartNamed();
+    EXPECT_FALSE(form->State().ClockedIn);
+    InAndOut();
+    expected = headless;
+    EXPECT_EQ(ReadFile(kSheet), expected.replace(" 5,,,,,", " 5,08,00,12,00,"));
+    EXPECT_TRUE(messages.isEmpty());
+
+    // No row of the 5th, or two: nothing is written, the person is told, the day stays open.
+    QByteArray doubled = month;
+    doubled.replace(" 6,,,,,", " 5,07,45,,,");
+    QByteArray missing = month;
+    missing.remove(missing.indexOf(" 5,"), 13);
+    for (const QByteArray& sheet : {doubled, missing}) {
+        WriteFile(kSheet, sheet);
+        form.reset();
+        messages.clear();
+        StartNamed();
+        EXPECT_FALSE(form->State().ClockedIn);
+        InAndOut();
+        EXPECT_TRUE(form->State().ClockedIn);
+        EXPECT_EQ(ReadFile(kSheet), sheet);
+        ASSERT_EQ(messages.size(), 2);
+        for (const QString& message : messages) {
+            EXPECT_TRUE(message.contains("5日の行") && message.contains(kSheet))
+                << message.toStdString();
+        }
+    }
+}
+
+TEST_F(OddFiles, aNameFileOrSheetSavedAsUtf8IsReadAsUtf8AndTheSheetStaysUtf8) {
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray yamada = "\xE5\xB1\xB1\xE7\x94\xB0";  // 山田 in UTF-8
+    const QString sheetName = QStringLiteral("山田 17 7.csv");
+    for (const QByteArray& nameFile : {yamada + "\r\n", mark + yamada + "\r\n"}) {
+        WriteFile("omb.ini", nameFile);
+        QFile::remove(Path(sheetName));
+        form.reset();
+        StartAndSettle();
+        EXPECT_EQ(form->Label2->text(), QStringLiteral("山田"));
+        InAndOut();
+        // A new sheet is CP932 as always: 山田 in its header is 8E 52 93 63.
+        const QByteArray sheet = ReadFile(sheetName);
+        EXPECT_TRUE(sheet.contains("\x8E\x52\x93\x63\r\n")) << sheet.left(60).toHex().data();
+        EXPECT_EQ(SheetRow(sheet, 5), " 5,08,00,12,00,");
+    }
+
+    // A sheet a spreadsheet saved as "CSV UTF-8": it goes back as UTF-8, with its mark.
+    const QString header = QStringLiteral(" 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,山田");
+    QByteArray utf8 = mark + header.toUtf8() + "\r\n";
+    for (int day = 1; day <= 31; ++day) {
+        // Day 3's reasons cell holds 部, typed in the spreadsheet.
+        const QByteArray row = day == 3 ? QByteArray(" 3,08,00,17,00,\xE9\x83\xA8")
+                                        : " " + QByteArray::number(day) + ",,,,,";
+        utf8 += row + "\r\n";
+    }
+    WriteFile(sheetName, utf8);
+    form.reset();
+    StartAndSettle();
+    InAndOut();
+    QByteArray expected = utf8;
+    EXPECT_EQ(ReadFile(sheetName), expected.replace(" 5,,,,,", " 5,08,00,12,00,"));
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 }  // namespace

@@ -208,6 +208,51 @@ TEST_F(OpenDays, aSecondCopyInTheFolderAndTheFirstOneClosingKeepEachOthersRows) 
     EXPECT_EQ(ReadFile(kJuly), Sheet({{4, " 4,08,00,17,00,"}, {5, " 5,08,05,16,00,"}}));
 }
 
+TEST_F(OpenDays, aDayClosedByAnotherCopyKeepsItsEndAtCloseAndOutAsksBeforeReplacingIt) {
+    Form1& first = StartOn(5);
+    On(5, 8, 0);
+    In(first);
+    // The same person's clock on another PC closes the day, with reasons A and B.
+    On(5, 17, 1);
+    auto second = StartAnother();
+    Click(second->Command2);
+    Click(second->Check2[0]);
+    Click(second->Check2[1]);
+    Click(second->Command2);
+    const QByteArray closed = Sheet({{5, " 5,08,00,17,01,AB"}});
+    ASSERT_EQ(ReadFile(kJuly), closed);
+    // The first one closed with ×: the row stays as the other left it, and nothing is asked.
+    On(5, 17, 30);
+    Tick();
+    Click(first.Command3);
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_EQ(ReadFile(kJuly), closed);
+
+    // Its OUT instead asks, showing both: Escape keeps the sheet's, Return puts in its own.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        WriteFile(kJuly, Sheet({{5, " 5,08,00,,,"}}));
+        On(5, 15, 0);
+        Form1& window = Start();
+        WriteFile(kJuly, closed);
+        On(5, 16, 0);
+        WhenAskedToReplace(key);
+        Click(window.Command2);
+        EXPECT_FALSE(window.State().ClockedIn);
+        EXPECT_EQ(ReadFile(kJuly),
+                  key == Qt::Key_Escape ? closed : Sheet({{5, " 5,08,00,16,00,"}}));
+    }
+    // Left open overnight instead: the next day's IN asks nothing about a day closed elsewhere.
+    WriteFile(kJuly, Sheet({{5, " 5,08,00,,,"}}));
+    On(5, 15, 0);
+    Form1& overnight = Start();
+    WriteFile(kJuly, closed);
+    On(6, 8, 0);
+    In(overnight);
+    EXPECT_EQ(ReadFile(kJuly), Sheet({{5, " 5,08,00,17,01,AB"}, {6, " 6,08,00,,,"}}));
+    EXPECT_EQ(questions, 2);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
 TEST_F(OpenDays, rowsChangedOnDiskWhileTheDayIsOpenAreKeptAndACorrectedInTimeWins) {
     Form1& form = StartOn(5);
     On(5, 8, 30);

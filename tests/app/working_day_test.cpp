@@ -391,14 +391,58 @@ TEST_F(WorkingDayEdges, inTwiceOnlyRefreshesTheLabelsAndTheNameFileIsWrittenOnce
     EXPECT_EQ(ReadFile(QStringLiteral("髙橋 17 7.csv")), sheet);
 }
 
-TEST_F(WorkingDayEdges, aNameTooLongForAFileNameIsRefusedBeforeAnythingIsWritten) {
+TEST_F(WorkingDayEdges, theLongestNameASaveCanWriteIsTakenAndOneByteMoreIsRefusedAtIn) {
+    // 230 bytes: with " 99 12.csv" and what a save adds for its temporary file, 255.
+    const QString longest(230, QLatin1Char('n'));
+    const QString sheet = longest + QStringLiteral(" 17 7.csv");
     Start();
-    // 750 bytes, 260 UTF-16 units as a file name: too long for Linux and Windows alike.
-    form->Text1->setText(QString(250, QChar(0x3042)));
+    form->Text1->setText(longest);
+    At(8, 0);
     Click(form->Command1);
-    EXPECT_FALSE(form->State().ClockedIn);
+    EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,,,");
+    At(12, 0);
+    Click(form->Command2);
+    EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,12,00,");
+    At(13, 0);
+    Click(form->Command1);
+    At(14, 0);
+    Tick();
+    Click(form->Command3);
+    EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,14,00,");
+    EXPECT_TRUE(messages.isEmpty());
+
+    for (const QString& name : {longest + QLatin1Char('n'), QString(120, QChar(0x3042))}) {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        Start();
+        form->Text1->setText(name);
+        Click(form->Command1);
+        EXPECT_FALSE(form->State().ClockedIn);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(FilesInFolder().isEmpty());
+        messages.clear();
+    }
+}
+
+TEST_F(WorkingDayEdges, aClockSetBackBeforeTheInTimeIsRefusedAtOutAndSave) {
+    Form1& form = ClockIn(8, 0);
+    At(7, 5);  // set back an hour: a wrong time fixed, a time server
+    Click(form.Command2);
+    EXPECT_TRUE(form.State().ClockedIn);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(FilesInFolder().isEmpty());
+    EXPECT_TRUE(messages[0].startsWith("終業時刻は始業時刻 08:00 より後にしてください。"))
+        << messages[0].toStdString();
+    Tick();
+    EXPECT_EQ(form.Label2->text(), "07:05:00");  // the label goes on
+
+    At(17, 0);
+    Click(form.Command2);  // the reasons open
+    At(7, 30);
+    Click(form.Command2);
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(form.Command2->text(), "SAVE");
+    EXPECT_TRUE(form.State().ClockedIn);
+    EXPECT_EQ(TodayOnDisk(), " 5,08,00,,,");
 }
 
 }  // namespace

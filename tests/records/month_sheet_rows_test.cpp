@@ -1,4 +1,5 @@
 #include "cp932.h"
+#include "day_rows.h"
 #include "month_sheet.h"
 #include "sheet_test_support.h"
 
@@ -113,6 +114,53 @@ TEST(MonthSheetRows, cutsFollowThePositionRulesForEveryCommaAndColonCount) {
         EXPECT_EQ(Show(cut.hour), Show(c.first)) << "time \"" << c.text.toStdString() << '"';
         EXPECT_EQ(Show(cut.minute), Show(c.second)) << "time \"" << c.text.toStdString() << '"';
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DayRows, aDaysRowIsTheOneLineWhoseFirstFieldIsItsNumber) {
+    // Lines written as the clock holds them; '|' separates them.
+    const auto sheet = [](const char* text) {
+        QList<SheetLine> lines;
+        for (const QString& line : QString::fromLatin1(text).split(QLatin1Char('|'))) {
+            lines.append(line);
+        }
+        return lines;
+    };
+    constexpr auto Found = DayRowFinding::Found;
+    constexpr auto Missing = DayRowFinding::Missing;
+    struct Case {
+        const char* what;
+        QList<SheetLine> lines;
+        int day;
+        DayRowFinding finding;
+        qsizetype line;  // Found: the line; Duplicated: the first of them
+    };
+    const Case cases[] = {
+        {"clock's layout", sheet("h| 1,,,,,| 2,08,00,,,"), 2, Found, 2},
+        {"short sheet gains the row", sheet("h| 1,,,,,| 2,08,00,,,"), 5, Found, 5},
+        {"title above the header", sheet("title|h| 1,,,,,| 2,08,00,,,"), 2, Found, 3},
+        {"... a day it lacks", sheet("title|h| 1,,,,,| 2,08,00,,,"), 3, Missing, -1},
+        {"header deleted", sheet(" 1,,,,,| 2,08,00,,,"), 2, Found, 1},
+        {"spreadsheet's blanks and zeros", sheet("h|1,,,,,,,|02,8,0,,,,,| 3 ,,,,,"), 2, Found, 2},
+        {"row emptied in place", sheet("h| 1,,,,,|,,,,,,,| 3,,,,,"), 2, Found, 2},
+        {"row emptied, rows moved", sheet("t|h|,,,,,| 2,,,,,"), 1, Missing, -1},
+        {"a note in the row's place", sheet("h| 1,,,,,|2日,08,00,,,"), 2, Missing, -1},
+        {"no day 0 or 32", sheet(" 0,,,,,| 32,,,,,"), 2, Found, 2},
+        {"two rows of a day", sheet("h| 1,,,,,| 1,08,00,,,| 3,,,,,"), 1, DayRowFinding::Duplicated,
+         1},
+    };
+    for (const Case& c : cases) {
+        const DayRowPlace place = DayRows(c.lines).find(c.day);
+        EXPECT_EQ(place.finding, c.finding) << c.what;
+        EXPECT_EQ(place.finding == DayRowFinding::Duplicated ? place.lines.value(0) : place.line,
+                  c.line)
+            << c.what;
+    }
+    // A row that does not decode is still found by the bytes of its day field.
+    EXPECT_EQ(RowDay(SheetLine::fromDisk(" 3,\xff\xfe,,,,", QString())), 3);
 }
 
 }  // namespace

@@ -32,8 +32,15 @@ protected:
     DayToSave Day(int day, const char* in, const char* out) const {
         const QString inTime = QString::fromLatin1(in);
         const QString outTime = QString::fromLatin1(out);
-        return {dir.path(),    kName,           QDate(2017, 7, day), inTime.left(2),
-                inTime.mid(3), outTime.left(2), outTime.mid(3),      QStringLiteral("A")};
+        return {dir.path(),
+                kName,
+                QDate(2017, 7, day),
+                inTime.left(2),
+                inTime.mid(3),
+                outTime.left(2),
+                outTime.mid(3),
+                QStringLiteral("A"),
+                {}};
     }
 
     QTemporaryDir dir;
@@ -129,6 +136,10 @@ TEST(OpenDayRules, endTimesDatesAndTheDayLongLimit) {
     EXPECT_TRUE(IsLaterDate(fourth, QDateTime(fourth.addDays(1), QTime(0, 0))));
     EXPECT_FALSE(IsLaterDate(fourth, QDateTime(fourth.addDays(-1), QTime(12, 0))));
     EXPECT_EQ(ToggleReason("ABA", 'A', false), "AB");
+    // A clock set back shows an end before the in-time; a night's work past midnight does not.
+    EXPECT_TRUE(EndsBeforeInTime(fourth, "08", "00", QDateTime(fourth, QTime(7, 59, 59))));
+    EXPECT_FALSE(EndsBeforeInTime(fourth, "08", "00", QDateTime(fourth, QTime(8, 0))));
+    EXPECT_FALSE(EndsBeforeInTime(fourth, "22", "00", QDateTime(fourth.addDays(1), QTime(2, 0))));
 }
 
 }  // namespace

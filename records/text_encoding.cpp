@@ -1,0 +1,107 @@
+#include "text_encoding.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+std::optional<char32_t> FirstControl(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
+            return u;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether the bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
+// form, no surrogate, nothing past U+10FFFF. Stops at the first fault, which in CP932 text is
+// usually the first byte beyond ASCII.
+bool IsUtf8(const QByteArray& bytes) {
+    const auto* at = reinterpret_cast<const uchar*>(bytes.constData());
+    const uchar* const end = at + bytes.size();
+    while (at < end) {
+        const uchar lead = *at++;
+        if (lead < 0x80) {
+            continue;
+        }
+        // How many continuation bytes follow the lead byte, and the bits it carries.
+        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+        if (lead < 0xC2 || lead > 0xF4) {
+            return false;
+        }
+        char32_t c = lead & (0x3F >> more);
+        if (end - at < more) {
+            return false;
+        }
+        for (int i = 0; i < more; ++i, ++at) {
+            if ((*at & 0xC0) != 0x80) {
+                return false;
+            }
+            c = (c << 6) | (*at & 0x3F);
+        }
+        const char32_t least = more == 2 ? 0x800 : more == 3 ? 0x10000 : 0x80;
+        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool HasNonAscii(const QByteArray& bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) >= 0x80; });
+}
+
+Cp932Result Utf8Failure(const QString& error) {
+    Cp932Result result;
+    result.error = error;
+    return result;
+}
+
+}  // namespace
+
+TextEncoding DetectTextEncoding(const QByteArray& bytes) {
+    if (bytes.startsWith(kUtf8Mark)) {
+        return TextEncoding::Utf8WithMark;
+    }
+    return HasNonAscii(bytes) && IsUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+QByteArray EncodingMark(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8WithMark ? QByteArray(kUtf8Mark) : QByteArray();
+}
+
+Cp932Result DecodeLine(const QByteArray& bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Cp932) {
+        return DecodeCp932(bytes);
+    }
+    if (!IsUtf8(bytes)) {
+        return Utf8Failure(QStringLiteral("the bytes are not UTF-8"));
+    }
+    Cp932Result result;
+    result.text = QString::fromUtf8(bytes);
+    if (const auto control = FirstControl(result.text)) {
+        return Utf8Failure(QStringLiteral("the bytes hold the control character %1")
+                               .arg(DescribeCharacter(*control)));
+    }
+    result.ok = true;
+    return result;
+}
+
+Cp932Result EncodeLine(QStringView text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Cp932) {
+        return EncodeCp932(text);
+    }
+    Cp932Result result;
+    if (const auto control = FirstControl(text)) {
+        result.error = QStringLiteral("%1 cannot be stored").arg(DescribeCharacter(*control));
+        result.unstorable = *control;
+        return result;
+    }
+    result.ok = true;
+    result.bytes = text.toUtf8();
+    return result;
+}
