@@ -45,8 +45,8 @@ bool LeftUnderThisProcesssNumber(QLockFile& lock, const QString& path) {
     qint64 pid = 0;
     QString host;
     QString program;
-    return lock.getLockInfo(&pid, &host, &program) &&
-           pid == QCoreApplication::applicationPid() && !LocksHeldHere().contains(path);
+    return lock.getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid() &&
+           !LocksHeldHere().contains(path);
 }
 
 // A lock that cannot be made at all (a folder that is not writable) must not keep the clock from

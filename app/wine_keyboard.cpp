@@ -19,13 +19,16 @@ void LetWineGiveTheKeyboardToTheWindows() {
     // Wine reads its per-program options when the first window is made, so this run has them.
     const std::wstring key = L"Software\\Wine\\AppDefaults\\" + program + L"\\X11 Driver";
     HKEY options = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                        nullptr, &options, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &options,
+                        nullptr) != ERROR_SUCCESS) {
         return;
     }
-    if (RegQueryValueExW(options, L"Managed", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    if (RegQueryValueExW(options, L"Managed", nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
         const wchar_t no[] = L"N";
-        RegSetValueExW(options, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(no), sizeof no);
+        RegSetValueExW(options, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(no),
+                       sizeof no);
     }
     RegCloseKey(options);
 }

@@ -114,9 +114,8 @@ Cp932Result EncodeText(QStringView text) {
     // surrogate is a character of its own here, and never storable.
     for (qsizetype at = 0; at < text.size();) {
         const qsizetype length =
-            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate()
-                ? 2
-                : 1;
+            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2
+                                                                                                : 1;
         const QStringView one = text.mid(at, length);
         if (!StoredBytes(one)) {
             return CannotStore(length == 2 ? QChar::surrogateToUcs4(one[0], one[1])
@@ -131,8 +130,7 @@ Cp932Result EncodeText(QStringView text) {
 // takes a trail byte with it.
 qsizetype FirstUndecodable(const QByteArray& bytes) {
     for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype length =
-            IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(bytes[at])) ? 2 : 1;
+        const qsizetype length = IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(bytes[at])) ? 2 : 1;
         if (at + length > bytes.size() || !WindowsText(bytes.mid(at, length))) {
             return at;
         }

@@ -3,6 +3,7 @@
 #include "report_output.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <fcntl.h>
@@ -60,7 +61,7 @@ void UseBinaryStandardOutput() {
 
 QString WriteTextToStandardOutput(const QString& text) {
     return WriteText(STD_OUTPUT_HANDLE, stdout, text) ? QString()
-                                                        : QStringLiteral("標準出力に書けません");
+                                                      : QStringLiteral("標準出力に書けません");
 }
 
 void WriteTextToStandardError(const QString& text) {

@@ -32,7 +32,8 @@ QString Expanded(QString folder, const RecordsFolderPlaces& places) {
     qsizetype from = 0;
     for (auto match = variable.globalMatch(folder); match.hasNext();) {
         const auto found = match.next();
-        const QString value = places.environment ? places.environment(found.captured(1)) : QString();
+        const QString value =
+            places.environment ? places.environment(found.captured(1)) : QString();
         result += folder.mid(from, found.capturedStart() - from);
         result += value.isEmpty() ? found.captured() : value;
         from = found.capturedEnd();

@@ -2,6 +2,7 @@
 // write, replace or delete it meanwhile. Prints "held" once the file is open and lets it go when
 // its standard input ends. Exit status 0, or 1 when the file could not be opened.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <cstdio>

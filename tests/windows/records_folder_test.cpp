@@ -30,7 +30,8 @@ TEST(RecordsFolder, variableThenThePersonsFileThenTheMachinesThenDocuments) {
     EXPECT_EQ(ChooseRecordsFolder(places), "C:/Users/taro/Documents/Ombrel");
 
     // The machine's file: the first line that is neither blank nor a comment, a share per person.
-    Put(places.settingsFiles[1], "\xEF\xBB\xBF# all teachers\r\n\r\n\\\\staff\\ombrel\\%USERNAME%\r\n");
+    Put(places.settingsFiles[1],
+        "\xEF\xBB\xBF# all teachers\r\n\r\n\\\\staff\\ombrel\\%USERNAME%\r\n");
     EXPECT_EQ(QDir::toNativeSeparators(ChooseRecordsFolder(places)), "\\\\staff\\ombrel\\taro");
     // The person's own file comes first; a relative folder is taken from the home folder.
     Put(places.settingsFiles[0], "Records/$USER\n");
