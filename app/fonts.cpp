@@ -1,12 +1,35 @@
 #include "app/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
+namespace {
+
+// The faces in the order they are wanted: the proportional Gothic of Japanese Windows (under its
+// Japanese and its English name), the Gothic faces later Windows versions bring, the IPA and Noto
+// stand-ins Linux has, then any other Gothic face the system has for Japanese.
+QStringList GothicFamilies() {
+    QStringList families{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                         QStringLiteral("メイリオ"),        QStringLiteral("Meiryo"),
+                         QStringLiteral("Yu Gothic UI"),    QStringLiteral("IPAPGothic"),
+                         QStringLiteral("IPAexGothic"),     QStringLiteral("IPAGothic"),
+                         QStringLiteral("Noto Sans CJK JP")};
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        const bool gothic = family.contains(QLatin1String("Gothic"), Qt::CaseInsensitive) ||
+                            family.contains(QStringLiteral("ゴシック"));
+        if (gothic && !families.contains(family)) {
+            families << family;
+        }
+    }
+    return families;
+}
+
+}  // namespace
+
 QFont GothicFont(int pixelSize) {
+    static const QStringList families = GothicFamilies();
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setWeight(QFont::Normal);
     return font;

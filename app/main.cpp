@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QStyleFactory>
 
+#ifdef Q_OS_WIN
+#include "app/wine_keyboard.h"
+#endif
+
 #include <cstdio>
 #include <cstring>
 
@@ -45,6 +49,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     ProvideRuntimeFolder();
+#ifdef Q_OS_WIN
+    LetWineGiveTheKeyboardToTheWindows();
+#endif
     QApplication app(argc, argv);
     // A second clock in the same folder would save over the first one's day: the running clock
     // comes to the front instead, and this start ends having written nothing.

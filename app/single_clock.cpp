@@ -1,9 +1,12 @@
 #include "app/single_clock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 #if defined(Q_OS_UNIX)
@@ -27,32 +30,74 @@ QString FolderKey(const QString& folder) {
         QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24));
 }
 
+// The lock files this process holds through a SingleClock that is still alive.
+QSet<QString>& LocksHeldHere() {
+    static QSet<QString> held;
+    return held;
+}
+
+// A lock that names this very process, which holds no such lock, is one an earlier clock left
+// when it was killed or the PC lost power, and whose process number the system has since given
+// to this one (Windows keeps the lock folder across a restart, and Wine hands out the same small
+// numbers after every restart): its holder is gone. The lock folder is this PC's own, so the
+// lock was made here.
+bool LeftUnderThisProcesssNumber(QLockFile& lock, const QString& path) {
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return lock.getLockInfo(&pid, &host, &program) && pid == QCoreApplication::applicationPid() &&
+           !LocksHeldHere().contains(path);
+}
+
+// A lock that cannot be made at all (a folder that is not writable) must not keep the clock from
+// starting: only a lock another running clock holds does.
+bool TakeLock(QLockFile& lock, const QString& path) {
+    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError) {
+        return true;
+    }
+    return LeftUnderThisProcesssNumber(lock, path) && lock.removeStaleLockFile() &&
+           (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError);
+}
+
 }  // namespace
 
+QString SingleClock::PlaceForItsFiles() {
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt answers with the home folder, which may roam to other
+    // PCs): the local application data folder is the person's own on this PC.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return local.isEmpty() ? QString() : QDir(local).filePath(QStringLiteral("Ombrel"));
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+}
+
 SingleClock::SingleClock(const QString& workingFolder, const QString& runtimeFolder) {
-    QString place = runtimeFolder.isEmpty()
-                        ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
-                        : runtimeFolder;
+    QString place = runtimeFolder.isEmpty() ? PlaceForItsFiles() : runtimeFolder;
     if (place.isEmpty()) {
         place = QDir::tempPath();
     }
     QDir().mkpath(place);
     const QString key = QStringLiteral("ombrel-") + FolderKey(workingFolder);
-    lock_ = std::make_unique<QLockFile>(QDir(place).filePath(key + QStringLiteral(".lock")));
+    lockPath_ = QDir(place).filePath(key + QStringLiteral(".lock"));
+    lock_ = std::make_unique<QLockFile>(lockPath_);
     // Only a dead holder makes a lock stale, however long a clock has been running.
     lock_->setStaleLockTime(0);
     callFile_ = QDir(place).filePath(key + QStringLiteral(".call"));
-    // A lock that cannot be made at all (a runtime folder that is not writable) must not keep the
-    // clock from starting: only a lock another running clock holds does.
-    first_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
+    first_ = TakeLock(*lock_, lockPath_);
     if (first_) {
+        LocksHeldHere().insert(lockPath_);
         WatchCallFile();
     } else {
         CallRunningClock();
     }
 }
 
-SingleClock::~SingleClock() = default;
+SingleClock::~SingleClock() {
+    if (first_) {
+        LocksHeldHere().remove(lockPath_);
+    }
+}
 
 void ProvideRuntimeFolder() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -103,5 +148,11 @@ void SingleClock::CallRunningClock() const {
     QFile call(callFile_);
     if (call.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         call.write("1", 1);
+        // Windows' watcher sees a change only in the file's time, which file systems keep to the
+        // second (FAT: two): a call soon after another moves the time on itself.
+        const QDateTime before = info.lastModified();
+        const QDateTime now = QDateTime::currentDateTime();
+        call.setFileTime(now > before.addSecs(2) ? now : before.addSecs(2),
+                         QFileDevice::FileModificationTime);
     }
 }

@@ -22,6 +22,10 @@ public:
     explicit SingleClock(const QString& workingFolder, const QString& runtimeFolder = QString());
     ~SingleClock() override;
 
+    // Where the lock and call files go when no folder is given: the session's runtime folder, on
+    // Windows the person's local application data folder.
+    static QString PlaceForItsFiles();
+
     // True for the first clock of the folder. False when another one runs; it has then been
     // asked to come to the front.
     bool IsFirst() const { return first_; }
@@ -35,6 +39,7 @@ private:
     void WatchCallFile();
     void CallRunningClock() const;
 
+    QString lockPath_;
     QString callFile_;
     std::unique_ptr<QLockFile> lock_;
     QFileSystemWatcher watcher_;

@@ -35,4 +35,7 @@ mkdir -p icons
 for n in 16 22 24 48 64 128 256; do
   icon "$n" "icons/ombrel-$n.png"
 done
+# The Windows icon (the MSI's shortcut, the programs' own): the same pictures in one .ico.
+convert icons/ombrel-16.png icons/ombrel-24.png ombrel.png icons/ombrel-48.png \
+  icons/ombrel-64.png icons/ombrel-128.png icons/ombrel-256.png ombrel.ico
 rm -f grain.mpc grain.cache planks.mpc planks.cache light.mpc light.cache

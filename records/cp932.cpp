@@ -57,52 +57,96 @@ QString NotCp932(const QByteArray& bytes, qsizetype at) {
 
 #ifdef _WIN32
 
-// The first character that the code page has no exact place for, found one character at a time.
-char32_t FirstUnencodable(QStringView text) {
-    for (char32_t c : text.toString().toUcs4()) {
-        const QString one = QString::fromUcs4(&c, 1);
-        BOOL usedDefault = FALSE;
-        const int n =
-            WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<LPCWCH>(one.utf16()),
-                                int(one.size()), nullptr, 0, nullptr, &usedDefault);
-        if (n == 0 || usedDefault) {
-            return c;
-        }
+// Code page 932 through Windows' own converter. WC_NO_BEST_FIT_CHARS keeps it from writing a
+// look-alike, but a character it has no place for can still come out as '?' or as a pair of
+// bytes of another character without its flag being set (Wine, for one, does so with surrogate
+// pairs), so a text counts as stored only when its bytes read back as the same text.
+constexpr UINT kCodePage = 932;
+
+std::optional<QByteArray> WindowsBytes(QStringView text) {
+    const auto* wide = reinterpret_cast<LPCWCH>(text.utf16());
+    const int size = int(text.size());
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0,
+                                      nullptr, &usedDefault);
+    if (n <= 0 || usedDefault) {
+        return std::nullopt;
     }
-    return 0xFFFD;
+    QByteArray bytes(n, Qt::Uninitialized);
+    if (WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, size, bytes.data(), n, nullptr,
+                            &usedDefault) != n ||
+        usedDefault) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<QString> WindowsText(const QByteArray& bytes) {
+    const int n = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.constData(),
+                                      int(bytes.size()), nullptr, 0);
+    if (n <= 0) {
+        return std::nullopt;
+    }
+    QString text(n, Qt::Uninitialized);
+    if (MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
+                            reinterpret_cast<LPWSTR>(text.data()), n) != n) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<QByteArray> StoredBytes(QStringView text) {
+    auto bytes = WindowsBytes(text);
+    if (!bytes || WindowsText(*bytes) != text.toString()) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 Cp932Result EncodeText(QStringView text) {
     if (text.isEmpty()) {
         return {true, {}, {}, {}};
     }
-    BOOL usedDefault = FALSE;
-    const auto* wide = reinterpret_cast<LPCWCH>(text.utf16());
-    const int size = int(text.size());
-    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, nullptr,
-                                      &usedDefault);
-    if (n == 0 || usedDefault) {
-        return CannotStore(FirstUnencodable(text));
+    if (auto bytes = StoredBytes(text)) {
+        return {true, *bytes, {}, {}};
     }
-    QByteArray bytes(n, Qt::Uninitialized);
-    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, size, bytes.data(), n, nullptr,
-                        &usedDefault);
-    return {true, bytes, {}, {}};
+    // The first character that has no exact place, looked for one character at a time; a lone
+    // surrogate is a character of its own here, and never storable.
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype length =
+            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2
+                                                                                                : 1;
+        const QStringView one = text.mid(at, length);
+        if (!StoredBytes(one)) {
+            return CannotStore(length == 2 ? QChar::surrogateToUcs4(one[0], one[1])
+                                           : char32_t(one[0].unicode()));
+        }
+        at += length;
+    }
+    return CannotStore(0xFFFD);
+}
+
+// Decoding goes a character at a time only to name where bytes stop being CP932: a lead byte
+// takes a trail byte with it.
+qsizetype FirstUndecodable(const QByteArray& bytes) {
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(bytes[at])) ? 2 : 1;
+        if (at + length > bytes.size() || !WindowsText(bytes.mid(at, length))) {
+            return at;
+        }
+        at += length;
+    }
+    return 0;
 }
 
 Cp932Result DecodeBytes(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         return {true, {}, {}, {}};
     }
-    const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(),
-                                      int(bytes.size()), nullptr, 0);
-    if (n == 0) {
-        return Failure(QStringLiteral("bytes that are not CP932"));
+    if (auto text = WindowsText(bytes)) {
+        return {true, {}, *text, {}};
     }
-    QString text(n, Qt::Uninitialized);
-    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
-                        reinterpret_cast<LPWSTR>(text.data()), n);
-    return {true, {}, text, {}};
+    return Failure(NotCp932(bytes, FirstUndecodable(bytes)));
 }
 
 #else

@@ -69,6 +69,20 @@ LPCWSTR Wide(const QString& path) {
     return reinterpret_cast<LPCWSTR>(path.utf16());
 }
 
+// A records folder and a name of up to 255 units make a path longer than the 260 characters the
+// plain file functions take; written as \\?\C:\... or \\?\UNC\server\... they take 32,767.
+QString LongPath(const QString& path) {
+    const QString native =
+        QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (native.startsWith(QLatin1String("\\\\?\\"))) {
+        return native;
+    }
+    if (native.startsWith(QLatin1String("\\\\"))) {
+        return QStringLiteral("\\\\?\\UNC\\") + native.mid(2);
+    }
+    return QStringLiteral("\\\\?\\") + native;
+}
+
 // CreateFileW with CREATE_NEW makes the temporary file only where no file is; the data goes to the
 // disk with FlushFileBuffers (through SyncFileData), and MoveFileExW puts it in place.
 FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
@@ -76,7 +90,7 @@ FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, cons
     HANDLE file = INVALID_HANDLE_VALUE;
     QString temporary;
     for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = QDir::toNativeSeparators(QDir(folder).filePath(TemporaryName(fileName)));
+        temporary = LongPath(QDir(folder).filePath(TemporaryName(fileName)));
         file = CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
         const DWORD error = GetLastError();
@@ -111,7 +125,7 @@ FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, cons
         DeleteFileW(Wide(temporary));
         return Failure(error, QFileDevice::WriteError);
     }
-    if (!MoveFileExW(Wide(temporary), Wide(QDir::toNativeSeparators(target)),
+    if (!MoveFileExW(Wide(temporary), Wide(LongPath(target)),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         DeleteFileW(Wide(temporary));

@@ -9,13 +9,13 @@
 #include "report/report_output.h"
 #include "report/report_settings.h"
 #include "report/sheet_files.h"
+#include "report/standard_streams.h"
 #include "report/text_report.h"
 #include "report/xlsx_report.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -23,7 +23,7 @@ namespace {
 constexpr int kFailure = 2;
 
 int FailWith(const QString& message) {
-    std::fprintf(stderr, "ombrel-report: %s\n", message.toLocal8Bit().constData());
+    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
     return kFailure;
 }
 
@@ -50,7 +50,8 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     }
     switch (options.format) {
         case OutputFormat::Text:
-            return WriteBytes(options, outputs.text(report).toUtf8());
+            return options.output ? WriteOutput(*options.output, outputs.text(report).toUtf8())
+                                  : WriteTextToStandardOutput(outputs.text(report));
         case OutputFormat::Csv:
         case OutputFormat::CsvUtf8: {
             const EncodedCsv csv =
@@ -72,7 +73,7 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
 }
 
 void Warn(const QString& message) {
-    std::fprintf(stderr, "ombrel-report: %s\n", message.toLocal8Bit().constData());
+    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
 }
 
 int RunReport(ReportOptions options, QDate today) {
@@ -110,10 +111,8 @@ int RunReport(ReportOptions options, QDate today) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
+    UseBinaryStandardOutput();
+    const QStringList arguments = ProgramArguments(argc, argv);
     const QDate today = QDate::currentDate();
     const OptionsParse parse = ParseOptions(arguments, today);
     // Charts and pages need fonts and so a GUI application, but never a screen.
@@ -122,16 +121,18 @@ int main(int argc, char** argv) {
         (parse.options.format == OutputFormat::Png || parse.options.format == OutputFormat::Pdf);
     std::unique_ptr<QCoreApplication> app;
     if (drawn) {
+#ifndef Q_OS_WIN
+        // Windows always has a desktop to draw with; elsewhere there may be no display at all.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+#endif
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     if (parse.outcome == OptionsParse::Outcome::Help) {
-        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
-        return 0;
+        return WriteTextToStandardOutput(HelpText()).isEmpty() ? 0 : kFailure;
     }
     if (parse.outcome == OptionsParse::Outcome::Error) {
         return FailWith(parse.error + QStringLiteral(" (使い方は --help)"));

@@ -21,7 +21,13 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(work.isValid() && runtime.isValid());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+        // Windows has no runtime folder to point a clock at: it uses its own place.
+        place = SingleClock::PlaceForItsFiles();
+#else
         environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        place = runtime.path();
+#endif
     }
     void TearDown() override {
         for (QProcess* clock : {&first, &third}) {
@@ -39,7 +45,7 @@ protected:
     bool Listening() const {
         QDeadlineTimer deadline(20000);
         while (!deadline.hasExpired()) {
-            if (!QDir(runtime.path()).entryList({"ombrel-*.call"}, QDir::Files).isEmpty()) {
+            if (!QDir(place).entryList({"ombrel-*.call"}, QDir::Files).isEmpty()) {
                 return true;
             }
             QThread::msleep(10);
@@ -49,6 +55,7 @@ protected:
 
     QTemporaryDir work;
     QTemporaryDir runtime;
+    QString place;  // where the clocks started here keep their files
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QProcess first;
     QProcess third;
@@ -69,8 +76,8 @@ TEST_F(SecondCopy, endsAtOnceWithStatusZeroAndTheFirstRunsOnUntouched) {
     // leaves behind is cleared here so that the wait below sees the new clock's own.
     first.kill();
     first.waitForFinished();
-    for (const QString& call : QDir(runtime.path()).entryList({"*.call"}, QDir::Files)) {
-        QFile::remove(runtime.filePath(call));
+    for (const QString& call : QDir(place).entryList({"ombrel-*.call"}, QDir::Files)) {
+        QFile::remove(QDir(place).filePath(call));
     }
     StartClock(third);
     EXPECT_TRUE(Listening());
@@ -97,6 +104,7 @@ TEST_F(SecondCopy, aLaterStartCallsTheRunningClockForwardButNeverThroughALink) {
     const QStringList callFiles = QDir(runtime.path()).entryList({"*.call"}, QDir::Files);
     ASSERT_EQ(callFiles.size(), 1);
     EXPECT_EQ(QFileInfo(runtime.filePath(callFiles[0])).size(), 1);
+#ifndef Q_OS_WIN  // QFile::link makes a symbolic link on POSIX only
 
     // Someone puts a link where the call file was: the later start writes nothing through it.
     QFile victim(work.filePath("victim.txt"));
@@ -109,6 +117,31 @@ TEST_F(SecondCopy, aLaterStartCallsTheRunningClockForwardButNeverThroughALink) {
     EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst());
     ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
     EXPECT_EQ(victim.readAll(), "kept");
+#endif
+}
+
+// A clock killed (or a PC that lost power) leaves its lock behind; when the system later gives
+// the next clock the same process number, as Wine does after every restart, the lock names the
+// new clock itself. It is taken over, while a lock a live clock of this process holds is not.
+TEST_F(SecondCopy, aLockLeftUnderThisProcesssOwnNumberIsTakenOver) {
+    QByteArray left;
+    QString lockFile;
+    {
+        SingleClock earlier(work.path(), runtime.path());
+        ASSERT_TRUE(earlier.IsFirst());
+        EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst());
+        const QStringList locks = QDir(runtime.path()).entryList({"*.lock"}, QDir::Files);
+        ASSERT_EQ(locks.size(), 1);
+        lockFile = runtime.filePath(locks[0]);
+        QFile lock(lockFile);
+        ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+        left = lock.readAll();
+    }
+    QFile lock(lockFile);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(left);
+    lock.close();
+    EXPECT_TRUE(SingleClock(work.path(), runtime.path()).IsFirst());
 }
 
 }  // namespace

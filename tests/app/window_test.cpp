@@ -4,6 +4,7 @@
 #include "tests/app/form_fixture.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,6 +94,9 @@ TEST_F(WindowStartup, initialValuesColoursAndTabOrder) {
     EXPECT_EQ(BackColour(form.Command2), ButtonFaceColour);
     EXPECT_EQ(form.Label2->font().pixelSize(), 16);
     EXPECT_EQ(form.Command1->font().pixelSize(), 11);
+    // Without the faces of Japanese Windows, a Gothic face the system has for Japanese draws.
+    const QString face = QFontInfo(form.Check1->font()).family();
+    EXPECT_TRUE(face.contains("Gothic") || face.contains("ゴシック")) << face.toStdString();
 
     // Tab runs IN, OUT, break, A to G, ×, the name box, H to K.
     QList<QWidget*> expected{form.Command1,  form.Command2,  form.Check1,    form.Check2[0],

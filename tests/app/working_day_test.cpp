@@ -1,5 +1,6 @@
 // A working day through the window: IN, ticks, OUT with reasons, break and close.
 #include "app/colours.h"
+#include "app/messages.h"
 #include "tests/app/form_fixture.h"
 
 #include <QCheckBox>
@@ -411,7 +412,15 @@ TEST_F(WorkingDayEdges, theLongestNameASaveCanWriteIsTakenAndOneByteMoreIsRefuse
     EXPECT_EQ(SheetRow(ReadFile(sheet), 5), " 5,08,00,14,00,");
     EXPECT_TRUE(messages.isEmpty());
 
-    for (const QString& name : {longest + QLatin1Char('n'), QString(120, QChar(0x3042))}) {
+#ifdef Q_OS_WIN
+    // Windows counts a name in UTF-16 units: 230 あ, 690 bytes, are taken as 230 n are. (No sheet
+    // of that name is written here: Wine keeps files on a Linux file system, 255 bytes a name.)
+    EXPECT_EQ(NameProblem(QString(230, QChar(0x3042))), QString());
+    const QString tooLongInJapanese(231, QChar(0x3042));
+#else
+    const QString tooLongInJapanese(120, QChar(0x3042));  // 360 bytes
+#endif
+    for (const QString& name : {longest + QLatin1Char('n'), tooLongInJapanese}) {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
         Start();

@@ -1,13 +1,16 @@
 #include "records/month_sheet.h"
 #include "tests/records/sheet_test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 #include <cerrno>
 #include <csignal>
@@ -25,7 +28,9 @@ const QByteArray kJulyHeader = QByteArray::fromHex(
 class MonthSheetFile : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+#ifndef _WIN32
     void TearDown() override { chmod(qPrintable(dir_.path()), 0700); }
+#endif
 
     SheetState July() const { return StateFor(dir_.path(), "17", "07"); }
     QString SheetPath() const { return dir_.path() + QStringLiteral("/Taro 17 7.csv"); }
@@ -62,7 +67,7 @@ TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) 
     for (int run = 0; run < 2; ++run) {
         const FileOutcome written = WriteMonthSheet(state, kName, state.SheetLines);
         ASSERT_TRUE(written.ok()) << written.why().toStdString();
-        EXPECT_EQ(written.path, SheetPath());
+        EXPECT_EQ(QDir::fromNativeSeparators(written.path), SheetPath());
         EXPECT_EQ(FileBytes(SheetPath()), expected) << "run " << run;
     }
     EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"Taro 17 7.csv"});
@@ -218,6 +223,10 @@ TEST_F(MonthSheetFile, unstorableTextFailsTheWholeSaveAndKeepsTheOldSheet) {
     }
 }
 
+// Permission bits, file size limits and forked children are POSIX's; on Windows a sheet held open
+// by another program is what refuses a save (held_sheet_test.cpp).
+#ifndef _WIN32
+
 // Saves that the system refuses or cuts short, each in a child process; the old sheet must stay
 // byte for byte and no temporary file may be left beside it.
 TEST_F(MonthSheetFile, failedSaveLeavesTheOldSheetAndNoTemporaryFile) {
@@ -301,5 +310,7 @@ TEST_F(MonthSheetFile, sheetThatCannotBeReadLeavesTheTableAsItWas) {
         EXPECT_EQ(status, 0) << c.what;
     }
 }
+
+#endif
 
 }  // namespace

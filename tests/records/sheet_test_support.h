@@ -32,6 +32,7 @@ SheetState StateFor(const QString& appDir, const QString& year, const QString& m
 // The bytes of rows a..b (CR LF after each) of a blank month: " a,,,,,\r\n" ...
 QByteArray BlankRows(int first, int last);
 
+// POSIX only (sheet_test_support_posix.cpp):
 // Runs `body` in a forked child and gives its exit status (or 128 + the signal that ended it).
 // With `asNobody`, a child of a root process first drops to uid and gid 65534, so that folder
 // permissions apply to it; a child of any other user keeps its own. The child never returns into

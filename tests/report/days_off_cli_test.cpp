@@ -157,6 +157,13 @@ TEST_F(DaysOffProgram, printedRecordsAreA4PagesWhoseTextCanBeFound) {
     const QString month = out.filePath(QStringLiteral("jiro.pdf"));
     ProgramRun run = Month({QStringLiteral("--format=pdf"), QStringLiteral("--output"), month});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+#ifdef _WIN32
+    // Poppler's tools, which read the pages back, are the host's: a Windows program cannot run them.
+    QFile pdf(month);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    return;
+#endif
     const QString text = PdfText(month);
     for (const char* words : {"Jiro", "2018年12月", "29:55", "校長", "天皇誕生日 振替休日"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;

@@ -10,7 +10,7 @@
 
 namespace {
 
-void Put(const QString& path, const QByteArray& bytes) {
+[[maybe_unused]] void Put(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -24,7 +24,7 @@ QString Output(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString PrintedOn(QDate date) {
+[[maybe_unused]] QString PrintedOn(QDate date) {
     return QStringLiteral("作成日 %1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day());
 }
 
@@ -42,6 +42,7 @@ protected:
     QTemporaryDir dir_;
 };
 
+#ifndef _WIN32  // the pages are read back with poppler's tools, the host's: no Windows program
 // The school's words from the settings file (UTF-8, as Notepad saves it) and the command line;
 // the paper carries no words meant for whoever ran the command.
 TEST_F(Paper, pagesCarryTheSchoolTheSealsAndTheDayButNoCommandWords) {
@@ -78,6 +79,7 @@ TEST_F(Paper, pagesCarryTheSchoolTheSealsAndTheDayButNoCommandWords) {
     EXPECT_FALSE(text.contains(QStringLiteral("教頭")));
     EXPECT_FALSE(text.contains(QStringLiteral("--")));
 }
+#endif
 
 // Words typed into the reasons cell cost no time: the day counts and the cell is shown, and the
 // letters' meanings stand under a table that shows letters.
@@ -158,14 +160,16 @@ TEST(OneVocabulary, aMonthHasOneGroupInEveryViewAndNoFlagIsCut) {
         RunProgram({QStringLiteral("--year=2017"), QStringLiteral("--format=pdf"),
                     QStringLiteral("--output"), pdf, dir.path()});
     ASSERT_EQ(printed.exitCode, 0) << printed.errText().toStdString();
+#ifndef _WIN32  // poppler's tools are the host's
     const QString text = Output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     for (const char* flag : {"年720h", "45h超9か月", "平均80h", "月100h"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(flag))) << flag;
     }
+#endif
 }
 
 // The part of a workbook the test reads: unzip prints it.
-QString BookPart(const QString& book, const char* part) {
+[[maybe_unused]] QString BookPart(const QString& book, const char* part) {
     return Output(QStringLiteral("unzip"), {QStringLiteral("-p"), book, QString::fromUtf8(part)});
 }
 
@@ -176,6 +180,13 @@ TEST_F(Paper, theWorkbookHoldsNumbersInTheirFormats) {
                                        QStringLiteral("--format=xlsx"), QStringLiteral("--output"),
                                        book, dir_.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+#ifdef _WIN32
+    // unzip, which reads the parts, is the host's: a Windows program cannot run it.
+    QFile written(book);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(4) == QByteArray("PK\x03\x04", 4));
+    return;
+#endif
     EXPECT_TRUE(BookPart(book, "xl/workbook.xml").contains(QStringLiteral("name=\"2017年7月\"")));
     const QString days = BookPart(book, "xl/worksheets/sheet1.xml");
     const QString styles = BookPart(book, "xl/styles.xml");

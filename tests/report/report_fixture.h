@@ -11,16 +11,18 @@ struct ProgramRun {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
-    QString outText() const { return QString::fromUtf8(out); }
+    // Text as the console shows it: UTF-8 on Linux, the code page on Windows (932 under the
+    // Japanese Wine the tests run in).
+    QString outText() const { return QString::fromLocal8Bit(out); }
     QString errText() const { return QString::fromLocal8Bit(err); }
 };
 
 // Fails the test and kills the program when it runs longer than `timeoutMs`.
 ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000);
 
-// Runs the program in a child that, when the tests run as root, first drops to uid and gid 65534,
-// so that permission bits bind it as they bind a user. The program may lie in a folder only its
-// owner can enter.
+// POSIX only (report_fixture_posix.cpp): runs the program in a child that, when the tests run as
+// root, first drops to uid and gid 65534, so that permission bits bind it as they bind a user. The
+// program may lie in a folder only its owner can enter.
 ProgramRun RunProgramAsNobody(const QStringList& arguments,
                               const QString& program = QStringLiteral(OMBREL_REPORT_BIN));
 

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <functional>
 
@@ -70,6 +72,8 @@ TEST_F(SheetLoader, damagedSheetsAreNamedNeverSilentlyEmpty) {
     }
 }
 
+// FIFOs, /dev/zero and symbolic links are POSIX's; on Windows QFile::link makes a .lnk shortcut.
+#ifndef _WIN32
 // None of these may be read: a FIFO never ends without a writer, /dev/zero never ends at all,
 // and a huge file without line breaks would be read whole as one line.
 TEST_F(SheetLoader, whatIsNotAPlainSheetSizedFileIsUnreadable) {
@@ -102,5 +106,7 @@ TEST_F(SheetLoader, whatIsNotAPlainSheetSizedFileIsUnreadable) {
             << c.name << ": " << loaded.sheet.looks[0].detail.toStdString();
     }
 }
+
+#endif
 
 }  // namespace
