@@ -43,6 +43,16 @@ QString ReasonTally(const MonthTotals& totals, int indent) {
     return shown == 0 ? QStringLiteral("なし") : text;
 }
 
+QString PaperReasonTally(const MonthTotals& totals) {
+    QStringList items;
+    for (int i = 0; i < kReasonCount; ++i) {
+        if (totals.reasonDays[i] > 0) {
+            items << ReasonCaption(i) + QChar(0xA0) + DayCount(totals.reasonDays[i]).remove(u' ');
+        }
+    }
+    return items.isEmpty() ? QStringLiteral("なし") : items.join(QStringLiteral("  "));
+}
+
 QString BandTally(const MonthTotals& totals) {
     QStringList parts;
     for (int i = 0; i < kBandCount; ++i) {
@@ -71,16 +81,8 @@ QString LookList(const QList<LookItem>& looks, const QString& covered) {
     if (looks.isEmpty()) {
         return {};
     }
-    TextTable table({Align::Left, Align::Right, Align::Left, Align::Left});
-    table.setHeader({QStringLiteral("シート"), QStringLiteral("行"), QStringLiteral("内容"),
-                     QStringLiteral("行の中身")});
-    for (const LookItem& look : looks) {
-        table.addRow({look.file,
-                      look.line > 0 ? QStringLiteral("%1行目").arg(look.line) : QString(),
-                      LookReasonText(look.reason), look.detail});
-    }
     return QLatin1Char('\n') + LookHeading(looks.size(), covered) + QLatin1Char('\n') +
-           table.render(2);
+           LookTable(looks, Audience::Screen).render(2);
 }
 
 QString LinesBlock(qint64 overtime) {

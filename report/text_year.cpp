@@ -6,7 +6,7 @@
 QString YearText(const YearReport& r) {
     QString out =
         YearHeading(r) + QLatin1Char('\n') + BreakNote(r.breakMinutes) + QLatin1Char('\n');
-    out += YearMonthTable(r).render();
+    out += YearMonthTable(r, Audience::Screen).render();
     out += QStringLiteral(
         "(平均は前年度の月にもさかのぼり、シートのそろった連続する月についてだけ出しています)\n");
     out += LeadLine(r) + QLatin1Char('\n');

@@ -1,6 +1,6 @@
 // A working day through the window: IN, ticks, OUT with reasons, break and close.
 #include "app/colours.h"
-#include "app/messages.h"
+#include "records/name_file.h"
 #include "tests/app/form_fixture.h"
 
 #include <QCheckBox>
