@@ -101,10 +101,6 @@ QColor BandBackColour(int band) {
     return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].backColour);
 }
 
-QColor BandForeColour(int band) {
-    return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].foreColour);
-}
-
 QColor BandChartColour(int band) {
     // The clock's hue, at a lightness that falls band by band: light to dark in greyscale too.
     const QColor hue = BandBackColour(band).toHsl();

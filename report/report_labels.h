@@ -31,9 +31,8 @@ QString LookReasonText(LookReason reason);
 // out of reach, reaching it exactly is "到達".
 QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks = false);
 
-// The colour of a band as the clock paints it.
+// The back colour of a band as the clock paints it.
 QColor BandBackColour(int band);
-QColor BandForeColour(int band);
 // The band's colour in the charts: the clock's hue, lighter for a lower band, so that the bands
 // stay apart when printed in grey.
 QColor BandChartColour(int band);

@@ -1,6 +1,6 @@
 // The faces of IN and OUT as they are painted, read back from the widgets' pixels.
 #include "app/colours.h"
-#include "tests/app/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QImage>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // folder, a month that turns, and a sheet edited while the window is open.
 #include "app/colours.h"
 #include "app/open_day_dialog.h"
-#include "tests/app/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

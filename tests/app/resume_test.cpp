@@ -1,6 +1,6 @@
 // Start-up on a day whose row already holds an in-time.
 #include "app/colours.h"
-#include "tests/app/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

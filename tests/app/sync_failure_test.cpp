@@ -4,7 +4,7 @@
 // the records library.
 #include "records/file_sync.h"
 #include "report/report_output.h"
-#include "tests/app/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QImage>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The window as created and as start-up leaves it.
 #include "app/colours.h"
 #include "app/twips.h"
-#include "tests/app/form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QFontInfo>

@@ -12,23 +12,9 @@ namespace {
 
 const QString kName = QStringLiteral("Taro");
 
-QByteArray SheetRow(const QByteArray& bytes, int day) {
-    return bytes.split('\n').value(day).chopped(1);
-}
-
 class DayRecords : public ::testing::Test {
 protected:
     QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
-    // A sheet of `header` and the given rows; days not given are blank.
-    static QByteArray Sheet(const QByteArray& header, const std::map<int, QByteArray>& rows,
-                            int days = 31) {
-        QByteArray bytes = header + "\r\n";
-        for (int day = 1; day <= days; ++day) {
-            const auto row = rows.find(day);
-            bytes += (row != rows.end() ? row->second : BlankRows(day, day).chopped(2)) + "\r\n";
-        }
-        return bytes;
-    }
     DayToSave Day(int day, const char* in, const char* out) const {
         const QString inTime = QString::fromLatin1(in);
         const QString outTime = QString::fromLatin1(out);
@@ -48,9 +34,9 @@ protected:
 
 TEST_F(DayRecords, aSaveReplacesOnlyTheHeaderAndItsDayAndTheInTimeOnDiskWins) {
     // Row 3 holds bytes that are not CP932, row 4 a character CP932 holds twice (FB FC / EE FC).
-    const QByteArray before =
-        Sheet("old header",
-              {{3, " 3,\xff\xfe,,,,"}, {4, " 4,08,00,17,00,\xfb\xfc"}, {5, " 5,07,45,,,"}}, 20);
+    const QByteArray before = SheetBytes(
+        "old header", {{3, " 3,\xff\xfe,,,,"}, {4, " 4,08,00,17,00,\xfb\xfc"}, {5, " 5,07,45,,,"}},
+        20);
     PutFileBytes(Path("Taro 17 7.csv"), before);
     const DaySaveResult saved = SaveDay(Day(5, "08:30", "17:10"), BlankMonth());
     ASSERT_TRUE(saved.ok()) << saved.outcome.why().toStdString();
@@ -88,14 +74,14 @@ TEST_F(DayRecords, theLatestEarlierDayIsAskedAboutOnlyWhenItHasNoEndTime) {
     EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // no sheets at all
 
     // June's last open day counts only while July holds nothing before today.
-    PutFileBytes(Path("Taro 17 6.csv"), Sheet("h", {{29, " 29,08,00,,,"}, {30, " 30,,,,,"}}));
+    PutFileBytes(Path("Taro 17 6.csv"), SheetBytes("h", {{29, " 29,08,00,,,"}, {30, " 30,,,,,"}}));
     auto open = LatestDayLeftOpen(dir.path(), kName, fifth);
     ASSERT_TRUE(open);
     EXPECT_EQ(open->date, QDate(2017, 6, 29));
     EXPECT_EQ(open->recorded.inHour, "08");
 
     PutFileBytes(Path("Taro 17 7.csv"),
-                 Sheet("h", {{2, " 2,08,00,,,"}, {3, " 3,08,00,17,00,"}, {5, " 5,08,00,,,"}}));
+                 SheetBytes("h", {{2, " 2,08,00,,,"}, {3, " 3,08,00,17,00,"}, {5, " 5,08,00,,,"}}));
     EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // the 3rd was closed
     open = LatestDayLeftOpen(dir.path(), kName, QDate(2017, 7, 3));
     ASSERT_TRUE(open);

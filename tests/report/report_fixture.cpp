@@ -63,8 +63,3 @@ void WriteOvertimeSheet(const QString& folder, const QString& person, int year, 
     ASSERT_EQ(minutes, 0) << "more overtime than the working days of the month hold";
     WriteSheet(folder, person, year, month, rows);
 }
-
-QStringList FolderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
