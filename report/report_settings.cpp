@@ -23,9 +23,18 @@ QString Decode(const QByteArray& bytes, bool& ok) {
         ok = true;
         return text;
     }
-    const Cp932Result cp932 = DecodeCp932(body);
-    ok = cp932.ok;
-    return cp932.text;
+    // CP932 is decoded a line at a time: the strict decoder takes line ends for control characters.
+    QStringList lines;
+    for (const QByteArray& line : body.split('\n')) {
+        const Cp932Result cp932 = DecodeCp932(line.endsWith('\r') ? line.chopped(1) : line);
+        if (!cp932.ok) {
+            ok = false;
+            return {};
+        }
+        lines << cp932.text;
+    }
+    ok = true;
+    return lines.join(u'\n');
 }
 
 QString Warning(const QString& file, int line, const QString& what) {
