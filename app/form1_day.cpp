@@ -6,7 +6,6 @@
 #include "clock/overtime_bands.h"
 #include "clock/work_clock.h"
 #include "clock/working_day.h"
-#include "records/cp932.h"
 #include "records/month_sheet.h"
 #include "records/name_file.h"
 #include "records/start_time_file.h"

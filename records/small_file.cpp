@@ -77,7 +77,8 @@ SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes, Links links) {
         FileKind kind = KindAt(path);
         struct stat target {};
         if (kind == FileKind::Link && links == Links::Followed) {
-            // A link to nowhere cannot be read; a link to a folder or a FIFO is not a file.
+            // What the link leads to: a folder or a FIFO is not a file, and a link to nowhere is
+            // a file that cannot be read, for the reason the system gives.
             kind =
                 stat(name.constData(), &target) == 0 ? KindOf(target.st_mode) : FileKind::Regular;
         }

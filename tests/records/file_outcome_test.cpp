@@ -1,7 +1,16 @@
 #include "records/file_outcome.h"
+
 #include "records/cp932.h"
+#include "records/small_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -42,5 +51,30 @@ TEST(FileOutcome, eachFailureIsWordedOnceWithItsDetailAndFitsCp932) {
         }
     }
 }
+
+#ifndef _WIN32  // QFile::link makes a shortcut on Windows, and mkfifo is POSIX's
+// The clock's own files refuse a link; a file the person names (the school calendar) is read
+// through one, and a link to a FIFO or to nowhere is still never waited on.
+TEST(SmallFile, aLinkIsRefusedOrFollowedAsAskedAndNeverWaitedOn) {
+    QTemporaryDir dir;
+    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    QFile file(path("real.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("2018/12/1,出\n") > 0);
+    file.close();
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("real.csv"), path("to-real")) &&
+                QFile::link(path("pipe"), path("to-pipe")) &&
+                QFile::link(path("gone"), path("to-gone")));
+    EXPECT_EQ(ReadSmallFile(path("to-real"), 100).outcome.found, FileKind::Link);
+    EXPECT_EQ(ReadSmallFile(path("to-real"), 100, Links::Followed).bytes, "2018/12/1,出\n");
+    const FileOutcome pipe = ReadSmallFile(path("to-pipe"), 100, Links::Followed).outcome;
+    EXPECT_EQ(pipe.failure, FileFailure::NotAFile);
+    EXPECT_EQ(pipe.found, FileKind::Pipe);
+    EXPECT_EQ(ReadSmallFile(path("to-gone"), 100, Links::Followed).outcome.failure,
+              FileFailure::Unreadable);
+    EXPECT_EQ(ReadSmallFile(path("missing"), 100, Links::Followed).outcome.failure,
+              FileFailure::Absent);
+}
+#endif
 
 }  // namespace
