@@ -1,4 +1,4 @@
-#include "colours.h"
+#include "app/colours.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -47,10 +47,10 @@ bool Holds(const QWidget* control, const char* property, quint32 value) {
 }  // namespace
 
 QColor PaintColour(quint32 value) {
-    if (value & 0x80000000u) {
-        return SystemColour(value & 0xFFu);
+    if (IsSystemColour(value)) {
+        return SystemColour(SystemColourIndex(value));
     }
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return QColor(RedOf(value), GreenOf(value), BlueOf(value));
 }
 
 void SetBackColour(QWidget* control, quint32 value) {

@@ -1,4 +1,4 @@
-#include "flat_face.h"
+#include "app/flat_face.h"
 
 #include <QPainter>
 #include <QProxyStyle>

@@ -1,15 +1,15 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "colours.h"
-#include "flat_face.h"
-#include "fonts.h"
-#include "leftover_saves.h"
-#include "messages.h"
-#include "month_sheet.h"
-#include "reason_boxes.h"
-#include "text_encoding.h"
-#include "twips.h"
-#include "work_clock.h"
+#include "app/colours.h"
+#include "app/flat_face.h"
+#include "app/fonts.h"
+#include "app/messages.h"
+#include "app/reason_boxes.h"
+#include "app/twips.h"
+#include "clock/work_clock.h"
+#include "records/leftover_saves.h"
+#include "records/month_sheet.h"
+#include "records/name_file.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -183,55 +183,28 @@ QString Form1::UserName() const {
 
 void Form1::Form_Load() {
     state_.AppDir = workingFolder_.isEmpty() ? QDir::currentPath() : workingFolder_;
-    SetBackColour(Command1, ButtonFaceColour);
-    SetBackColour(Command2, ButtonFaceColour);
+    ApplyPhase(DayPhase::NotStarted);
     ReadNameFile();
-    SetHeightTwips(900);
     const QDateTime reading = clock_.now();
     CaptureDate(state_, reading);
     dayDate_ = reading.date();
     RemoveLeftoverSaveFiles(state_.AppDir, reading);
-    state_.ClockedIn = false;
     ResumeOpenDay();
 }
 
-// The name file holds one line, the person's name, in CP932 (or UTF-8, text_encoding.h). A name
-// file that cannot be used (not a regular file, far too large, unreadable, or a name the clock
-// would refuse if typed) leaves the window waiting for a name, as if there were none, and the
-// person is told why; an empty file is simply no name.
+// A name file that cannot be used (name_file.h) leaves the window waiting for a name, as if there
+// were none, and the person is told why.
 void Form1::ReadNameFile() {
-    const QString path = AppFile(kNameFile);
-    const SmallFileRead file = ReadSmallFile(path, kMaxNameFileBytes);
-    if (file.outcome == SmallFileRead::Outcome::Absent) {
+    const NameFileRead file = ::ReadNameFile(AppFile(kNameFileName));
+    if (!file.refused.isEmpty()) {
+        TellWhenShown(NameFileRefusedMessage(file.outcome.path, file.refused));
         return;
     }
-    if (file.outcome != SmallFileRead::Outcome::Read) {
-        TellWhenShown(NameFileRefusedMessage(path, FileRefusalText(file)));
-        return;
+    if (file.name) {
+        Text1->hide();
+        Label2->setText(*file.name);
+        Text1->setText(*file.name);
     }
-    // Saved as UTF-8 by an editor, with its mark or without, the name reads as such.
-    const TextEncoding encoding = DetectTextEncoding(file.bytes);
-    const QByteArray content = file.bytes.mid(EncodingMark(encoding).size());
-    if (content.isEmpty()) {
-        return;
-    }
-    qsizetype end = content.indexOf('\r');
-    const qsizetype lineFeed = content.indexOf('\n');
-    if (lineFeed >= 0 && (end < 0 || lineFeed < end)) {
-        end = lineFeed;
-    }
-    const Cp932Result name = DecodeLine(end < 0 ? content : content.left(end), encoding);
-    if (!name.ok) {
-        TellWhenShown(NameFileRefusedMessage(path, NotDecodableText(encoding)));
-        return;
-    }
-    if (const QString problem = NameProblem(name.text); !problem.isEmpty()) {
-        TellWhenShown(NameFileRefusedMessage(path, problem));
-        return;
-    }
-    Text1->hide();
-    Label2->setText(name.text);
-    Text1->setText(name.text);
 }
 
 // Start-up runs before the window shows: a message then waits for it.

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "day_save.h"
-#include "open_days.h"
-#include "recorded_day.h"
-#include "sheet_lines.h"
-#include "time_source.h"
-#include "window_state.h"
+#include "app/day_phase.h"
+#include "clock/reason_captions.h"
+#include "clock/time_source.h"
+#include "clock/window_state.h"
+#include "records/day_save.h"
+#include "records/open_days.h"
+#include "records/recorded_day.h"
+#include "records/sheet_lines.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -49,14 +51,14 @@ public:
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
     const FormState& State() const { return state_; }
+    // The phase of the window's day (day_phase.h), read off the controls.
+    DayPhase Phase() const;
     // The date of the day the window holds: the start-up date, or that of an IN on a later date.
     QDate DayDate() const { return dayDate_; }
     int HeightTwips() const { return heightTwips_; }
     static constexpr int kWidthTwips = 2670;
-    // The name box's prompt, and the name file in the working folder.
+    // The name box's prompt.
     static inline const QString kPromptText = QStringLiteral("input Your Name");
-    static inline const QString kNameFile = QStringLiteral("omb.ini");
-    static constexpr int kReasonCount = 11;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -88,6 +90,10 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetHeightTwips(int twips);
+    // Shows a phase: ClockedIn, IN's and OUT's colours, OUT's caption and the height together.
+    void ApplyPhase(DayPhase phase);
+    // IN's colour marks a clock-in recorded in this run, by IN or by the resume at start-up.
+    bool ClockInRecorded() const;
     void ReadNameFile();
     void TellWhenShown(const QString& text);
     void ResumeOpenDay();
@@ -96,7 +102,6 @@ private:
     void UpdateElapsed();
     void AskForName();
     bool NameCanBeStored(const QString& name);
-    void WriteNameFile(const QString& name);
     void RecordClockIn(const QDateTime& pressed);
     void WriteStartTimeFile();
     enum class SaveMoment { AtIn, Later };
@@ -119,7 +124,7 @@ private:
     bool AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
                     const QString& reasons, QString& endHour, QString& endMinute,
                     QString& answerReasons);
-    bool TellSaveFailure(const DaySaveResult& saved, SaveMoment moment);
+    void TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment);
     SaveOutcome SaveDayRecord(OthersEnd othersEnd);
     int Check1Value() const;
     size_t TodayIndex() const;

@@ -1,13 +1,14 @@
 // The working day: IN, the once-a-second tick, OUT with its reasons, break and close.
-#include "colours.h"
-#include "cp932.h"
-#include "form1.h"
-#include "messages.h"
-#include "month_sheet.h"
-#include "overtime_bands.h"
-#include "replace_end_dialog.h"
-#include "whole_file_save.h"
-#include "work_clock.h"
+#include "app/colours.h"
+#include "app/form1.h"
+#include "app/messages.h"
+#include "app/replace_end_dialog.h"
+#include "clock/overtime_bands.h"
+#include "clock/work_clock.h"
+#include "clock/working_day.h"
+#include "records/month_sheet.h"
+#include "records/name_file.h"
+#include "records/start_time_file.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -20,15 +21,10 @@
 
 namespace {
 
-const QString kStartTimeFile = QStringLiteral("temp1.txt");
-const QString kOut = QStringLiteral("OUT");
-const QString kSave = QStringLiteral("SAVE");
 const QString kBreakTaken = QStringLiteral("休憩アリ");
 const QString kNoBreak = QStringLiteral("休憩ナシ");
-constexpr float kReasonThreshold = 27901;
-constexpr int kReasonsHeightTwips = 3700;
-constexpr int kAfterReasonsHeightTwips = 1000;
-constexpr int kStartUpHeightTwips = 900;
+// Worked time counts in whole seconds: the reasons show once it is past the regular day.
+constexpr float kReasonThreshold = RegularDaySeconds + 1;
 
 }  // namespace
 
@@ -75,15 +71,6 @@ void Form1::AskForName() {
     Text1->selectAll();
 }
 
-void Form1::WriteNameFile(const QString& name) {
-    const QString path = AppFile(kNameFile);
-    if (FileExists(path)) {
-        return;
-    }
-    // Skipped when the folder cannot take it: the day opens all the same.
-    SaveWholeFile(path, EncodeCp932(name).bytes + "\r\n");
-}
-
 void Form1::Command1_Click() {
     const QString name = Text1->text();
     if (name == kPromptText) {
@@ -103,32 +90,31 @@ void Form1::Command1_Click() {
         TakeUpNewDate(pressed);
     }
     Label2->setText(name);
-    WriteNameFile(name);
+    // Skipped when the folder cannot take it: the day opens all the same.
+    WriteNameFile(AppFile(kNameFileName), name);
     Text1->hide();
     Label1->setText(DateText(pressed.date()));
     Label2->setText(TimeText(pressed.time()));
     Timer1->start();
     if (!state_.ClockedIn) {
         RecordClockIn(pressed);
-        state_.ClockedIn = true;
-        SetBackColour(Command1, ActiveButtonColour);
+        ApplyPhase(DayPhase::Open);
     }
 }
 
-// IN's marker colour tells whether this run has taken up today already. With it (after OUT, or a
-// day resumed closed) the day reopens with its row as it stands until the next save records a
-// new end. Without it the sheet is loaded; a row that already holds an in-time carries on from
-// it, and only one without starts the day fresh from the press.
+// With a clock-in recorded in this run already (after OUT, or a day resumed closed) the day
+// reopens with its row as it stands until the next save records a new end. Without one the sheet
+// is loaded; a row that already holds an in-time carries on from it, and only one without starts
+// the day fresh from the press.
 void Form1::RecordClockIn(const QDateTime& pressed) {
-    if (BackColour(Command1) == ActiveButtonColour) {
+    if (ClockInRecorded()) {
         return;
     }
     QString row;
-    if (LoadMonthSheet(state_, state_.SheetLines, UserName())) {
+    if (LoadMonthSheet(state_, state_.SheetLines, UserName()).ok()) {
         const QString path = MonthSheetPath(state_, UserName());
-        row = FileExists(path)
-                  ? ReadDayRow(path, int(TodayIndex()), state_.SheetLines).value_or(QString())
-                  : state_.SheetLines[TodayIndex()].text();
+        row = FileExists(path) ? ReadDayRow(path, int(TodayIndex()), state_.SheetLines).row
+                               : state_.SheetLines[TodayIndex()].text();
         if (const auto recorded = RecordedDayOf(row)) {
             TakeUpRecordedDay(*recorded);
             return;
@@ -160,32 +146,22 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
 // A press on a later date begins a new day, as start-up does: its date, its row, its month's
 // sheet. Nothing of the day before (end time, reasons, the pressed buttons) carries over.
 void Form1::TakeUpNewDate(const QDateTime& pressed) {
-    CaptureDate(state_, pressed);
+    StartNewDate(state_, pressed);
     dayDate_ = pressed.date();
-    state_.ClockedIn = false;
-    state_.SheetInSeconds = 0;
-    state_.InHour.clear();
-    state_.InMinute.clear();
-    state_.OutHour.clear();
-    state_.OutMinute.clear();
     ShowReasonsOf(QString());
     rowEndKnown_ = {};
     state_.SheetLines = BlankMonth();
-    SetBackColour(Command1, ButtonFaceColour);
-    SetBackColour(Command2, ButtonFaceColour);
-    Command2->setText(kOut);
-    SetHeightTwips(kStartUpHeightTwips);
+    ApplyPhase(DayPhase::NotStarted);
 }
 
 void Form1::WriteStartTimeFile() {
-    const QString path = AppFile(kStartTimeFile);
-    // Never through a link out of the folder, nor into a FIFO that would hold the window.
-    if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
-        Tell(StartTimeFileRefusedMessage(path, kind));
-        return;
+    // Never through a link out of the folder, nor into a FIFO that would hold the window; a
+    // folder that cannot take it is passed over.
+    const FileOutcome saved =
+        ::WriteStartTimeFile(AppFile(kStartTimeFileName), state_.StartSeconds);
+    if (saved.failure == FileFailure::NotAFile) {
+        Tell(StartTimeFileRefusedMessage(saved));
     }
-    SaveWholeFile(path,
-                  QByteArray(" ") + QByteArray::number(qint64(state_.StartSeconds)) + " \r\n");
 }
 
 // The header and the row of the window's day go into the sheet as it stands on disk now.
@@ -204,8 +180,8 @@ Form1::SaveOutcome Form1::WriteDay(SaveMoment moment, OthersEnd othersEnd) {
         TakeUpEndOnDisk(*saved.foreignEnd);
         return SaveOutcome::KeptOnDisk;
     }
-    if (!saved.ok) {
-        TellSaveFailure(saved, moment);
+    if (!saved.ok()) {
+        TellSaveFailure(saved, dayDate_, moment);
         return SaveOutcome::Failed;
     }
     TakeUpSavedDay(saved);
@@ -217,24 +193,8 @@ bool Form1::AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEn
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool Form1::TellSaveFailure(const DaySaveResult& saved, SaveMoment moment) {
-    const SmallFileRead::Outcome outcome = saved.read.outcome;
-    const QString& path = saved.written.path;
-    if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::TooLarge) {
-        Tell(SheetTooLargeMessage(path, saved.read.size));
-    } else if (saved.sheetUnreadable && outcome == SmallFileRead::Outcome::NotRegular) {
-        Tell(SheetRefusedMessage(path, NotAFileText(saved.read.kind)));
-    } else if (saved.written.refusedKind != FileKind::Absent) {
-        Tell(SheetRefusedMessage(path, NotAFileText(saved.written.refusedKind)));
-    } else if (saved.sheetUnreadable) {
-        Tell(moment == SaveMoment::AtIn ? SheetNotReadAtInMessage(path)
-                                        : SheetNotReadAtSaveMessage(path));
-    } else if (saved.rowUnclear) {
-        Tell(DayRowProblemMessage(path, dayDate_.day(), saved.place, moment == SaveMoment::AtIn));
-    } else {
-        Tell(SheetNotSavedMessage(saved.written));
-    }
-    return false;
+void Form1::TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment) {
+    Tell(SaveFailureMessage(saved, date.day(), moment == SaveMoment::AtIn));
 }
 
 // The window now holds the sheet as it is on disk. An in-time that was on disk already (typed in
@@ -265,32 +225,22 @@ void Form1::Command2_Click() {
         return;
     }
     UpdateElapsed();
-    const bool fromReasons = Command2->text() == kSave;
+    const bool fromReasons = Phase() == DayPhase::AskingReasons;
     // After the question the day is closed or let go: the press has nothing left to save.
     if (!asked && state_.ElapsedSeconds >= kReasonThreshold && !fromReasons) {
-        SetHeightTwips(kReasonsHeightTwips);
-        Command2->setText(kSave);
+        ApplyPhase(DayPhase::AskingReasons);
         return;
-    }
-    if (fromReasons) {
-        SetHeightTwips(kAfterReasonsHeightTwips);
-        Command2->setText(kOut);
     }
     const SaveOutcome outcome = SaveDayRecord(OthersEnd::Ask);
     if (outcome == SaveOutcome::Failed) {
         // The day stays open and the reasons stay in view, so the next press tries again.
-        if (fromReasons) {
-            SetHeightTwips(kReasonsHeightTwips);
-            Command2->setText(kSave);
-        }
         return;
     }
     if (outcome == SaveOutcome::NothingOpen && fromReasons && !asked) {
         // Reasons were ticked for a day that is not open: say so rather than drop them unseen.
         Tell(NothingOpenToSaveMessage());
     }
-    SetBackColour(Command2, ActiveButtonColour);
-    state_.ClockedIn = false;
+    ApplyPhase(DayPhase::Closed);
 }
 
 Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
@@ -348,7 +298,7 @@ void Form1::Command3_Click() {
     for (QCheckBox* box : Check2) {
         box->setChecked(false);
     }
-    QFile::remove(AppFile(kStartTimeFile));
-    state_.ClockedIn = false;
+    QFile::remove(AppFile(kStartTimeFileName));
+    ApplyPhase(DayPhase::LetGo);
     close();
 }

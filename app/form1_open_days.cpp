@@ -1,10 +1,9 @@
 // Days left open on an earlier date are closed by asking the person when they ended, never by
 // guessing: the window's own day at an IN on a later date, or at a save 24 hours or more after it
 // began; and once a run, at the first IN, the latest earlier day of the sheets.
-#include "colours.h"
-#include "form1.h"
-#include "month_sheet.h"
-#include "open_day_dialog.h"
+#include "app/form1.h"
+#include "app/open_day_dialog.h"
+#include "records/month_sheet.h"
 
 #include <QPushButton>
 
@@ -37,20 +36,19 @@ bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
 // closed meanwhile by someone else (another PC's clock) needs no answer: it keeps their end.
 Form1::Answer Form1::AskWhenWindowDayEnded() {
     SheetTable scratch = BlankMonth();
-    const auto row =
+    const DayRowRead read =
         ReadDayRow(MonthSheetPath(state_.AppDir, UserName(), dayDate_), dayDate_.day(), scratch);
-    if (const DayEnd onDisk = DayEndOf(row.value_or(QString()));
+    if (const DayEnd onDisk = DayEndOf(read.row);
         !onDisk.outHour.isEmpty() && onDisk != rowEndKnown_) {
         TakeUpEndOnDisk(onDisk);
-        SetBackColour(Command2, ActiveButtonColour);
-        state_.ClockedIn = false;
+        ApplyPhase(DayPhase::Closed);
         return Answer::Recorded;
     }
     QString endHour, endMinute, reasons;
     if (!AskEndTime(dayDate_, state_.InHour, state_.InMinute, state_.ReasonCodes, endHour,
                     endMinute, reasons)) {
         declinedDays_.insert(dayDate_);
-        state_.ClockedIn = false;
+        ApplyPhase(DayPhase::LetGo);
         return Answer::Declined;
     }
     state_.OutHour = endHour;
@@ -59,8 +57,7 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
     if (WriteDay(SaveMoment::Later, OthersEnd::Ask) == SaveOutcome::Failed) {
         return Answer::NotSaved;
     }
-    SetBackColour(Command2, ActiveButtonColour);
-    state_.ClockedIn = false;
+    ApplyPhase(DayPhase::Closed);
     return Answer::Recorded;
 }
 
@@ -94,8 +91,8 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
         save.replaceForeignEnd = true;
         saved = SaveDay(save, held);
     }
-    if (!saved.ok) {
-        TellSaveFailure(saved, SaveMoment::Later);
+    if (!saved.ok()) {
+        TellSaveFailure(saved, day.date, SaveMoment::Later);
         return Answer::NotSaved;
     }
     if (windowsMonth) {

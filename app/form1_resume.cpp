@@ -1,8 +1,7 @@
 // Taking a day up again at start-up from today's row.
-#include "colours.h"
-#include "form1.h"
-#include "month_sheet.h"
-#include "work_clock.h"
+#include "app/form1.h"
+#include "clock/work_clock.h"
+#include "records/month_sheet.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,8 +9,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
-
-#include <algorithm>
 
 // A start on a day whose row already holds an in-time carries the day on from it. A day whose
 // row holds an end time as well comes back closed, as OUT left it; IN reopens it.
@@ -21,8 +18,8 @@ void Form1::ResumeOpenDay() {
         return;
     }
     // Today's row wherever it stands in the sheet; none when no line, or more than one, is it.
-    const auto row = ReadDayRow(path, int(TodayIndex()), state_.SheetLines);
-    const auto recorded = row ? RecordedDayOf(*row) : std::nullopt;
+    const DayRowRead read = ReadDayRow(path, int(TodayIndex()), state_.SheetLines);
+    const auto recorded = RecordedDayOf(read.row);
     if (!recorded) {
         return;
     }
@@ -32,12 +29,10 @@ void Form1::ResumeOpenDay() {
     Label1->setText(DateText(now.date()));
     Label2->setText(TimeText(now.time()));
     Timer1->start();
-    SetBackColour(Command1, ActiveButtonColour);
+    // Taken up as a clock-in of this run, and closed again when the row holds an end.
+    ApplyPhase(DayPhase::Open);
     if (recorded->isClosed()) {
-        SetBackColour(Command2, ActiveButtonColour);
-        state_.ClockedIn = false;
-    } else {
-        state_.ClockedIn = true;
+        ApplyPhase(DayPhase::Closed);
     }
 }
 
@@ -53,20 +48,11 @@ void Form1::TakeUpRecordedDay(const RecordedDay& day) {
     rowEndKnown_ = MakeDayEnd(day.outHour, day.outMinute, day.reasons);
 }
 
-// The letters a row holds tick their boxes without being counted again. A box's letter is kept
-// once, so that unticking the box takes it out of the row; other text is kept as it stands.
+// The letters a row holds tick their boxes without being counted again.
 void Form1::ShowReasonsOf(const QString& letters) {
-    QString kept;
-    for (const QChar c : letters) {
-        const bool isBoxLetter = std::any_of(
-            Check2.begin(), Check2.end(), [c](QCheckBox* box) { return box->text().at(0) == c; });
-        if (!isBoxLetter || !kept.contains(c)) {
-            kept += c;
-        }
-    }
-    state_.ReasonCodes = kept;
+    state_.ReasonCodes = ReasonsAsTicked(letters);
     for (QCheckBox* box : Check2) {
         const QSignalBlocker quiet(box);
-        box->setChecked(kept.contains(box->text().at(0)));
+        box->setChecked(state_.ReasonCodes.contains(box->text().at(0)));
     }
 }

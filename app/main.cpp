@@ -1,13 +1,13 @@
-#include "form1.h"
-#include "single_clock.h"
-#include "time_source.h"
+#include "app/form1.h"
+#include "app/single_clock.h"
+#include "clock/time_source.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStyleFactory>
 
 #ifdef Q_OS_WIN
-#include "wine_keyboard.h"
+#include "app/wine_keyboard.h"
 #endif
 
 #include <cstdio>

@@ -1,72 +1,39 @@
-#include "messages.h"
+#include "app/messages.h"
 
-#include "cp932.h"
+#include "records/cp932.h"
 
 #include <QLocale>
 #include <QStringList>
-
-namespace {
-
-QChar ForbiddenNameCharacter(const QString& name) {
-    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
-    for (const QChar c : name) {
-        if (kForbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) {
-            return c;
-        }
-    }
-    return QChar();
-}
-
-QString FileErrorText(QFileDevice::FileError error) {
-    switch (error) {
-        case QFileDevice::PermissionsError:
-            return QStringLiteral("書き込みが許されていません");
-        case QFileDevice::ResourceError:
-            return QStringLiteral("ディスクの空きが足りません");
-        case QFileDevice::OpenError:
-            return QStringLiteral("ファイルを作れません");
-        case QFileDevice::RenameError:
-            return QStringLiteral("ファイルを置き換えられません");
-        default:
-            return QStringLiteral("書き込めません");
-    }
-}
-
-}  // namespace
-
-QString NameProblem(const QString& name) {
-    // Spreadsheets name their lock files "~$<file>"; such a sheet would be taken for one.
-    if (name.startsWith(QStringLiteral("~$"))) {
-        return QStringLiteral(
-            "名前を ~$ で始めることはできません (表計算ソフトが一時ファイルに使う名前です)。");
-    }
-    if (const QChar bad = ForbiddenNameCharacter(name); !bad.isNull()) {
-        return QStringLiteral("名前に %1 は使えません (ファイル名に使えない文字です)。")
-            .arg(DescribeCharacter(bad.unicode()));
-    }
-    if (const Cp932Result encoded = EncodeCp932(name); !encoded.ok) {
-        return QStringLiteral("名前の %1 は保存できない文字です。別の字で入力してください。")
-            .arg(DescribeCharacter(encoded.unstorable));
-    }
-    if (!SheetNameFits(name)) {
-        return QStringLiteral("名前が長すぎます。短くして入力してください。");
-    }
-    return QString();
-}
 
 QString TypeNameFirstMessage() {
     return QStringLiteral("名前を入力してから IN を押してください。");
 }
 
-QString SheetNotSavedMessage(const SheetWriteResult& written) {
-    const QString reason =
-        written.unstorable != 0
-            ? QStringLiteral("%1 は保存できない文字です").arg(DescribeCharacter(written.unstorable))
-            : QStringLiteral("%1 (%2)").arg(FileErrorText(written.fileError), written.reason);
+QString SaveFailureMessage(const DaySaveResult& saved, int day, bool atIn) {
+    const FileOutcome& outcome = saved.outcome;
+    if (saved.rowUnclear) {
+        return DayRowProblemMessage(outcome.path, day, saved.place, atIn);
+    }
+    switch (outcome.failure) {
+        case FileFailure::NotAFile:
+            return SheetRefusedMessage(outcome);
+        case FileFailure::TooLarge:
+            return SheetTooLargeMessage(outcome);
+        case FileFailure::Absent:
+        case FileFailure::Unreadable:
+        case FileFailure::NotText:
+            return atIn ? SheetNotReadAtInMessage(outcome.path)
+                        : SheetNotReadAtSaveMessage(outcome.path);
+        default:
+            return SheetNotSavedMessage(outcome);
+    }
+}
+
+QString SheetNotSavedMessage(const FileOutcome& written) {
     return QStringLiteral(
                "出勤簿を保存できませんでした。OUT でもう一度保存します。\n"
                "ファイル: %1\n理由: %2")
-        .arg(written.path, reason);
+        .arg(written.path, written.why());
 }
 
 QString SheetNotReadAtInMessage(const QString& path) {
@@ -144,44 +111,18 @@ QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {
     return QStringLiteral("終業時刻を 00:00 から 23:59 の時刻で入力してください (例: 1730)。");
 }
 
-namespace {
-
-QString TooLargeText(qint64 size, qint64 limit) {
-    return QStringLiteral("%1 バイトあり、大きすぎます (%2 KiB まで)")
-        .arg(QString::number(size), QString::number(limit / 1024));
-}
-
-}  // namespace
-
-QString FileRefusalText(const SmallFileRead& read) {
-    switch (read.outcome) {
-        case SmallFileRead::Outcome::NotRegular:
-            return NotAFileText(read.kind);
-        case SmallFileRead::Outcome::TooLarge:
-            return TooLargeText(read.size, kMaxNameFileBytes);
-        default:
-            return QStringLiteral("読めません (%1)").arg(read.reason);
-    }
-}
-
-QString NotDecodableText(TextEncoding encoding) {
-    return encoding == TextEncoding::Cp932
-               ? QStringLiteral("Shift_JIS (CP932) として読めない文字があります")
-               : QStringLiteral("UTF-8 として読めない文字か制御文字があります");
-}
-
-QString SheetTooLargeMessage(const QString& path, qint64 size) {
+QString SheetTooLargeMessage(const FileOutcome& refused) {
     return QStringLiteral(
                "出勤簿が大きすぎるため、読まず、上書きもしません。31日の行より後に書き足した"
                "行を減らしてから、もう一度 OUT を押してください。\nファイル: %1\n理由: %2")
-        .arg(path, TooLargeText(size, kMaxSheetBytes));
+        .arg(refused.path, refused.why());
 }
 
-QString SheetRefusedMessage(const QString& path, const QString& why) {
+QString SheetRefusedMessage(const FileOutcome& refused) {
     return QStringLiteral(
                "出勤簿の場所にあるものが出勤簿ではないため、読まず、上書きもしません。"
                "取り除いてから、もう一度 OUT を押してください。\nファイル: %1\n理由: %2")
-        .arg(path, why);
+        .arg(refused.path, refused.why());
 }
 
 QString NameFileRefusedMessage(const QString& path, const QString& why) {
@@ -192,11 +133,11 @@ QString NameFileRefusedMessage(const QString& path, const QString& why) {
         .arg(path, why);
 }
 
-QString StartTimeFileRefusedMessage(const QString& path, FileKind kind) {
+QString StartTimeFileRefusedMessage(const FileOutcome& refused) {
     return QStringLiteral(
                "開始時刻のファイルの場所にあるものがふつうのファイルではないため、"
                "書き込みませんでした。記録は続けます。\nファイル: %1\n理由: %2")
-        .arg(path, NotAFileText(kind));
+        .arg(refused.path, refused.why());
 }
 
 QString ReplaceEndHeading(const QDate& date) {

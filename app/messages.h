@@ -1,8 +1,9 @@
 #pragma once
 
-#include "day_rows.h"
-#include "month_sheet.h"
-#include "open_days.h"
+#include "records/day_rows.h"
+#include "records/day_save.h"
+#include "records/file_outcome.h"
+#include "records/open_days.h"
 
 #include <QDate>
 
@@ -11,21 +12,19 @@
 // The short Japanese messages the window shows. Every one names what went wrong and what the
 // person can do about it.
 
-// Why a name cannot be used, or an empty text when it can: it becomes part of a file name and is
-// stored in CP932.
-QString NameProblem(const QString& name);
 QString TypeNameFirstMessage();
 
-QString SheetNotSavedMessage(const SheetWriteResult& written);
-// Something other than a sheet stands where the sheet is: a link, a FIFO, a folder, a huge file.
-QString SheetRefusedMessage(const QString& path, const QString& why);
-QString SheetTooLargeMessage(const QString& path, qint64 size);
+// What the person is told when a save of `day` did not write its row: the sheet could not be
+// read (at IN the day is still recorded in the window, later the press can be repeated), is not
+// a sheet at all, is far too large, has no line or several for the day, or took no bytes.
+QString SaveFailureMessage(const DaySaveResult& saved, int day, bool atIn);
+
+QString SheetNotSavedMessage(const FileOutcome& written);
+// Something other than a sheet stands where the sheet is: a link, a FIFO, a folder.
+QString SheetRefusedMessage(const FileOutcome& refused);
+QString SheetTooLargeMessage(const FileOutcome& refused);
 QString NameFileRefusedMessage(const QString& path, const QString& why);
-QString StartTimeFileRefusedMessage(const QString& path, FileKind kind);
-// Why a file was not read, in a few words: "ふつうのファイルではなくリンクです", "12345678 バイト
-// あり、大きすぎます"...
-QString FileRefusalText(const SmallFileRead& read);
-QString NotDecodableText(TextEncoding encoding);
+QString StartTimeFileRefusedMessage(const FileOutcome& refused);
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();

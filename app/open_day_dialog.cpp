@@ -1,9 +1,9 @@
-#include "open_day_dialog.h"
+#include "app/open_day_dialog.h"
 
-#include "fonts.h"
-#include "messages.h"
-#include "open_days.h"
-#include "reason_boxes.h"
+#include "app/fonts.h"
+#include "app/messages.h"
+#include "app/reason_boxes.h"
+#include "records/open_days.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

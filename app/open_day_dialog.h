@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clock/reason_captions.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QString>
@@ -28,7 +30,7 @@ public:
 
     QLineEdit* EndTime;
     QLabel* Problem;
-    std::array<QCheckBox*, 11> ReasonChecks;
+    std::array<QCheckBox*, kReasonCount> ReasonChecks;
 
 public slots:
     void accept() override;

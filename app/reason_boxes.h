@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reason_captions.h"
+#include "clock/reason_captions.h"
 
 // The eleven overtime reasons, as the window and the question about a day left open show them.
 struct ReasonBox {

@@ -1,7 +1,7 @@
-#include "replace_end_dialog.h"
+#include "app/replace_end_dialog.h"
 
-#include "fonts.h"
-#include "messages.h"
+#include "app/fonts.h"
+#include "app/messages.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorded_day.h"
+#include "records/recorded_day.h"
 
 #include <QDate>
 #include <QDialog>

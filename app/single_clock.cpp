@@ -1,4 +1,4 @@
-#include "single_clock.h"
+#include "app/single_clock.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

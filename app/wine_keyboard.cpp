@@ -1,4 +1,4 @@
-#include "wine_keyboard.h"
+#include "app/wine_keyboard.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 #include <cerrno>
 #include <cstddef>

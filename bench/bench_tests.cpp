@@ -2,10 +2,10 @@
 // in the real window, the first-frame hook reports from inside a program, the /proc readings are
 // live, and a figure's verdict falls on the right side of its target. scripts/bench runs these
 // before it measures anything.
-#include "figures.h"
-#include "form1.h"
-#include "open_day_folder.h"
-#include "process_probe.h"
+#include "app/form1.h"
+#include "bench/figures.h"
+#include "bench/open_day_folder.h"
+#include "bench/process_probe.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The floor program: the bare window the clock is measured against.
-#include "floor_window.h"
+#include "bench/floor_window.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "floor_window.h"
+#include "bench/floor_window.h"
 
 #include <QCheckBox>
 #include <QDate>

@@ -3,9 +3,9 @@
 // memory is read a few seconds after start; CPU time is counted over the span that follows.
 //
 //   ombrel_bench_idle [settle seconds] [span seconds]     on the platform QT_QPA_PLATFORM names
-#include "figures.h"
-#include "open_day_folder.h"
-#include "process_probe.h"
+#include "bench/figures.h"
+#include "bench/open_day_folder.h"
+#include "bench/process_probe.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // into the folder given, for checks that run the clock by hand, such as tracing its system calls.
 //
 //   ombrel_bench_open_day FOLDER
-#include "open_day_folder.h"
+#include "bench/open_day_folder.h"
 
 #include <QDateTime>
 

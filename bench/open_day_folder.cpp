@@ -1,7 +1,7 @@
-#include "open_day_folder.h"
+#include "bench/open_day_folder.h"
 
-#include "month_sheet.h"
-#include "work_clock.h"
+#include "clock/work_clock.h"
+#include "records/month_sheet.h"
 
 #include <QFile>
 
@@ -47,8 +47,8 @@ bool WriteOpenDayFolder(const QString& folder, const QDateTime& now) {
     state.OutMinute.clear();
     state.ReasonCodes.clear();
     lines[size_t(today)] = ComposeDayRow(state, today);
-    lines[0] = ComposeHeaderRow(state, kBenchUserName);
-    return WriteMonthSheet(state, kBenchUserName, lines).ok;
+    lines[0] = ComposeHeaderRow(now.date().month(), kBenchUserName);
+    return WriteSheetFile(MonthSheetPath(state, kBenchUserName), lines).ok();
 }
 
 std::unique_ptr<QTemporaryDir> MakeOpenDayFolder() {

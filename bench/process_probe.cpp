@@ -1,4 +1,4 @@
-#include "process_probe.h"
+#include "bench/process_probe.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,16 +1,17 @@
-// Saving and loading the month sheet: WriteMonthSheet (a temporary file beside the sheet, flushed
-// to disk and renamed over it), the save OUT makes (SaveDay: the sheet read as it stands, then
-// written with the header and today's row replaced) and ReadMonthSheet, against the least a Qt
-// program can do for the same file: one QStringEncoder call over the whole text and a QSaveFile, or
-// a QFile read and one QStringDecoder call. The folder is made in the current directory, so the
-// figures are those of the disk the program is run on, not of a memory file system.
+// Saving and loading the month sheet: the whole month written (WriteSheetFile on this month's
+// sheet: a temporary file beside the sheet, flushed to disk and renamed over it), the save OUT
+// makes (SaveDay: the sheet read as it stands, then written with the header and today's row
+// replaced) and the month read (ReadSheetFile), against the least a Qt program can do for the
+// same file: one QStringEncoder call over the whole text and a QSaveFile, or a QFile read and one
+// QStringDecoder call. The folder is made in the current directory, so the figures are those of
+// the disk the program is run on, not of a memory file system.
 //
 //   ombrel_sheet_bench [Google Benchmark flags]
-#include "day_save.h"
-#include "figures.h"
-#include "month_sheet.h"
-#include "open_day_folder.h"
-#include "work_clock.h"
+#include "bench/figures.h"
+#include "bench/open_day_folder.h"
+#include "clock/work_clock.h"
+#include "records/day_save.h"
+#include "records/month_sheet.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -41,7 +42,7 @@ SheetState ReadState() {
     SheetState state;
     state.AppDir = folder->path();
     CaptureDate(state, QDateTime::currentDateTime());
-    if (!ReadMonthSheet(state, kBenchUserName, state.SheetLines).opened) {
+    if (!ReadSheetFile(MonthSheetPath(state, kBenchUserName), state.SheetLines).outcome.ok()) {
         std::fprintf(stderr, "cannot read the month sheet in %s\n", qPrintable(folder->path()));
         std::exit(1);
     }
@@ -59,7 +60,7 @@ SheetState ComposedState() {
 
 void Write(benchmark::State& bench, const SheetState& state) {
     for (auto _ : bench) {
-        if (!WriteMonthSheet(state, kBenchUserName, state.SheetLines).ok) {
+        if (!WriteSheetFile(MonthSheetPath(state, kBenchUserName), state.SheetLines).ok()) {
             bench.SkipWithError("WriteMonthSheet failed");
             break;
         }
@@ -87,7 +88,7 @@ void BM_SaveDay_AtOut(benchmark::State& bench) {
                         DayEnd{},
                         true};
     for (auto _ : bench) {
-        if (!SaveDay(day, state.SheetLines).ok) {
+        if (!SaveDay(day, state.SheetLines).ok()) {
             bench.SkipWithError("SaveDay failed");
             break;
         }
@@ -116,7 +117,8 @@ void BM_FloorWrite(benchmark::State& bench) {
 void BM_ReadMonthSheet(benchmark::State& bench) {
     SheetState state = ReadState();
     for (auto _ : bench) {
-        if (ReadMonthSheet(state, kBenchUserName, state.SheetLines).linesRead != 32) {
+        if (ReadSheetFile(MonthSheetPath(state, kBenchUserName), state.SheetLines).linesRead !=
+            32) {
             bench.SkipWithError("ReadMonthSheet read a short sheet");
             break;
         }

@@ -3,9 +3,9 @@
 // clock, ...) so that a machine that slows down or speeds up on the way weighs on both alike.
 //
 //   ombrel_bench_startup [runs]     on the platform QT_QPA_PLATFORM names
-#include "figures.h"
-#include "open_day_folder.h"
-#include "process_probe.h"
+#include "bench/figures.h"
+#include "bench/open_day_folder.h"
+#include "bench/process_probe.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>

@@ -4,11 +4,11 @@
 // clock that moves one second per tick, so every tick changes the label as it does on a desk.
 //
 //   ombrel_tick_probe [ticks]
-#include "allocation_counter.h"
-#include "figures.h"
-#include "floor_window.h"
-#include "form1.h"
-#include "open_day_folder.h"
+#include "app/form1.h"
+#include "bench/allocation_counter.h"
+#include "bench/figures.h"
+#include "bench/floor_window.h"
+#include "bench/open_day_folder.h"
 
 #include <QApplication>
 #include <QLabel>

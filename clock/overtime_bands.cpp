@@ -1,4 +1,4 @@
-#include "overtime_bands.h"
+#include "clock/overtime_bands.h"
 
 #include <array>
 
@@ -7,7 +7,7 @@ namespace {
 constexpr quint32 kBlack = 0;
 constexpr quint32 kYellow = 65535;
 
-constexpr std::array<OvertimeBand, 10> kBands{{
+constexpr std::array<OvertimeBand, kBandCount> kBands{{
     {1, -27900, 27900, 16776960, kBlack},  // cyan
     {2, 27901, 31500, 16763904, kBlack},   // sky blue
     {3, 31501, 35100, 65280, kBlack},      // green

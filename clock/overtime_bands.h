@@ -6,7 +6,9 @@
 #include <span>
 
 // The colours of the time label by worked time: one band up to 7 h 45 min, one per further hour,
-// and an open-ended last band. Colours are 0x00BBGGRR values.
+// and an open-ended last band. Colours are values of clock/colour_value.h.
+inline constexpr int kBandCount = 10;
+
 struct OvertimeBand {
     int number;
     float from;  // inclusive; ignored for the last band
@@ -21,6 +23,3 @@ std::span<const OvertimeBand> OvertimeBands();
 // The band that paints a worked time, or nothing: below -27900 s, and inside the one-second gaps
 // between bands that no whole-second worked time falls into.
 std::optional<OvertimeBand> BandFor(float workedSeconds);
-
-// The regular working day, 7 h 45 min; past it a day counts as overtime.
-inline constexpr float RegularDaySeconds = 27900;

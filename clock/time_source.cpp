@@ -1,4 +1,4 @@
-#include "time_source.h"
+#include "clock/time_source.h"
 
 QDateTime SystemTimeSource::now() const {
     return QDateTime::currentDateTime();

@@ -25,5 +25,3 @@ struct WindowState {
     float SecondValue = 0;
     bool ClockedIn = false;
 };
-
-inline constexpr float BreakSeconds = 2700;

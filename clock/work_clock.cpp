@@ -1,4 +1,6 @@
-#include "work_clock.h"
+#include "clock/work_clock.h"
+
+#include "clock/working_day.h"
 
 float SecondsOfDay(const QTime& time) {
     // Evaluated in double and stored in single precision: every second of a day is exact there.
@@ -22,6 +24,17 @@ void CaptureDate(WindowState& state, const QDateTime& reading) {
     state.MonthText = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
     state.DayText = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
     ReadClock(state, reading);
+}
+
+void StartNewDate(WindowState& state, const QDateTime& reading) {
+    CaptureDate(state, reading);
+    state.ClockedIn = false;
+    state.SheetInSeconds = 0;
+    state.InHour.clear();
+    state.InMinute.clear();
+    state.OutHour.clear();
+    state.OutMinute.clear();
+    state.ReasonCodes.clear();
 }
 
 void ReadClock(WindowState& state, const QDateTime& reading) {

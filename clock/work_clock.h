@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_state.h"
+#include "clock/window_state.h"
 
 #include <QDateTime>
 #include <QString>
@@ -14,6 +14,11 @@ QString DateText(const QDate& date);
 
 // Records the start-up date as two-digit texts and the time of day, from one reading.
 void CaptureDate(WindowState& state, const QDateTime& reading);
+
+// A window left open overnight meets a later date: the date is taken from `reading` as at
+// start-up, and nothing of the day before (its in- and end time, its reasons, an open day) is
+// carried over.
+void StartNewDate(WindowState& state, const QDateTime& reading);
 
 // Takes the time of day again.
 void ReadClock(WindowState& state, const QDateTime& reading);

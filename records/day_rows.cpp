@@ -1,4 +1,4 @@
-#include "day_rows.h"
+#include "records/day_rows.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet_lines.h"
+#include "records/sheet_lines.h"
 
 #include <QList>
 

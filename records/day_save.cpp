@@ -1,15 +1,15 @@
-#include "day_save.h"
+#include "records/day_save.h"
+
+#include "records/sheet_layout.h"
 
 namespace {
-
-constexpr int kFileLineCount = 32;
 
 // The month the window holds, for a sheet that is not on disk: rows it never filled, or that are
 // not the rows of their days, are written blank.
 SheetFile HeldSheet(const SheetTable& held) {
     SheetFile sheet;
     const SheetTable blank = BlankMonth();
-    for (int i = 0; i < kFileLineCount; ++i) {
+    for (int i = 0; i < kSheetFileLines; ++i) {
         const SheetLine& line = held[size_t(i)];
         sheet.lines.append(i == 0 || RowDay(line) == i ? line : blank[size_t(i)]);
         sheet.ends.append(QByteArrayLiteral("\r\n"));
@@ -22,19 +22,16 @@ SheetFile HeldSheet(const SheetTable& held) {
 DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     DaySaveResult result;
     const QString path = MonthSheetPath(day.appDir, day.userName, day.date);
-    result.written.path = path;
+    result.outcome = FileOutcome::done(path);
     if (auto refused = SeparatorInName(path, day.userName)) {
-        result.written = *refused;
+        result.outcome = *refused;
         return result;
     }
     const bool onDisk = FileExists(path);
     SheetFile sheet = onDisk ? ReadWholeSheet(path) : HeldSheet(held);
-    if (onDisk) {
-        result.read = sheet.read;
-        if (!result.read.opened || !result.read.error.isEmpty()) {
-            result.sheetUnreadable = true;
-            return result;
-        }
+    if (onDisk && !sheet.read.outcome.ok()) {
+        result.outcome = sheet.read.outcome;
+        return result;
     }
     const int dayNumber = day.date.day();
     result.place = DayRows(sheet.lines).find(dayNumber);
@@ -63,7 +60,7 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
         // The clock's layout: line 0 is the header's, and a short sheet gets back the rows it
         // lacks as blank ones.
         const SheetTable blank = BlankMonth();
-        while (sheet.lines.size() < kFileLineCount) {
+        while (sheet.lines.size() < kSheetFileLines) {
             sheet.lines.append(blank[size_t(sheet.lines.size())]);
             sheet.ends.append(QByteArrayLiteral("\r\n"));
         }
@@ -72,9 +69,8 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     result.row = ComposeDayRow(dayNumber, result.inHour, result.inMinute, day.outHour,
                                day.outMinute, day.reasons);
     sheet.lines[line] = result.row;
-    result.written = WriteWholeSheet(path, sheet);
-    result.ok = result.written.ok;
-    if (result.ok) {
+    result.outcome = WriteWholeSheet(path, sheet);
+    if (result.outcome.ok()) {
         result.lines = BlankMonth();
         FillTable(sheet, result.lines);
     }

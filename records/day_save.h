@@ -1,8 +1,8 @@
 #pragma once
 
-#include "day_rows.h"
-#include "month_sheet.h"
-#include "recorded_day.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
+#include "records/recorded_day.h"
 
 #include <QDate>
 #include <QString>
@@ -32,23 +32,23 @@ struct DayToSave {
 };
 
 struct DaySaveResult {
-    bool ok = false;
-    // A sheet is there that could not be read (or is not a sheet at all: a link, a FIFO, a file
-    // far too large): nothing was written over it. `read` says why.
-    bool sheetUnreadable = false;
-    SheetReadResult read;
+    // The sheet's read and write: fails when a sheet is there that could not be read (or is not a
+    // sheet at all: a link, a FIFO, a file far too large), or when the write failed. Nothing was
+    // written over the sheet either way.
+    FileOutcome outcome;
     // No line of the sheet, or more than one, holds the day: nothing was written. `place` says.
     bool rowUnclear = false;
     DayRowPlace place;
     // The end time and reasons someone else put into the day's row: nothing was written.
     std::optional<DayEnd> foreignEnd;
-    SheetWriteResult written;  // the path, and when the write failed, why
-    SheetTable lines;          // when ok: the sheet's first lines as they now stand on disk
-    QString row;               // when ok: the day's row as written
+    SheetTable lines;  // when saved: the sheet's first lines as they now stand on disk
+    QString row;       // when saved: the day's row as written
     // The in-time the day's row now holds: the one already on disk wins over the window's.
     QString inHour;
     QString inMinute;
     bool inTimeFromDisk = false;
+
+    bool ok() const { return outcome.ok() && !rowUnclear && !foreignEnd; }
 };
 
 // Puts the day into its month sheet. `held` is what the window holds of that month: it is written

@@ -1,4 +1,4 @@
-#include "file_sync.h"
+#include "records/file_sync.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

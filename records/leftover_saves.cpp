@@ -1,7 +1,7 @@
-#include "leftover_saves.h"
+#include "records/leftover_saves.h"
 
-#include "small_file.h"
-#include "whole_file_save.h"
+#include "records/small_file.h"
+#include "records/whole_file_save.h"
 
 #include <QDir>
 #include <QFile>

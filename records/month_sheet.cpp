@@ -1,8 +1,9 @@
 // The month sheet's names and rows: the file name, composing the header and day rows, and cutting
 // the in-time out of a day row and the hour and minute out of a time text.
-#include "month_sheet.h"
+#include "records/month_sheet.h"
 
-#include "whole_file_save.h"
+#include "records/sheet_layout.h"
+#include "records/whole_file_save.h"
 
 #include <QDir>
 
@@ -81,12 +82,11 @@ QString MonthSheetPath(const WindowState& state, const QString& userName) {
 }
 
 QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date) {
-    return AppFilePath(appDir, userName + NumberText(date.year() % 100) + NumberText(date.month()) +
-                                   QStringLiteral(".csv"));
+    return AppFilePath(appDir, SheetFileName(userName, date.year(), date.month()));
 }
 
 bool SheetNameFits(const QString& userName) {
-    return FileNameCanBeSaved(userName + NumberText(99) + NumberText(12) + QStringLiteral(".csv"));
+    return FileNameCanBeSaved(SheetFileName(userName, kLastSheetYear, 12));
 }
 
 namespace {
@@ -125,10 +125,6 @@ QString HeaderAfterMonth(const QString& userName) {
 }
 
 }  // namespace
-
-QString ComposeHeaderRow(const WindowState& state, const QString& userName) {
-    return NumberText(state.MonthText) + HeaderAfterMonth(userName);
-}
 
 QString ComposeHeaderRow(int month, const QString& userName) {
     return NumberText(month) + HeaderAfterMonth(userName);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "sheet_lines.h"
-#include "small_file.h"
-#include "text_encoding.h"
-#include "window_state.h"
+#include "clock/window_state.h"
+#include "records/file_outcome.h"
+#include "records/sheet_lines.h"
+#include "records/small_file.h"
+#include "records/text_encoding.h"
 
 #include <QByteArray>
 #include <QDate>
-#include <QFileDevice>
 #include <QList>
 #include <QString>
 
@@ -42,8 +42,7 @@ QString ComposeDayRow(const WindowState& state, const QString& dayText);
 QString ComposeDayRow(int day, const QString& inHour, const QString& inMinute,
                       const QString& outHour, const QString& outMinute, const QString& reasons);
 
-// " 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,<name>".
-QString ComposeHeaderRow(const WindowState& state, const QString& userName);
+// " 7月／日,始業時,分,終業時,分,残業内容,ユーザー名,<name>" for July.
 QString ComposeHeaderRow(int month, const QString& userName);
 
 // Rows 1 to 31 of a month nobody has touched yet: " 1,,,,," to " 31,,,,,"; the header is empty.
@@ -67,33 +66,13 @@ TimeTextCut SplitTimeText(const QString& text);
 // What became of reading a sheet. `linesRead` counts the lines put into the table (0 to 32); a
 // sheet shorter than 32 lines leaves the later entries as they were.
 struct SheetReadResult {
-    bool opened = false;
+    FileOutcome outcome;
     int linesRead = 0;
-    QString error;  // why the sheet could not be opened, naming the path
-    // Why the sheet was not read, for a caller that words its own message: something other than
-    // a regular file in its place (`kind`), or a file far larger than a sheet (`tooLarge`, `size`).
-    SmallFileRead::Outcome outcome = SmallFileRead::Outcome::Failed;
-    FileKind kind = FileKind::Absent;
-    qint64 size = 0;
     // Everything after the 32nd line, byte for byte: a totals row or a note typed below the
     // month in a spreadsheet goes back to disk as it was.
     QByteArray rest;
     // What the lines were read in; a save writes the sheet back in the same.
     TextEncoding encoding = TextEncoding::Cp932;
-};
-
-// What became of writing a sheet: written whole, or not at all (the old file stays as it was).
-struct SheetWriteResult {
-    bool ok = false;
-    QString path;
-    QString error;   // names the path and the reason: the system's, or the character not storable
-    QString reason;  // the reason alone, for a caller that names the path its own way
-    // What kind of failure, for a caller that words its own message: the file system's error, or
-    // the first character that cannot be stored (a row's in CP932, a separator in the name).
-    QFileDevice::FileError fileError = QFileDevice::NoError;
-    char32_t unstorable = 0;
-    // Something other than a regular file stands where the sheet would go: nothing was written.
-    FileKind refusedKind = FileKind::Absent;
 };
 
 // Reads up to 32 lines of the sheet at `path` into table entries 0..31, each keeping its bytes,
@@ -115,35 +94,29 @@ SheetFile ReadWholeSheet(const QString& path);
 // The sheet's first 32 lines into table entries 0..31 (fewer when it has fewer); gives how many.
 int FillTable(const SheetFile& sheet, SheetTable& lines);
 
-// Reads this month's sheet into table entries 0..31.
-SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
-                               SheetTable& lines);
-
 // Replaces the sheet at `path` atomically with table entries 0..31, CP932, CR LF, no BOM, then
-// `rest` as it stands. A line read from disk goes back with its own bytes; any other is encoded,
-// and one that CP932 cannot hold fails the whole save before anything is written. The new file
-// takes the old one's place only once the disk has taken its data; a link or anything else that
-// is not a regular file where the sheet belongs is refused.
-SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
-                                const QByteArray& rest = {},
-                                TextEncoding encoding = TextEncoding::Cp932);
+// `rest` as it stands: written whole, or not at all (the old file stays as it was). A line read
+// from disk goes back with its own bytes; any other is encoded, and one that CP932 cannot hold
+// fails the whole save before anything is written. The new file takes the old one's place only
+// once the disk has taken its data; a link or anything else that is not a regular file where the
+// sheet belongs is refused.
+FileOutcome WriteSheetFile(const QString& path, const SheetTable& lines,
+                           const QByteArray& rest = {},
+                           TextEncoding encoding = TextEncoding::Cp932);
 
 // Replaces the sheet at `path` with every line of `sheet`, as WriteSheetFile does: the first 32
 // lines end in CR LF, later ones keep their own ends, a UTF-8 sheet keeps its mark.
-SheetWriteResult WriteWholeSheet(const QString& path, const SheetFile& sheet);
+FileOutcome WriteWholeSheet(const QString& path, const SheetFile& sheet);
 
-// Replaces this month's sheet with table entries 0..31. A name holding '/' or '\' is refused: the
-// sheet would land in another folder.
-SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName,
-                                 const SheetTable& lines);
-// The refusal WriteMonthSheet gives a name that holds a separator, or nothing for a fine name.
-std::optional<SheetWriteResult> SeparatorInName(const QString& path, const QString& userName);
+// A name holding '/' or '\' would put its sheet into another folder: the refusal a save of the
+// sheet at `path` gives it, or nothing for a fine name.
+std::optional<FileOutcome> SeparatorInName(const QString& path, const QString& userName);
 
-// Empties InHour and InMinute, then reads this month's sheet, or, when there is none, makes the
-// blank month in memory (rows 1 to 31 composed from the current OutHour, OutMinute, ReasonCodes).
-// Returns false when a sheet exists that could not be read: the table then is not that sheet, and
-// writing it would put an older or emptier month over the real one.
-bool LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName);
+// Empties InHour and InMinute, then reads this month's sheet into table entries 0..31, or, when
+// there is none, makes the blank month in memory (rows 1 to 31 composed from the current OutHour,
+// OutMinute, ReasonCodes). Fails when a sheet exists that could not be read: the table then is
+// not that sheet, and writing it would put an older or emptier month over the real one.
+FileOutcome LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName);
 
 // Whether anything is at `path`, a link to nowhere included; a path that cannot be tested counts
 // as absent.

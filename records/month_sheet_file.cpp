@@ -1,9 +1,9 @@
 // Reading and writing the month sheet. Reading keeps every line's bytes so that a row nobody
 // changed goes back to disk exactly as it came; writing builds the whole file in memory first and
 // replaces the old one atomically, so a failed save leaves the previous sheet as it was.
-#include "cp932.h"
-#include "month_sheet.h"
-#include "whole_file_save.h"
+#include "records/cp932.h"
+#include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,25 +11,6 @@
 #include <optional>
 
 namespace {
-
-// The table's rows that live on disk: the header and days 1 to 31. Entry 32 never does.
-constexpr int kFileLineCount = 32;
-
-QString RowName(int index) {
-    if (index >= kFileLineCount) {
-        return QStringLiteral("line %1").arg(index + 1);
-    }
-    return index == 0 ? QStringLiteral("the header row")
-                      : QStringLiteral("the row of day %1").arg(index);
-}
-
-SheetWriteResult WriteFailure(const QString& path, const QString& reason,
-                              QFileDevice::FileError fileError = QFileDevice::NoError,
-                              char32_t unstorable = 0) {
-    return {
-        false,  path,      QStringLiteral("Cannot save the month sheet %1: %2").arg(path, reason),
-        reason, fileError, unstorable};
-}
 
 // The end of the line that starts at `from`: the position of its CR or LF, or the end of the text.
 // `next` is where the following line starts.
@@ -58,27 +39,9 @@ SheetReadResult OpenSheet(const QString& path, QByteArray& bytes) {
     SheetReadResult result;
     SmallFileRead file = ReadSmallFile(path, kMaxSheetBytes);
     result.outcome = file.outcome;
-    result.kind = file.kind;
-    result.size = file.size;
-    switch (file.outcome) {
-        case SmallFileRead::Outcome::Read:
-            break;
-        case SmallFileRead::Outcome::Absent:
-            result.error = QStringLiteral("The month sheet %1 is not there").arg(path);
-            return result;
-        case SmallFileRead::Outcome::NotRegular:
-            result.error = QStringLiteral("The month sheet %1 is not a regular file").arg(path);
-            return result;
-        case SmallFileRead::Outcome::TooLarge:
-            result.error =
-                QStringLiteral("The month sheet %1 is far too large for a sheet").arg(path);
-            return result;
-        case SmallFileRead::Outcome::Failed:
-            result.error =
-                QStringLiteral("Cannot read the month sheet %1: %2").arg(path, file.reason);
-            return result;
+    if (!result.outcome.ok()) {
+        return result;
     }
-    result.opened = true;
     result.encoding = DetectTextEncoding(file.bytes);
     bytes = std::move(file.bytes);
     bytes.remove(0, EncodingMark(result.encoding).size());
@@ -110,11 +73,11 @@ qsizetype SplitLines(const QByteArray& bytes, qsizetype maxLines, TextEncoding e
 SheetReadResult ReadSheetFile(const QString& path, SheetTable& lines) {
     QByteArray bytes;
     SheetReadResult result = OpenSheet(path, bytes);
-    if (!result.opened) {
+    if (!result.outcome.ok()) {
         return result;
     }
     const qsizetype rest =
-        SplitLines(bytes, kFileLineCount, result.encoding, [&](SheetLine line, const QByteArray&) {
+        SplitLines(bytes, kSheetFileLines, result.encoding, [&](SheetLine line, const QByteArray&) {
             lines[size_t(result.linesRead++)] = std::move(line);
         });
     result.rest = bytes.mid(rest);
@@ -125,19 +88,19 @@ SheetFile ReadWholeSheet(const QString& path) {
     SheetFile sheet;
     QByteArray bytes;
     sheet.read = OpenSheet(path, bytes);
-    if (sheet.read.opened) {
+    if (sheet.read.outcome.ok()) {
         SplitLines(bytes, bytes.size(), sheet.read.encoding,
                    [&sheet](SheetLine line, const QByteArray& end) {
                        sheet.lines.append(std::move(line));
                        sheet.ends.append(end);
                    });
-        sheet.read.linesRead = int(qMin<qsizetype>(sheet.lines.size(), kFileLineCount));
+        sheet.read.linesRead = int(qMin<qsizetype>(sheet.lines.size(), kSheetFileLines));
     }
     return sheet;
 }
 
 int FillTable(const SheetFile& sheet, SheetTable& lines) {
-    const int count = int(qMin<qsizetype>(sheet.lines.size(), kFileLineCount));
+    const int count = int(qMin<qsizetype>(sheet.lines.size(), kSheetFileLines));
     for (int i = 0; i < count; ++i) {
         lines[size_t(i)] = sheet.lines[i];
     }
@@ -149,108 +112,74 @@ namespace {
 // The bytes of a sheet: its mark, then each line with CR LF for the first 32 and its own end for
 // the others. A line read from disk goes back with its own bytes; any other is encoded, and one
 // that cannot be fails the whole save before anything is written.
-std::optional<SheetWriteResult> SheetBytes(const QString& path, const QList<SheetLine>& lines,
-                                           const QList<QByteArray>& ends, TextEncoding encoding,
-                                           QByteArray& content) {
+std::optional<FileOutcome> SheetBytes(const QString& path, const QList<SheetLine>& lines,
+                                      const QList<QByteArray>& ends, TextEncoding encoding,
+                                      QByteArray& content) {
     content = EncodingMark(encoding);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const SheetLine& line = lines[i];
         if (line.isFromDisk()) {
-            if (line.originalBytes().contains('\n') || line.originalBytes().contains('\r')) {
-                return WriteFailure(path, RowName(int(i)) + QStringLiteral(" holds a line break"));
+            // A line break inside one line would shift every later day.
+            for (const char end : {'\n', '\r'}) {
+                if (line.originalBytes().contains(end)) {
+                    return FileOutcome::unstorable(path, char32_t(end));
+                }
             }
             content += line.originalBytes();
         } else {
             const Cp932Result encoded = EncodeLine(line.text(), encoding);
             if (!encoded.ok) {
-                return WriteFailure(path, RowName(int(i)) + QStringLiteral(": ") + encoded.error,
-                                    QFileDevice::NoError, encoded.unstorable);
+                return FileOutcome::unstorable(path, encoded.unstorable);
             }
             content += encoded.bytes;
         }
-        content += i < kFileLineCount ? QByteArray("\r\n") : ends.value(i);
+        content += i < kSheetFileLines ? QByteArray("\r\n") : ends.value(i);
     }
     return std::nullopt;
-}
-
-SheetWriteResult ReplaceSheet(const QString& path, const QByteArray& content) {
-    // A save through a link would replace whatever the link leads to, outside the folder.
-    if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
-        SheetWriteResult refused = WriteFailure(
-            path, QStringLiteral("something other than a regular file is in its place"),
-            QFileDevice::OpenError);
-        refused.refusedKind = kind;
-        return refused;
-    }
-    const WholeFileSave saved = SaveWholeFile(path, content);
-    if (!saved.ok) {
-        return WriteFailure(path, saved.reason, saved.error);
-    }
-    return {true, path, {}, {}, QFileDevice::NoError, 0, FileKind::Absent};
 }
 
 }  // namespace
 
-SheetWriteResult WriteSheetFile(const QString& path, const SheetTable& lines,
-                                const QByteArray& rest, TextEncoding encoding) {
+FileOutcome WriteSheetFile(const QString& path, const SheetTable& lines, const QByteArray& rest,
+                           TextEncoding encoding) {
     // The whole file first: a row that cannot be stored stops the save before anything is opened.
-    const QList<SheetLine> fileLines(lines.begin(), lines.begin() + kFileLineCount);
+    const QList<SheetLine> fileLines(lines.begin(), lines.begin() + kSheetFileLines);
     QByteArray content;
     if (auto refused = SheetBytes(path, fileLines, {}, encoding, content)) {
         return *refused;
     }
-    return ReplaceSheet(path, content + rest);
+    return SaveSmallFile(path, content + rest);
 }
 
-SheetWriteResult WriteWholeSheet(const QString& path, const SheetFile& sheet) {
+FileOutcome WriteWholeSheet(const QString& path, const SheetFile& sheet) {
     QByteArray content;
     if (auto refused = SheetBytes(path, sheet.lines, sheet.ends, sheet.read.encoding, content)) {
         return *refused;
     }
-    return ReplaceSheet(path, content);
+    return SaveSmallFile(path, content);
 }
 
-SheetReadResult ReadMonthSheet(const WindowState& state, const QString& userName,
-                               SheetTable& lines) {
-    return ReadSheetFile(MonthSheetPath(state, userName), lines);
-}
-
-std::optional<SheetWriteResult> SeparatorInName(const QString& path, const QString& userName) {
+std::optional<FileOutcome> SeparatorInName(const QString& path, const QString& userName) {
     // A separator in the name would put the sheet into another folder (or out of the working one).
     for (const QChar separator : {QLatin1Char('/'), QLatin1Char('\\')}) {
         if (userName.contains(separator)) {
-            return WriteFailure(path,
-                                QStringLiteral("the name \"%1\" holds \"%2\", which a file "
-                                               "name may not hold")
-                                    .arg(userName, separator),
-                                QFileDevice::NoError, separator.unicode());
+            return FileOutcome::unstorable(path, separator.unicode());
         }
     }
     return std::nullopt;
 }
 
-SheetWriteResult WriteMonthSheet(const WindowState& state, const QString& userName,
-                                 const SheetTable& lines) {
-    const QString path = MonthSheetPath(state, userName);
-    if (auto refused = SeparatorInName(path, userName)) {
-        return *refused;
-    }
-    return WriteSheetFile(path, lines);
-}
-
-bool LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName) {
+FileOutcome LoadMonthSheet(WindowState& state, SheetTable& lines, const QString& userName) {
     state.InHour.clear();
     state.InMinute.clear();
     const QString path = MonthSheetPath(state, userName);
     if (!FileExists(path)) {
         // The blank month lives only in memory until the next save. Index 0 keeps what it held.
-        for (int day = kFileLineCount - 1; day >= 1; --day) {
+        for (int day = kSheetFileLines - 1; day >= 1; --day) {
             lines[size_t(day)] = ComposeDayRow(state, day);
         }
-        return true;
+        return FileOutcome::done(path);
     }
-    // A sheet that cannot be read leaves the table as it was; a short one fills what it has. A
-    // read that broke off part-way has not given the whole sheet either.
-    const SheetReadResult read = ReadMonthSheet(state, userName, lines);
-    return read.opened && read.error.isEmpty();
+    // A sheet that cannot be read leaves the table as it was; a short one fills what it has.
+    return ReadSheetFile(path, lines).outcome;
 }

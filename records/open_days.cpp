@@ -1,7 +1,7 @@
-#include "open_days.h"
+#include "records/open_days.h"
 
-#include "day_rows.h"
-#include "month_sheet.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
 
 #include <QRegularExpression>
 
@@ -25,7 +25,7 @@ Found LatestInTime(const QString& appDir, const QString& userName, const QDate& 
         return Found::NoneBefore;
     }
     const SheetFile sheet = ReadWholeSheet(path);
-    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
+    if (!sheet.read.outcome.ok()) {
         return Found::Unreadable;
     }
     const DayRows rows(sheet.lines);
@@ -97,13 +97,4 @@ bool EndsBeforeInTime(const QDate& day, const QString& inHour, const QString& in
 QString ClockText(const QString& hour, const QString& minute) {
     return TwoDigits(int(NumericReading(hour))) + QLatin1Char(':') +
            TwoDigits(int(NumericReading(minute)));
-}
-
-QString ToggleReason(QString letters, QChar letter, bool ticked) {
-    if (ticked) {
-        letters += letter;
-    } else if (const qsizetype at = letters.lastIndexOf(letter); at >= 0) {
-        letters.remove(at, 1);
-    }
-    return letters;
 }

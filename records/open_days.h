@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorded_day.h"
+#include "records/recorded_day.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -46,8 +46,3 @@ bool EndsBeforeInTime(const QDate& day, const QString& inHour, const QString& in
 
 // "08:05" for an in-time held as "8" and "5".
 QString ClockText(const QString& hour, const QString& minute);
-
-// The reason letters after a box is ticked or unticked: a tick adds the box's letter at the end,
-// an untick takes back its latest one, so the letters are always those of the ticked boxes in the
-// order they were ticked.
-QString ToggleReason(QString letters, QChar letter, bool ticked);

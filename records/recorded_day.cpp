@@ -1,7 +1,7 @@
-#include "recorded_day.h"
+#include "records/recorded_day.h"
 
-#include "day_rows.h"
-#include "month_sheet.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
 
 #include <QStringList>
 
@@ -66,13 +66,13 @@ DayEnd DayEndOf(const QString& row) {
                       fields.size() > 5 ? fields.mid(5).join(QLatin1Char(',')) : QString());
 }
 
-std::optional<QString> ReadDayRow(const QString& path, int day, SheetTable& table) {
+DayRowRead ReadDayRow(const QString& path, int day, SheetTable& table) {
     const SheetFile sheet = ReadWholeSheet(path);
-    if (!sheet.read.opened || !sheet.read.error.isEmpty()) {
-        return std::nullopt;
+    if (!sheet.read.outcome.ok()) {
+        return {sheet.read.outcome, {}};
     }
     FillTable(sheet, table);
     const DayRowPlace place = DayRows(sheet.lines).find(day);
     const bool found = place.finding == DayRowFinding::Found && place.line < sheet.lines.size();
-    return found ? sheet.lines[place.line].text() : QString();
+    return {sheet.read.outcome, found ? sheet.lines[place.line].text() : QString()};
 }

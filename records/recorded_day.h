@@ -1,6 +1,7 @@
 #pragma once
 
-#include "sheet_lines.h"
+#include "records/file_outcome.h"
+#include "records/sheet_lines.h"
 
 #include <QString>
 
@@ -38,9 +39,13 @@ DayEnd MakeDayEnd(const QString& outHour, const QString& outMinute, const QStrin
 DayEnd DayEndOf(const QString& row);
 
 // A sheet as start-up and IN read it: its first lines into `table`, and the row of `day`
-// wherever it stands (day_rows.h). Nothing when the sheet cannot be read; an empty row when no
+// wherever it stands (day_rows.h). The row is empty when the sheet could not be read, and when no
 // line, or more than one, holds the day.
-std::optional<QString> ReadDayRow(const QString& path, int day, SheetTable& table);
+struct DayRowRead {
+    FileOutcome outcome;
+    QString row;
+};
+DayRowRead ReadDayRow(const QString& path, int day, SheetTable& table);
 
 // The number a text starts with, blanks anywhere ignored: "08" and " 8" give 8, "8:30" gives 8,
 // "1 2" gives 12; a text that does not start with a digit gives 0.

@@ -1,4 +1,6 @@
-#include "small_file.h"
+#include "records/small_file.h"
+
+#include "records/whole_file_save.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,21 +43,6 @@ QString SystemReason(int error) {
 
 }  // namespace
 
-QString NotAFileText(FileKind kind) {
-    switch (kind) {
-        case FileKind::Link:
-            return QStringLiteral("ふつうのファイルではなくリンクです");
-        case FileKind::Folder:
-            return QStringLiteral("ふつうのファイルではなくフォルダです");
-        case FileKind::Pipe:
-            return QStringLiteral("ふつうのファイルではなくパイプ (FIFO) です");
-        case FileKind::Device:
-            return QStringLiteral("ふつうのファイルではなくデバイスです");
-        default:
-            return QStringLiteral("ふつうのファイルではありません");
-    }
-}
-
 FileKind KindAt(const QString& path) {
     if (path.isEmpty()) {
         return FileKind::Absent;
@@ -78,35 +65,37 @@ FileKind KindAt(const QString& path) {
 #endif
 }
 
-SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes) {
+SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes, Links links) {
     SmallFileRead read;
 #ifdef Q_OS_UNIX
-    // No following a link, and no waiting on a FIFO that has no writer.
-    const int fd =
-        open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // No waiting on a FIFO that has no writer, and no following a link unless asked to.
+    const QByteArray name = QFile::encodeName(path);
+    const int noFollow = links == Links::Refused ? O_NOFOLLOW : 0;
+    const int fd = open(name.constData(), O_RDONLY | noFollow | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        read.kind = KindAt(path);
-        if (read.kind == FileKind::Absent) {
-            read.outcome = SmallFileRead::Outcome::Absent;
-        } else if (read.kind != FileKind::Regular) {
-            read.outcome = SmallFileRead::Outcome::NotRegular;
-        } else {
-            read.reason = SystemReason(error);
+        FileKind kind = KindAt(path);
+        struct stat target {};
+        if (kind == FileKind::Link && links == Links::Followed) {
+            // What the link leads to: a folder or a FIFO is not a file, and a link to nowhere is
+            // a file that cannot be read, for the reason the system gives.
+            kind =
+                stat(name.constData(), &target) == 0 ? KindOf(target.st_mode) : FileKind::Regular;
         }
+        read.outcome = kind == FileKind::Absent ? FileOutcome::absent(path)
+                       : kind != FileKind::Regular
+                           ? FileOutcome::notAFile(path, kind)
+                           : FileOutcome::unreadable(path, SystemReason(error));
         return read;
     }
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        read.kind = KindOf(info.st_mode);
-        read.outcome = SmallFileRead::Outcome::NotRegular;
+        read.outcome = FileOutcome::notAFile(path, KindOf(info.st_mode));
         close(fd);
         return read;
     }
-    read.kind = FileKind::Regular;
-    read.size = info.st_size;
     if (info.st_size > maxBytes) {
-        read.outcome = SmallFileRead::Outcome::TooLarge;
+        read.outcome = FileOutcome::tooLarge(path, info.st_size, maxBytes);
         close(fd);
         return read;
     }
@@ -119,7 +108,7 @@ SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes) {
             continue;
         }
         if (n < 0) {
-            read.reason = SystemReason(errno);
+            read.outcome = FileOutcome::unreadable(path, SystemReason(errno));
             close(fd);
             read.bytes.clear();
             return read;
@@ -130,38 +119,51 @@ SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes) {
         done += n;
     }
     close(fd);
-    read.bytes.truncate(done);
-    read.size = done;
-    read.outcome =
-        done > maxBytes ? SmallFileRead::Outcome::TooLarge : SmallFileRead::Outcome::Read;
-    if (read.outcome == SmallFileRead::Outcome::TooLarge) {
+    if (done > maxBytes) {
+        read.outcome = FileOutcome::tooLarge(path, done, maxBytes);
         read.bytes.clear();
-    }
-    return read;
-#else
-    read.kind = KindAt(path);
-    if (read.kind == FileKind::Absent) {
-        read.outcome = SmallFileRead::Outcome::Absent;
         return read;
     }
-    if (read.kind != FileKind::Regular) {
-        read.outcome = SmallFileRead::Outcome::NotRegular;
+    read.bytes.truncate(done);
+    read.outcome = FileOutcome::done(path);
+    return read;
+#else
+    const QFileInfo info(path);
+    const FileKind kind = links == Links::Refused || !info.isSymLink() ? KindAt(path)
+                          : info.isFile()                              ? FileKind::Regular
+                          : info.isDir()                               ? FileKind::Folder
+                          : info.exists()                              ? FileKind::Other
+                                                                       : FileKind::Absent;
+    if (kind != FileKind::Regular) {
+        read.outcome = kind == FileKind::Absent ? FileOutcome::absent(path)
+                                                : FileOutcome::notAFile(path, kind);
+        return read;
+    }
+    const qint64 size = QFileInfo(path).size();
+    if (size > maxBytes) {
+        read.outcome = FileOutcome::tooLarge(path, size, maxBytes);
         return read;
     }
     QFile file(path);
-    read.size = QFileInfo(path).size();
-    if (read.size > maxBytes) {
-        read.outcome = SmallFileRead::Outcome::TooLarge;
-        return read;
-    }
     if (!file.open(QIODevice::ReadOnly)) {
-        read.reason = file.errorString();
+        read.outcome = FileOutcome::unreadable(path, file.errorString());
         return read;
     }
     read.bytes = file.read(maxBytes + 1);
-    read.size = read.bytes.size();
-    read.outcome =
-        read.size > maxBytes ? SmallFileRead::Outcome::TooLarge : SmallFileRead::Outcome::Read;
+    if (read.bytes.size() > maxBytes) {
+        read.outcome = FileOutcome::tooLarge(path, read.bytes.size(), maxBytes);
+        read.bytes.clear();
+        return read;
+    }
+    read.outcome = FileOutcome::done(path);
     return read;
 #endif
+}
+
+FileOutcome SaveSmallFile(const QString& path, const QByteArray& bytes) {
+    // A save through a link would replace whatever the link leads to, outside the folder.
+    if (const FileKind kind = KindAt(path); kind != FileKind::Absent && kind != FileKind::Regular) {
+        return FileOutcome::notAFile(path, kind);
+    }
+    return SaveWholeFile(path, bytes);
 }

@@ -1,34 +1,34 @@
 #pragma once
 
+#include "records/file_outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
 // The clock's files (the month sheet, the name file, the start-time file) are small regular files
 // in the working folder. Anything else in their place (a link that would lead a save outside the
 // folder, a FIFO or a device that would block the window for ever, a folder, a file far larger
-// than any of them can be) is refused without being read or followed.
-
-enum class FileKind { Absent, Regular, Link, Folder, Pipe, Device, Other };
-
-// What stands in place of a file, in the words the clock and the report show the person:
-// "ふつうのファイルではなくリンクです" and the like.
-QString NotAFileText(FileKind kind);
+// than any of them can be) is refused without being read, followed or written over.
 
 // What is at `path`, links not followed. A path that cannot be looked at counts as absent.
 FileKind KindAt(const QString& path);
 
 struct SmallFileRead {
-    enum class Outcome { Read, Absent, NotRegular, TooLarge, Failed };
-    Outcome outcome = Outcome::Failed;
-    FileKind kind = FileKind::Absent;  // what is there, when NotRegular
-    qint64 size = 0;                   // its size, when TooLarge
-    QByteArray bytes;                  // the whole file, when Read
-    QString reason;                    // the system's reason, when Failed
+    FileOutcome outcome;
+    QByteArray bytes;  // the whole file, when read
 };
 
-// Reads the whole file at `path` when it is a regular file (not a link) of at most `maxBytes`.
-// The file is opened so that nothing can make the call wait: a FIFO is refused, not waited on.
-SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes);
+// Whether a link at the path is refused, or followed to the file it leads to (a file the person
+// names on a command line, which is only ever read).
+enum class Links { Refused, Followed };
+
+// Reads the whole file at `path` when it is a regular file of at most `maxBytes`. The file is
+// opened so that nothing can make the call wait: a FIFO is refused, not waited on.
+SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes, Links links = Links::Refused);
+
+// Replaces the file at `path` whole (whole_file_save.h) when a regular file or nothing is there;
+// anything else in its place is refused and left as it is.
+FileOutcome SaveSmallFile(const QString& path, const QByteArray& bytes);
 
 // The largest month sheet and name file the clock reads. A sheet the clock writes is about a
 // kilobyte, a name a few dozen bytes; a sheet with ten thousand lines of notes typed below the

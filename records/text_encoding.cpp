@@ -1,4 +1,4 @@
-#include "text_encoding.h"
+#include "records/text_encoding.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cp932.h"
+#include "records/cp932.h"
 
 #include <QByteArray>
 #include <QStringView>

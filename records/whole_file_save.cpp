@@ -1,6 +1,6 @@
-#include "whole_file_save.h"
+#include "records/whole_file_save.h"
 
-#include "file_sync.h"
+#include "records/file_sync.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,8 +61,8 @@ QString WindowsReason(DWORD error) {
     return reason;
 }
 
-WholeFileSave Failure(DWORD error, QFileDevice::FileError kind) {
-    return {false, WindowsReason(error), kind};
+FileOutcome Failure(DWORD error, QFileDevice::FileError kind) {
+    return FileOutcome::unwritable({}, kind, WindowsReason(error));
 }
 
 LPCWSTR Wide(const QString& path) {
@@ -85,8 +85,8 @@ QString LongPath(const QString& path) {
 
 // CreateFileW with CREATE_NEW makes the temporary file only where no file is; the data goes to the
 // disk with FlushFileBuffers (through SyncFileData), and MoveFileExW puts it in place.
-WholeFileSave WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
-                              const QByteArray& bytes) {
+FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
+                            const QByteArray& bytes) {
     HANDLE file = INVALID_HANDLE_VALUE;
     QString temporary;
     for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
@@ -131,13 +131,13 @@ WholeFileSave WriteAndReplace(const QString& folder, const QString& fileName, co
         DeleteFileW(Wide(temporary));
         return Failure(error, QFileDevice::RenameError);
     }
-    return {true, {}, QFileDevice::NoError};
+    return {};
 }
 
 #else
 
-WholeFileSave Failure(int error, QFileDevice::FileError kind) {
-    return {false, QString::fromLocal8Bit(std::strerror(error)), kind};
+FileOutcome Failure(int error, QFileDevice::FileError kind) {
+    return FileOutcome::unwritable({}, kind, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 bool IsFull(int error) {
@@ -150,8 +150,8 @@ bool IsFull(int error) {
 
 // The temporary file is opened exclusively, so that no file already there (nor a link planted in
 // its name) is written into; written, flushed with SyncFileData, closed, and renamed into place.
-WholeFileSave WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
-                              const QByteArray& bytes) {
+FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
+                            const QByteArray& bytes) {
     const QByteArray targetName = QFile::encodeName(target);
     struct stat old {};
     const bool replacing = stat(targetName.constData(), &old) == 0;
@@ -205,24 +205,26 @@ WholeFileSave WriteAndReplace(const QString& folder, const QString& fileName, co
         unlink(temporary.constData());
         return Failure(error, QFileDevice::RenameError);
     }
-    return {true, {}, QFileDevice::NoError};
+    return {};
 }
 
 #endif
 
 }  // namespace
 
-WholeFileSave SaveWholeFile(const QString& path, const QByteArray& bytes) {
+FileOutcome SaveWholeFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(FinalPath(path));
     if (target.isDir()) {
-        return {false, QStringLiteral("%1 is a folder").arg(target.filePath()),
-                QFileDevice::OpenError};
+        return FileOutcome::notAFile(path, FileKind::Folder);
     }
     if (target.exists() && !target.isWritable()) {
-        return {false, QStringLiteral("%1 is read-only").arg(target.filePath()),
-                QFileDevice::PermissionsError};
+        return FileOutcome::unwritable(path, QFileDevice::PermissionsError,
+                                       QStringLiteral("%1 is read-only").arg(target.filePath()));
     }
-    return WriteAndReplace(target.absolutePath(), target.fileName(), target.filePath(), bytes);
+    FileOutcome outcome =
+        WriteAndReplace(target.absolutePath(), target.fileName(), target.filePath(), bytes);
+    outcome.path = path;
+    return outcome;
 }
 
 bool IsTemporarySaveName(const QString& name) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "records/file_outcome.h"
+
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 // Replacing a file whole or not at all: a temporary file beside it takes all the bytes, its data
@@ -12,13 +13,7 @@
 //
 // The temporary file is named ".<file>.ombrel-<six letters or digits>", a name no person chooses,
 // so that what a save killed half-way leaves behind is known for the clock's own and nothing else.
-struct WholeFileSave {
-    bool ok = false;
-    QString reason;  // the system's words for what failed
-    QFileDevice::FileError error = QFileDevice::NoError;
-};
-
-WholeFileSave SaveWholeFile(const QString& path, const QByteArray& bytes);
+FileOutcome SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 // Whether `name` is that of a temporary file of a save.
 bool IsTemporarySaveName(const QString& name);

@@ -1,4 +1,4 @@
-#include "chart_canvas.h"
+#include "report/chart_canvas.h"
 
 #include <algorithm>
 #include <array>

@@ -1,17 +1,17 @@
 // ombrel-report: overtime from the clock's month sheets, for one person or a whole staff.
 // Exit status 0 when the report is written, 2 with a message on standard error otherwise.
 
-#include "csv_report.h"
-#include "pdf_report.h"
-#include "png_report.h"
-#include "report_model.h"
-#include "report_options.h"
-#include "report_output.h"
-#include "report_settings.h"
-#include "sheet_files.h"
-#include "standard_streams.h"
-#include "text_report.h"
-#include "xlsx_report.h"
+#include "report/csv_report.h"
+#include "report/pdf_report.h"
+#include "report/png_report.h"
+#include "report/report_model.h"
+#include "report/report_options.h"
+#include "report/report_output.h"
+#include "report/report_settings.h"
+#include "report/sheet_files.h"
+#include "report/standard_streams.h"
+#include "report/text_report.h"
+#include "report/xlsx_report.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "pdf_pages.h"
+#include "report/pdf_pages.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -28,7 +28,11 @@ PdfTable PdfTableOf(const ReportTable& table, const QList<double>& widths, int f
     pdf.rowHeight = fontHeight * 1.6;
     pdf.aligns = table.aligns;
     pdf.header = table.header;
-    for (const QStringList& cells : table.rows) {
+    for (const CellRow& row : table.rows) {
+        QStringList cells;
+        for (const Cell& cell : row) {
+            cells << cell.toText();
+        }
         pdf.rows.append({cells});
     }
     return pdf;

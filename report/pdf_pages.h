@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report_tables.h"
-#include "text_table.h"
+#include "report/report_tables.h"
+#include "report/text_table.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,11 +1,11 @@
 // One person's school year, and the whole staff, over as many A4 pages as they need.
 
-#include "pdf_pages.h"
-#include "pdf_report.h"
-#include "png_report.h"
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_parts.h"
+#include "report/pdf_pages.h"
+#include "report/pdf_report.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_parts.h"
 
 namespace {
 
@@ -35,16 +35,8 @@ void AddLooks(PdfPages& pages, const QList<LookItem>& looks, const QString& cove
     if (looks.isEmpty()) {
         return;
     }
-    ReportTable table{{Align::Left, Align::Right, Align::Left, Align::Left},
-                      {QStringLiteral("シート"), QStringLiteral("行"), QStringLiteral("内容"),
-                       QStringLiteral("行の中身")},
-                      {}};
-    for (const LookItem& look : looks) {
-        table.rows.append({look.file, look.line > 0 ? QString::number(look.line) : QString(),
-                           LookReasonText(look.reason), look.detail});
-    }
     pages.addGap(30);
-    pages.addTable(PdfTableOf(table, {560, 90, 560, 650}, 24),
+    pages.addTable(PdfTableOf(LookTable(looks, Audience::Paper), {560, 90, 560, 650}, 24),
                    LookHeading(looks.size(), covered));
 }
 
@@ -59,21 +51,12 @@ QByteArray YearPdf(const YearReport& r) {
                                              QString::number(r.schoolYear + 1), r.person)),
                 r.paper.seals},
                r.breakMinutes);
-    PdfTable months = PdfTableOf(YearMonthTable(r),
+    PdfTable months = PdfTableOf(YearMonthTable(r, Audience::Paper),
                                  {170, 130, 120, 110, 120, 150, 150, 150, 150, 150, 150, 310}, 24);
     months.rows.last().bold = true;
     pages.addTable(months);
     pages.addLine(LeadLine(r), kNoteFont, false, QColor(60, 60, 60));
-    QStringList tally;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
-        if (r.total.reasonDays[i] > 0) {
-            tally << ReasonCaption(i) + QChar(0xA0) + QString::number(r.total.reasonDays[i]) +
-                         QStringLiteral("日");
-        }
-    }
-    pages.addParagraph(QStringLiteral("残業内容ごとの日数: ") +
-                           (tally.isEmpty() ? QStringLiteral("なし")
-                                            : tally.join(QStringLiteral("  "))),
+    pages.addParagraph(QStringLiteral("残業内容ごとの日数: ") + PaperReasonTally(r.total),
                        kNoteFont);
     pages.addGap(30);
     pages.addTable(PdfTableOf(YearLimitTable(r.verdict), {640, 560, 660}, 26),
@@ -92,13 +75,12 @@ QByteArray StaffPdf(const StaffReport& r) {
         year ? QList<double>{80, 220, 150, 200, 140, 100, 400, 120, 100, 120, 140, 90}
              : QList<double>{80, 330, 150, 220, 120, 100, 120, 150, 45, 45,
                              45, 45,  45,  45,  45,  45,  45,  45,  45, 95};
-    // The year's table leaves the reason letters out: the limits need the room.
-    pages.addTable(PdfTableOf(StaffTable(r, !year), widths, 22));
+    pages.addTable(PdfTableOf(StaffTable(r, Audience::Paper), widths, 22));
     if (!year) {
         pages.addLine(ReasonLegend(), 20, false, QColor(60, 60, 60));
     }
     pages.addGap(30);
-    pages.addTable(PdfTableOf(GroupTable(r), {400, 200}, 26),
+    pages.addTable(PdfTableOf(GroupTable(r, Audience::Paper), {400, 200}, 26),
                    year ? QStringLiteral("区分ごとの人数 (各人の最も多い月で)")
                         : QStringLiteral("区分ごとの人数"));
     AddChart(pages, kStaffChartSize, [&r](QPainter& p) { DrawStaffChart(p, kStaffChartSize, r); });

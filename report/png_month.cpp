@@ -1,6 +1,7 @@
-#include "chart_canvas.h"
-#include "png_report.h"
-#include "report_labels.h"
+#include "clock/working_day.h"
+#include "report/chart_canvas.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
 
 #include <algorithm>
 
@@ -111,8 +112,8 @@ void DrawDayPanel(QPainter& painter, QSize size, const MonthReport& r) {
         p.setPen(QPen(QColor(70, 70, 70), 1));
         p.drawRect(bar);
     }
-    canvas.referenceLine(canvas.yLeft(7.75), QColor(110, 110, 110), QStringLiteral("7時間45分"),
-                         Qt::DashLine);
+    canvas.referenceLine(canvas.yLeft(RegularDaySeconds / kHour), QColor(110, 110, 110),
+                         QStringLiteral("7時間45分"), Qt::DashLine);
     DrawDayLabels(canvas, r, slot);
     canvas.legend(BandLegend(), plot.bottom() + 30);
     canvas.finish();
@@ -123,8 +124,8 @@ void DrawRunningPanel(QPainter& painter, QSize size, const MonthReport& r) {
     const MonthTotals& t = r.sheet.totals;
     ChartCanvas canvas(painter, size, QString(),
                        QStringLiteral("残業の累計 (線: その日までの残業の合計、点線: 月末の見込み)"
-                                      "   残業 %1 / 45時間")
-                           .arg(FormatDuration(t.overtimeSeconds)),
+                                      "   残業 %1 / %2")
+                           .arg(FormatDuration(t.overtimeSeconds), HoursText(kMonthLimitSeconds)),
                        30);
     const double projected = r.projection ? *r.projection / kHour : 0.0;
     canvas.setLeftAxis(AxisMaximum(std::max({t.overtimeSeconds / kHour, projected}), 50),
@@ -132,10 +133,11 @@ void DrawRunningPanel(QPainter& painter, QSize size, const MonthReport& r) {
     QPainter& p = canvas.painter();
     const QRectF plot = canvas.plot();
     const double slot = plot.width() / r.daysInMonth;
-    canvas.referenceLine(canvas.yLeft(45), kLimitColour, QStringLiteral("45時間"), Qt::DashLine);
-    if (canvas.yLeft(80) > plot.top()) {
-        canvas.referenceLine(canvas.yLeft(80), QColor(150, 0, 60), QStringLiteral("80時間"),
-                             Qt::DashDotLine);
+    canvas.referenceLine(canvas.yLeft(kMonthLimitSeconds / kHour), kLimitColour,
+                         HoursText(kMonthLimitSeconds), Qt::DashLine);
+    if (canvas.yLeft(kAverageLimitSeconds / kHour) > plot.top()) {
+        canvas.referenceLine(canvas.yLeft(kAverageLimitSeconds / kHour), QColor(150, 0, 60),
+                             HoursText(kAverageLimitSeconds), Qt::DashDotLine);
     }
     // The running total after each day, drawn as far as the month has gone.
     const int lastDay =

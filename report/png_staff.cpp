@@ -1,6 +1,6 @@
-#include "chart_canvas.h"
-#include "png_report.h"
-#include "report_labels.h"
+#include "report/chart_canvas.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
 
 #include <algorithm>
 
@@ -79,19 +79,22 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
         }
     }
     if (year) {
-        canvas.referenceLine(canvas.yLeft(360), GroupColour(StaffGroup::Over45),
-                             QStringLiteral("年 360時間"), Qt::DashLine);
-        if (top >= 720) {
-            canvas.referenceLine(canvas.yLeft(720), GroupColour(StaffGroup::AtLeast100),
-                                 QStringLiteral("年 720時間"), Qt::DashLine);
+        canvas.referenceLine(canvas.yLeft(kYearLimitSeconds / kHour),
+                             GroupColour(StaffGroup::Over45),
+                             QStringLiteral("年 ") + HoursText(kYearLimitSeconds), Qt::DashLine);
+        if (top >= kYearSpecialLimitSeconds / kHour) {
+            canvas.referenceLine(
+                canvas.yLeft(kYearSpecialLimitSeconds / kHour), GroupColour(StaffGroup::AtLeast100),
+                QStringLiteral("年 ") + HoursText(kYearSpecialLimitSeconds), Qt::DashLine);
         }
     } else {
-        canvas.referenceLine(canvas.yLeft(45), GroupColour(StaffGroup::Over45),
-                             QStringLiteral("45時間"), Qt::DashLine);
-        canvas.referenceLine(canvas.yLeft(80), GroupColour(StaffGroup::Over80),
-                             QStringLiteral("80時間"), Qt::DashLine);
-        canvas.referenceLine(canvas.yLeft(100), GroupColour(StaffGroup::AtLeast100),
-                             QStringLiteral("100時間"), Qt::DashLine);
+        for (const auto& [line, group] :
+             {std::pair{kMonthLimitSeconds, StaffGroup::Over45},
+              std::pair{kAverageLimitSeconds, StaffGroup::Over80},
+              std::pair{kMonthCeilingSeconds, StaffGroup::AtLeast100}}) {
+            canvas.referenceLine(canvas.yLeft(line / kHour), GroupColour(group), HoursText(line),
+                                 Qt::DashLine);
+        }
     }
     QList<std::pair<QColor, QString>> legend;
     for (int g = 0; g < kStaffGroupCount; ++g) {

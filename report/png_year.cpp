@@ -1,6 +1,6 @@
-#include "chart_canvas.h"
-#include "png_report.h"
-#include "report_labels.h"
+#include "report/chart_canvas.h"
+#include "report/png_report.h"
+#include "report/report_labels.h"
 
 #include <algorithm>
 
@@ -30,10 +30,12 @@ void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
     const QString subtitle =
         QStringLiteral(
             "棒: 月の残業 (休憩 %1 分を除く)   線: その月までの 2～6か月平均の最高   "
-            "年間 %2 / 360時間   45時間超 %3か月 / 6か月")
+            "年間 %2 / %3   %4超 %5か月 / %6か月")
             .arg(r.breakMinutes)
-            .arg(FormatDuration(v.totalSeconds))
-            .arg(v.monthsOver45);
+            .arg(FormatDuration(v.totalSeconds), HoursText(kYearLimitSeconds),
+                 HoursText(kMonthLimitSeconds))
+            .arg(v.monthsOver45)
+            .arg(kMonthsOver45Allowed);
     ChartCanvas canvas(painter, size,
                        QStringLiteral("%1 さん %2年度 の月ごとの残業")
                            .arg(r.person, QString::number(r.schoolYear)),
@@ -77,13 +79,14 @@ void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
             averages << QPointF(left + slot / 2, canvas.yLeft(best->averageSeconds() / kHour));
         }
     }
-    canvas.referenceLine(canvas.yLeft(45), GroupColour(StaffGroup::Over45),
-                         QStringLiteral("45時間"), Qt::DashLine);
-    canvas.referenceLine(canvas.yLeft(80), kAverageColour, QStringLiteral("平均 80時間"),
-                         Qt::DashLine);
-    if (top >= 100) {
-        canvas.referenceLine(canvas.yLeft(100), GroupColour(StaffGroup::AtLeast100),
-                             QStringLiteral("100時間"), Qt::DotLine);
+    canvas.referenceLine(canvas.yLeft(kMonthLimitSeconds / kHour), GroupColour(StaffGroup::Over45),
+                         HoursText(kMonthLimitSeconds), Qt::DashLine);
+    canvas.referenceLine(canvas.yLeft(kAverageLimitSeconds / kHour), kAverageColour,
+                         QStringLiteral("平均 ") + HoursText(kAverageLimitSeconds), Qt::DashLine);
+    if (top >= kMonthCeilingSeconds / kHour) {
+        canvas.referenceLine(canvas.yLeft(kMonthCeilingSeconds / kHour),
+                             GroupColour(StaffGroup::AtLeast100), HoursText(kMonthCeilingSeconds),
+                             Qt::DotLine);
     }
     canvas.markedLine(averages, kAverageColour, 3, 3.5);
     p.setFont(canvas.font(12));

@@ -1,6 +1,6 @@
-#include "report_model.h"
+#include "report/report_model.h"
 
-#include "report_labels.h"
+#include "report/report_labels.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -126,7 +126,7 @@ QString LoadPersonMonth(const ReportOptions& options, QDate today, MonthKey key,
         return NoSheets(options, FormatMonthKey(key));
     }
     if (loaded.presence == SheetPresence::Unreadable) {
-        return QStringLiteral("シート「%1」を読めません: %2")
+        return QStringLiteral("シート「%1」を使えません: %2")
             .arg(loaded.fileName, loaded.sheet.looks.value(0).detail);
     }
     report.paper = PaperOf(options, today);

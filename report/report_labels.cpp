@@ -1,7 +1,7 @@
-#include "report_labels.h"
+#include "report/report_labels.h"
 
-#include "overtime_bands.h"
-#include "reason_captions.h"
+#include "clock/colour_value.h"
+#include "clock/overtime_bands.h"
 
 #include <QDate>
 
@@ -51,29 +51,6 @@ QString FormatMonth(int year, int month) {
     return QStringLiteral("%1年%2月").arg(year).arg(month);
 }
 
-QString ReasonCaption(int index) {
-    static_assert(kReasonCount == kReasonLetterCount);
-    return QString::fromUtf8(kReasonCaptions[index]);
-}
-
-QChar ReasonLetter(int index) {
-    return QChar(u'A' + index);
-}
-
-QString GroupName(StaffGroup group) {
-    switch (group) {
-        case StaffGroup::UpTo45:
-            return QStringLiteral("45時間以下");
-        case StaffGroup::Over45:
-            return QStringLiteral("45時間超");
-        case StaffGroup::Over80:
-            return QStringLiteral("80時間超");
-        case StaffGroup::AtLeast100:
-            return QStringLiteral("100時間以上");
-    }
-    return {};
-}
-
 QString LookReasonText(LookReason reason) {
     switch (reason) {
         case LookReason::MissingOut:
@@ -115,17 +92,13 @@ QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks) {
 namespace {
 
 QColor FromClockColour(quint32 value) {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return QColor(RedOf(value), GreenOf(value), BlueOf(value));
 }
 
 }  // namespace
 
 QColor BandBackColour(int band) {
     return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].backColour);
-}
-
-QColor BandForeColour(int band) {
-    return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].foreColour);
 }
 
 QColor BandChartColour(int band) {

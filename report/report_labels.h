@@ -1,8 +1,10 @@
 #pragma once
 
-#include "days_off.h"
-#include "overtime_figures.h"
-#include "sheet_days.h"
+#include "clock/reason_captions.h"
+#include "overtime/day_figures.h"
+#include "overtime/days_off.h"
+#include "overtime/guideline.h"
+#include "overtime/sheet_days.h"
 
 #include <QColor>
 #include <QString>
@@ -23,20 +25,14 @@ QString DayKindName(const CalendarDay& calendar);
 // "2017年7月".
 QString FormatMonth(int year, int month);
 
-// "A:学校行事" and so on: the reason boxes of the clock.
-QString ReasonCaption(int index);
-QChar ReasonLetter(int index);
-
-QString GroupName(StaffGroup group);
 QString LookReasonText(LookReason reason);
 
 // How far a figure stands from a line: "残り 12:45" or "3:15 超過"; for a line that must stay
 // out of reach, reaching it exactly is "到達".
 QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks = false);
 
-// The colour of a band as the clock paints it.
+// The back colour of a band as the clock paints it.
 QColor BandBackColour(int band);
-QColor BandForeColour(int band);
 // The band's colour in the charts: the clock's hue, lighter for a lower band, so that the bands
 // stay apart when printed in grey.
 QColor BandChartColour(int band);

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "days_off.h"
-#include "report_options.h"
-#include "sheet_loader.h"
-#include "year_rules.h"
+#include "overtime/days_off.h"
+#include "overtime/guideline.h"
+#include "overtime/year_rules.h"
+#include "report/report_options.h"
+#include "report/sheet_loader.h"
 
 #include <QDate>
 #include <QList>
@@ -28,7 +29,7 @@ struct MonthReport {
     QString person;
     int year = 0;
     int month = 0;
-    int breakMinutes = kDefaultBreakMinutes;
+    int breakMinutes = kBreakMinutes;
     QString fileName;
     SheetMonth sheet;
     MonthCalendar calendar;  // the month's days off
@@ -43,7 +44,7 @@ struct YearReport {
     PaperInfo paper;
     QString person;
     int schoolYear = 0;
-    int breakMinutes = kDefaultBreakMinutes;
+    int breakMinutes = kBreakMinutes;
     std::array<std::optional<MonthTotals>, kSchoolYearMonths> months;  // April first
     LeadOvertime lead;  // November to March before, used for the averages only
     MonthTotals total;
@@ -71,7 +72,7 @@ struct StaffReport {
     std::optional<int> schoolYear;  // otherwise the month below
     int year = 0;
     int month = 0;
-    int breakMinutes = kDefaultBreakMinutes;
+    int breakMinutes = kBreakMinutes;
     QList<StaffRow> rows;  // most overtime first
     std::array<int, kStaffGroupCount> groupCounts{};
     QList<LookItem> looks;

@@ -1,7 +1,7 @@
-#include "report_options.h"
+#include "report/report_options.h"
 
-#include "cp932.h"
-#include "sheet_files.h"
+#include "records/cp932.h"
+#include "report/sheet_files.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clock/working_day.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -19,7 +21,7 @@ struct ReportOptions {
     OutputFormat format = OutputFormat::Text;
     std::optional<QString> output;    // standard output when not given
     std::optional<QString> calendar;  // the school calendar; otherwise the folder's, if any
-    int breakMinutes = 45;
+    int breakMinutes = kBreakMinutes;
     bool breakMinutesGiven = false;  // on the command line, over the settings file
     bool recursive = false;          // sheets in the subfolders too, however deep
     // What the printed pages carry; from the command line or the folder's settings file.

@@ -1,9 +1,11 @@
-#include "report_output.h"
+#include "report/report_output.h"
 
-#include "report_settings.h"
-#include "school_calendar.h"
-#include "sheet_files.h"
-#include "whole_file_save.h"
+#include "overtime/school_calendar.h"
+#include "records/name_file.h"
+#include "records/start_time_file.h"
+#include "records/whole_file_save.h"
+#include "report/report_settings.h"
+#include "report/sheet_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -50,8 +52,8 @@ QString PlainName(QString name) {
 // The files the clock and the report read in the sheets folder, besides the sheets.
 bool ReadBesideTheSheets(const QString& fileName) {
     const QString name = PlainName(fileName);
-    for (const QString& read : {QStringLiteral("omb.ini"), QStringLiteral("temp1.txt"),
-                                kSchoolCalendarFileName, kReportSettingsFileName}) {
+    for (const QString& read :
+         {kNameFileName, kStartTimeFileName, kSchoolCalendarFileName, kReportSettingsFileName}) {
         if (name == read.toCaseFolded()) {
             return true;
         }
@@ -96,8 +98,8 @@ QString OutputPathProblem(const QString& path, const QStringList& keep) {
 }
 
 QString WriteOutput(const QString& path, const QByteArray& bytes) {
-    const WholeFileSave saved = SaveWholeFile(path, bytes);
-    return saved.ok ? QString() : Failed(path, saved.reason);
+    const FileOutcome saved = SaveWholeFile(path, bytes);
+    return saved.ok() ? QString() : Failed(path, saved.why());
 }
 
 QString WritePng(const QString& path, const QImage& image) {

@@ -1,10 +1,9 @@
-#include "report_settings.h"
+#include "report/report_settings.h"
 
-#include "cp932.h"
+#include "records/cp932.h"
+#include "records/small_file.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -24,9 +23,18 @@ QString Decode(const QByteArray& bytes, bool& ok) {
         ok = true;
         return text;
     }
-    const Cp932Result cp932 = DecodeCp932(body);
-    ok = cp932.ok;
-    return cp932.text;
+    // CP932 is decoded a line at a time: the strict decoder takes line ends for control characters.
+    QStringList lines;
+    for (const QByteArray& line : body.split('\n')) {
+        const Cp932Result cp932 = DecodeCp932(line.endsWith('\r') ? line.chopped(1) : line);
+        if (!cp932.ok) {
+            ok = false;
+            return {};
+        }
+        lines << cp932.text;
+    }
+    ok = true;
+    return lines.join(u'\n');
 }
 
 QString Warning(const QString& file, int line, const QString& what) {
@@ -86,14 +94,12 @@ QStringList ApplyReportSettings(const QByteArray& bytes, const QString& file,
 
 QStringList ApplyFolderSettings(ReportOptions& options) {
     const QString path = ReportSettingsPath(options);
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
+    const SmallFileRead file = ReadSmallFile(path, kMaxSettingsBytes, Links::Followed);
+    if (file.outcome.failure == FileFailure::Absent) {
         return {};
     }
-    QFile file(path);
-    if (!info.isFile() || info.size() > kMaxSettingsBytes || !file.open(QIODevice::ReadOnly)) {
-        return {QStringLiteral("%1 を読めません (普通の小さなファイルではないか、読む権限がありません)")
-                    .arg(path)};
+    if (!file.outcome.ok()) {
+        return {QStringLiteral("%1 を使えません: %2").arg(path, file.outcome.why())};
     }
-    return ApplyReportSettings(file.read(kMaxSettingsBytes), path, options);
+    return ApplyReportSettings(file.bytes, path, options);
 }

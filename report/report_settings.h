@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report_options.h"
+#include "report/report_options.h"
 
 #include <QByteArray>
 #include <QString>

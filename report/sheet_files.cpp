@@ -1,6 +1,4 @@
-#include "sheet_files.h"
-
-#include "month_sheet.h"
+#include "report/sheet_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -9,47 +7,6 @@
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-// A number as the sheet name writes it: decimal without leading zeros.
-std::optional<int> PlainNumber(QStringView text, int digits) {
-    if (text.isEmpty() || text.size() > digits || (text.size() > 1 && text[0] == u'0')) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
-}  // namespace
-
-std::optional<SheetName> ParseSheetFileName(QStringView fileName) {
-    const QStringView suffix = u".csv";
-    if (!fileName.endsWith(suffix)) {
-        return std::nullopt;
-    }
-    const QStringView stem = fileName.chopped(suffix.size());
-    const qsizetype monthBlank = stem.lastIndexOf(u' ');
-    if (monthBlank < 0) {
-        return std::nullopt;
-    }
-    const qsizetype yearBlank = stem.first(monthBlank).lastIndexOf(u' ');
-    if (yearBlank < 0) {
-        return std::nullopt;
-    }
-    const auto month = PlainNumber(stem.sliced(monthBlank + 1), 2);
-    const auto year = PlainNumber(stem.sliced(yearBlank + 1, monthBlank - yearBlank - 1), 2);
-    if (!month || !year || *month < 1 || *month > 12) {
-        return std::nullopt;
-    }
-    return SheetName{stem.first(yearBlank).toString(), kFirstSheetYear + *year, *month};
-}
 
 bool ShapedLikeSheetFileName(QStringView fileName) {
     while (fileName.endsWith(u'.') || fileName.endsWith(u' ')) {
@@ -61,10 +18,6 @@ bool ShapedLikeSheetFileName(QStringView fileName) {
     }
     return ParseSheetFileName(fileName.chopped(suffix.size()).toString() + suffix.toString())
         .has_value();
-}
-
-QString SheetFileName(const QString& person, int year, int month) {
-    return person + NumberText(year % 100) + NumberText(month) + QStringLiteral(".csv");
 }
 
 QString FolderProblem(const QString& folder) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "overtime/month_key.h"
+#include "records/sheet_layout.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,40 +12,11 @@
 
 #include <optional>
 
-// Month sheets in a folder: "<name> <yy> <m>.csv", the year without its century and neither
-// number zero-padded ("Taro 17 7.csv", "Taro 9 1.csv"). Names may hold blanks, so the name is
-// whatever stands before the last two numbers.
-
-// A month as one number, for ranges and sorting: year * 12 + month - 1.
-using MonthKey = int;
-inline MonthKey KeyOf(int year, int month) {
-    return year * 12 + month - 1;
-}
-inline int YearOfKey(MonthKey key) {
-    return key / 12;
-}
-inline int MonthOfKey(MonthKey key) {
-    return key % 12 + 1;
-}
-
-// Sheet names hold two year digits: the report reads the years 2000 to 2099.
-inline constexpr int kFirstSheetYear = 2000;
-inline constexpr int kLastSheetYear = 2099;
-
-struct SheetName {
-    QString person;
-    int year = 0;  // with its century
-    int month = 0;
-};
-
-// The person and month of a sheet's file name, or nothing for any other file.
-std::optional<SheetName> ParseSheetFileName(QStringView fileName);
+// Month sheets in a folder, named as records/sheet_layout.h says.
 
 // Whether a file of this name would be taken for a sheet where names ignore case and trailing
 // dots and blanks (Windows): "Taro 17 7.CSV" and "Taro 17 7.csv." are the sheet there.
 bool ShapedLikeSheetFileName(QStringView fileName);
-
-QString SheetFileName(const QString& person, int year, int month);
 
 struct PersonSheets {
     QString person;

@@ -1,26 +1,8 @@
-#include "sheet_loader.h"
+#include "report/sheet_loader.h"
 
-#include "month_sheet.h"
+#include "records/month_sheet.h"
 
 #include <QtConcurrent/QtConcurrentMap>
-
-namespace {
-
-// Why a file named like a sheet was not read: nothing in it is shown, nor is a link followed.
-QString NotReadText(const SheetReadResult& read) {
-    switch (read.outcome) {
-        case SmallFileRead::Outcome::NotRegular:
-            // A link is never followed: what it leads to is not shown either.
-            return NotAFileText(read.kind);
-        case SmallFileRead::Outcome::TooLarge:
-            return QStringLiteral("%1 バイトあり、シートとしては大きすぎます (%2 KiB まで)")
-                .arg(QString::number(read.size), QString::number(kMaxSheetBytes / 1024));
-        default:
-            return QStringLiteral("開けません (読む権限がないなど)");
-    }
-}
-
-}  // namespace
 
 LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
                       bool keepDays) {
@@ -35,16 +17,16 @@ LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKe
     LoadedMonth loaded;
     loaded.fileName = file;
     // The records read only a regular file of a sheet's size, never through a link, and never
-    // wait on a FIFO: anything else is named here without its contents.
+    // wait on a FIFO: anything else is named here without its contents, nor what a link leads to.
     SheetTable lines;
     const SheetReadResult read = ReadSheetFile(settings.folder + u'/' + loaded.fileName, lines);
-    if (!read.opened) {
-        if (read.outcome == SmallFileRead::Outcome::Absent) {
+    if (!read.outcome.ok()) {
+        if (read.outcome.failure == FileFailure::Absent) {
             return loaded;
         }
         loaded.presence = SheetPresence::Unreadable;
         loaded.sheet.looks.append(
-            {loaded.fileName, 0, 0, LookReason::UnreadableSheet, NotReadText(read)});
+            {loaded.fileName, 0, 0, LookReason::UnreadableSheet, read.outcome.why()});
         return loaded;
     }
     loaded.presence = SheetPresence::Read;

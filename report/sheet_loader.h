@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet_days.h"
-#include "sheet_files.h"
+#include "overtime/sheet_days.h"
+#include "report/sheet_files.h"
 
 #include <QDate>
 #include <QList>
@@ -15,7 +15,7 @@
 
 struct LoadSettings {
     QString folder;
-    int breakMinutes = kDefaultBreakMinutes;
+    int breakMinutes = kBreakMinutes;
     QDate today;
     const DaysOff* daysOff = nullptr;  // the months' days off; none without it
 };

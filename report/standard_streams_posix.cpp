@@ -1,6 +1,6 @@
-#include "standard_streams.h"
+#include "report/standard_streams.h"
 
-#include "report_output.h"
+#include "report/report_output.h"
 
 #include <cstdio>
 

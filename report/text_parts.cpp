@@ -1,8 +1,8 @@
-#include "text_parts.h"
+#include "report/text_parts.h"
 
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_table.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_table.h"
 
 QString BreakNote(int breakMinutes, bool onPaper) {
     if (onPaper) {
@@ -29,7 +29,7 @@ QString ReasonTally(const MonthTotals& totals, int indent) {
     constexpr int kPerLine = 4;
     QString text;
     int shown = 0;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         if (totals.reasonDays[i] == 0) {
             continue;
         }
@@ -41,6 +41,16 @@ QString ReasonTally(const MonthTotals& totals, int indent) {
         ++shown;
     }
     return shown == 0 ? QStringLiteral("なし") : text;
+}
+
+QString PaperReasonTally(const MonthTotals& totals) {
+    QStringList items;
+    for (int i = 0; i < kReasonCount; ++i) {
+        if (totals.reasonDays[i] > 0) {
+            items << ReasonCaption(i) + QChar(0xA0) + DayCount(totals.reasonDays[i]).remove(u' ');
+        }
+    }
+    return items.isEmpty() ? QStringLiteral("なし") : items.join(QStringLiteral("  "));
 }
 
 QString BandTally(const MonthTotals& totals) {
@@ -55,7 +65,7 @@ QString BandTally(const MonthTotals& totals) {
 
 QString ReasonLegend() {
     QStringList captions;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         captions << ReasonCaption(i);
     }
     return QStringLiteral("残業内容の記号: ") + captions.join(QStringLiteral("  "));
@@ -71,16 +81,8 @@ QString LookList(const QList<LookItem>& looks, const QString& covered) {
     if (looks.isEmpty()) {
         return {};
     }
-    TextTable table({Align::Left, Align::Right, Align::Left, Align::Left});
-    table.setHeader({QStringLiteral("シート"), QStringLiteral("行"), QStringLiteral("内容"),
-                     QStringLiteral("行の中身")});
-    for (const LookItem& look : looks) {
-        table.addRow({look.file,
-                      look.line > 0 ? QStringLiteral("%1行目").arg(look.line) : QString(),
-                      LookReasonText(look.reason), look.detail});
-    }
     return QLatin1Char('\n') + LookHeading(looks.size(), covered) + QLatin1Char('\n') +
-           table.render(2);
+           LookTable(looks, Audience::Screen).render(2);
 }
 
 QString LinesBlock(qint64 overtime) {

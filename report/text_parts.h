@@ -1,7 +1,7 @@
 #pragma once
 
-#include "overtime_figures.h"
-#include "sheet_days.h"
+#include "overtime/day_figures.h"
+#include "overtime/sheet_days.h"
 
 #include <QList>
 #include <QString>
@@ -14,6 +14,9 @@ QString DayCount(int count);
 // "A:学校行事 3日  F:部活動指導 5日", only the letters given, four to a line, the lines after
 // the first indented by `indent`.
 QString ReasonTally(const MonthTotals& totals, int indent = 0);
+// The same on paper, in one run that wraps between the items: "A:学校行事 3日  F:部活動指導 5日",
+// each item held together.
+QString PaperReasonTally(const MonthTotals& totals);
 // "帯1 8日  帯2 5日", only the bands that occur.
 QString BandTally(const MonthTotals& totals);
 // "残業内容の記号: A:学校行事  B:職員会議 ...": every letter, for a table that shows letters.

@@ -1,12 +1,12 @@
-#include "report_labels.h"
-#include "report_tables.h"
-#include "text_parts.h"
-#include "text_report.h"
+#include "report/report_labels.h"
+#include "report/report_tables.h"
+#include "report/text_parts.h"
+#include "report/text_report.h"
 
 QString YearText(const YearReport& r) {
     QString out =
         YearHeading(r) + QLatin1Char('\n') + BreakNote(r.breakMinutes) + QLatin1Char('\n');
-    out += YearMonthTable(r).render();
+    out += YearMonthTable(r, Audience::Screen).render();
     out += QStringLiteral(
         "(平均は前年度の月にもさかのぼり、シートのそろった連続する月についてだけ出しています)\n");
     out += LeadLine(r) + QLatin1Char('\n');

@@ -1,6 +1,6 @@
-#include "xlsx_book.h"
+#include "report/xlsx_book.h"
 
-#include "text_table.h"
+#include "report/text_table.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report_model.h"
-#include "xlsx_book.h"
+#include "report/report_model.h"
+#include "report/xlsx_book.h"
 
 // The reports as Excel workbooks. One person's month: its days, its totals, what needs a look.
 // One person's school year: the months and the year's limits, then a sheet of days for each month.

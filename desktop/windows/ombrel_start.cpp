@@ -2,7 +2,7 @@
 // folder (records_folder.h), makes it when missing, and starts the clock there. A folder that can
 // be neither made nor opened (a share that is not connected) is told in a message box and the
 // clock is not started, so that no day is written to the wrong place.
-#include "records_folder.h"
+#include "desktop/windows/records_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

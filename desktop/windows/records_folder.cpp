@@ -1,4 +1,4 @@
-#include "records_folder.h"
+#include "desktop/windows/records_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,8 @@
 // coaching, and now and then forgets to press OUT. The sheets are written by the clock's own
 // sheet writer.
 
-#include "month_sheet.h"
+#include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 
 #include <QDate>
 #include <QDir>
@@ -71,18 +72,17 @@ int main(int argc, char** argv) {
         for (int m = 0; m < months; ++m) {
             const QDate month = first.addMonths(m);
             SheetTable lines;
-            lines[0] = QStringLiteral("%1月／日,始業時,分,終業時,分,残業内容,ユーザー名,%2")
-                           .arg(NumberText(month.month()), name);
+            lines[0] = ComposeHeaderRow(month.month(), name);
             for (int day = 1; day <= 31; ++day) {
                 lines[day] = day <= month.daysInMonth()
                                  ? DayRow(random, QDate(month.year(), month.month(), day), busyness)
                                  : NumberText(day) + QStringLiteral(",,,,,");
             }
-            const QString file = name + NumberText(month.year() % 100) + NumberText(month.month()) +
-                                 QStringLiteral(".csv");
-            const SheetWriteResult written = WriteSheetFile(QDir(folder).filePath(file), lines);
-            if (!written.ok) {
-                std::fprintf(stderr, "ombrel-make-sheets: %s\n", qPrintable(written.error));
+            const QString file = SheetFileName(name, month.year(), month.month());
+            const FileOutcome written = WriteSheetFile(QDir(folder).filePath(file), lines);
+            if (!written.ok()) {
+                std::fprintf(stderr, "ombrel-make-sheets: %s: %s\n", qPrintable(written.path),
+                             qPrintable(written.why()));
                 return 1;
             }
         }

@@ -1,6 +1,6 @@
 // The faces of IN and OUT as they are painted, read back from the widgets' pixels.
-#include "colours.h"
-#include "form_fixture.h"
+#include "app/colours.h"
+#include "tests/support/form_fixture.h"
 
 #include <QImage>
 #include <QPushButton>

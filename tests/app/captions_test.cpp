@@ -1,6 +1,6 @@
 // Every caption shows whole with the Japanese face the package depends on: none is cut by its
 // control's edge or by a control lying over it.
-#include "form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QDate>

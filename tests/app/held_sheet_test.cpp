@@ -1,7 +1,7 @@
 // A sheet that a spreadsheet holds open (Windows lets nobody replace a file opened without write
 // sharing): the save fails and says so, the day stays open, the sheet keeps its bytes, and the
 // next save once the spreadsheet has let go succeeds.
-#include "form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QProcess>
 #include <QPushButton>

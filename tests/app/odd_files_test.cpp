@@ -1,6 +1,6 @@
 // Odd and hostile files in the working folder: nothing below the month is lost, nothing blocks the
 // window, and no save reaches outside the folder.
-#include "form_fixture.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCoreApplication>
 #include <QDir>

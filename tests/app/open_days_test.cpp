@@ -1,8 +1,8 @@
 // Days across dates: a window left open overnight, a forgotten OUT, a second copy in the same
 // folder, a month that turns, and a sheet edited while the window is open.
-#include "colours.h"
-#include "form_fixture.h"
-#include "open_day_dialog.h"
+#include "app/colours.h"
+#include "app/open_day_dialog.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

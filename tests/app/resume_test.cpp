@@ -1,6 +1,6 @@
 // Start-up on a day whose row already holds an in-time.
-#include "colours.h"
-#include "form_fixture.h"
+#include "app/colours.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

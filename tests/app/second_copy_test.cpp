@@ -1,7 +1,7 @@
 // The real program started twice in one folder: the second start ends at once and writes nothing,
 // and a clock that was killed does not keep the next one from starting. In one process: a later
 // start calls the running clock forward, and never writes through a link.
-#include "single_clock.h"
+#include "app/single_clock.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

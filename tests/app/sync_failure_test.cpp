@@ -2,9 +2,9 @@
 // old sheet stays byte for byte, the person is told and the day stays open; the report's output
 // is not written and says why. This program brings its own SyncFileData in place of the one in
 // the records library.
-#include "file_sync.h"
-#include "form_fixture.h"
-#include "report_output.h"
+#include "records/file_sync.h"
+#include "report/report_output.h"
+#include "tests/support/form_fixture.h"
 
 #include <QImage>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The window as created and as start-up leaves it.
-#include "colours.h"
-#include "form_fixture.h"
-#include "twips.h"
+#include "app/colours.h"
+#include "app/twips.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QFontInfo>

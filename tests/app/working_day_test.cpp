@@ -1,7 +1,7 @@
 // A working day through the window: IN, ticks, OUT with reasons, break and close.
-#include "colours.h"
-#include "form_fixture.h"
-#include "messages.h"
+#include "app/colours.h"
+#include "records/name_file.h"
+#include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
 #include <QDir>

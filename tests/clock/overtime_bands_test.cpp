@@ -1,4 +1,4 @@
-#include "overtime_bands.h"
+#include "clock/overtime_bands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "work_clock.h"
+#include "clock/work_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +71,27 @@ TEST(WorkClock, texts_areTwoDigitEach) {
     EXPECT_EQ(TimeText(QTime(0, 0, 0)), "00:00:00");
     EXPECT_EQ(DateText(QDate(2017, 7, 5)), "07/05");
     EXPECT_EQ(DateText(QDate(2017, 12, 31)), "12/31");
+}
+
+// A window left open overnight: the new date's texts, and nothing of the day before.
+TEST(WorkClock, startNewDate_takesTheDateAndDropsTheDayBefore) {
+    WindowState state;
+    state.ClockedIn = true;
+    state.SheetInSeconds = 30600;
+    state.InHour = "08";
+    state.InMinute = "30";
+    state.OutHour = "17";
+    state.OutMinute = "45";
+    state.ReasonCodes = "AB";
+    state.StartSeconds = 30600;
+    StartNewDate(state, At(7, 5, 0, QDate(2017, 8, 1)));
+    EXPECT_EQ(state.YearText + state.MonthText + state.DayText, "170801");
+    EXPECT_EQ(state.ClockSeconds, 7 * 3600 + 5 * 60);
+    EXPECT_FALSE(state.ClockedIn);
+    EXPECT_EQ(state.SheetInSeconds, 0);
+    EXPECT_TRUE(
+        (state.InHour + state.InMinute + state.OutHour + state.OutMinute + state.ReasonCodes)
+            .isEmpty());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cp932.h"
+#include "records/cp932.h"
 
 #include <QFile>
 #include <QStringList>

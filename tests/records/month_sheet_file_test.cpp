@@ -1,5 +1,5 @@
-#include "month_sheet.h"
-#include "sheet_test_support.h"
+#include "records/month_sheet.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,8 +65,8 @@ TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) 
     state.SheetLines[0] = ComposeHeaderRow(state, kName);
     const QByteArray expected = kJulyHeader + "\r\n" + BlankRows(1, 31);
     for (int run = 0; run < 2; ++run) {
-        const SheetWriteResult written = WriteMonthSheet(state, kName, state.SheetLines);
-        ASSERT_TRUE(written.ok) << written.error.toStdString();
+        const FileOutcome written = WriteMonthSheet(state, kName, state.SheetLines);
+        ASSERT_TRUE(written.ok()) << written.why().toStdString();
         EXPECT_EQ(QDir::fromNativeSeparators(written.path), SheetPath());
         EXPECT_EQ(FileBytes(SheetPath()), expected) << "run " << run;
     }
@@ -74,7 +74,7 @@ TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) 
 
     SheetState reread = July();
     const SheetReadResult read = ReadMonthSheet(reread, kName, reread.SheetLines);
-    EXPECT_TRUE(read.opened);
+    EXPECT_TRUE(read.outcome.ok());
     EXPECT_EQ(read.linesRead, 32);
     for (int i = 0; i < 32; ++i) {
         EXPECT_EQ(reread.SheetLines[i].text(), state.SheetLines[i].text()) << "entry " << i;
@@ -97,7 +97,7 @@ TEST_F(MonthSheetFile, writtenTableReadsBackAsTheSameEntriesAndRewritesToTheSame
             QStringLiteral(" %1,08,%2,ｶﾅ,,～∥－").arg(day).arg(day % 60, 2, 10, QChar('0'));
     }
     table[9] = QString();  // an empty row is still a line
-    ASSERT_TRUE(WriteSheetFile(SheetPath(), table).ok);
+    ASSERT_TRUE(WriteSheetFile(SheetPath(), table).ok());
     const QByteArray first = FileBytes(SheetPath());
     EXPECT_EQ(first.count("\r\n"), 32);
     EXPECT_FALSE(first.startsWith("\xEF\xBB\xBF"));
@@ -107,7 +107,7 @@ TEST_F(MonthSheetFile, writtenTableReadsBackAsTheSameEntriesAndRewritesToTheSame
     for (int i = 0; i < 32; ++i) {
         EXPECT_EQ(reread[i].text(), table[i].text()) << "entry " << i;
     }
-    ASSERT_TRUE(WriteSheetFile(SheetPath(), reread).ok);
+    ASSERT_TRUE(WriteSheetFile(SheetPath(), reread).ok());
     EXPECT_EQ(FileBytes(SheetPath()), first);
 }
 
@@ -123,7 +123,7 @@ TEST_F(MonthSheetFile, onlyTheFirst32LinesAreReadAndTheNextSaveWrites32) {
     EXPECT_EQ(read.linesRead, 32);
     EXPECT_EQ(state.SheetLines[31].text(), "line 32");
     EXPECT_EQ(state.SheetLines[32].text(), "before 32");
-    ASSERT_TRUE(WriteMonthSheet(state, kName, state.SheetLines).ok);
+    ASSERT_TRUE(WriteMonthSheet(state, kName, state.SheetLines).ok());
     EXPECT_EQ(FileBytes(SheetPath()), forty.left(forty.indexOf("line 33")));
 }
 
@@ -151,7 +151,7 @@ TEST_F(MonthSheetFile, lineEndsOfOtherProgramsAreReadLineByLineAndSavedAsCrLf) {
     EXPECT_EQ(table[4].text(), "");
     EXPECT_EQ(SplitDayRow(table[5].text()).inHour.value_or("(fails)"), "09");
 
-    ASSERT_TRUE(WriteSheetFile(SheetPath(), table).ok);
+    ASSERT_TRUE(WriteSheetFile(SheetPath(), table).ok());
     QByteArray expected = "head\r\n 1,08,30,,,\r\n\r\n 3,\r\n\r\n 4,09,00,,,\r\n 5,,,,,\r\n";
     for (int i = 7; i < 32; ++i) {
         expected += "before " + QByteArray::number(i) + "\r\n";
@@ -175,7 +175,7 @@ TEST_F(MonthSheetFile, untouchedRowsKeepTheirBytesWhenTodaysRowIsReplaced) {
     state.InHour = "08";
     state.InMinute = "05";
     state.SheetLines[7] = ComposeDayRow(state, state.DayText);
-    ASSERT_TRUE(WriteMonthSheet(state, kName, state.SheetLines).ok);
+    ASSERT_TRUE(WriteMonthSheet(state, kName, state.SheetLines).ok());
 
     sheet.replace(" 7,,,,,\r\n", " 7,08,05,,,\r\n");
     EXPECT_EQ(FileBytes(SheetPath()), sheet);
@@ -210,10 +210,10 @@ TEST_F(MonthSheetFile, unstorableTextFailsTheWholeSaveAndKeepsTheOldSheet) {
         if (hadSheet) {
             PutFileBytes(path, "old sheet\r\n");
         }
-        const SheetWriteResult written = WriteMonthSheet(state, c.name, state.SheetLines);
-        EXPECT_FALSE(written.ok) << c.named.toStdString();
-        EXPECT_TRUE(written.error.contains(c.named)) << written.error.toStdString();
-        EXPECT_TRUE(written.error.contains(path)) << written.error.toStdString();
+        const FileOutcome written = WriteMonthSheet(state, c.name, state.SheetLines);
+        EXPECT_FALSE(written.ok()) << c.named.toStdString();
+        EXPECT_TRUE(written.why().contains(c.named)) << written.why().toStdString();
+        EXPECT_EQ(written.path, path);
         EXPECT_EQ(FolderEntries(dir_.path()),
                   hadSheet ? QStringList{"Taro 17 7.csv"} : QStringList{})
             << c.named.toStdString();
@@ -250,13 +250,13 @@ TEST_F(MonthSheetFile, failedSaveLeavesTheOldSheetAndNoTemporaryFile) {
                     setrlimit(RLIMIT_CORE, &noCore);
                     setrlimit(RLIMIT_FSIZE, &limit);
                 }
-                const SheetWriteResult written = WriteMonthSheet(state, kName, state.SheetLines);
+                const FileOutcome written = WriteMonthSheet(state, kName, state.SheetLines);
                 // The system's own reason: no folder access, or the file grew too large.
                 const QString reason = QString::fromLocal8Bit(
                     std::strerror(cause == Cause::ReadOnlyFolder ? EACCES : EFBIG));
-                if (written.ok || !written.error.contains(SheetPath()) ||
-                    !written.error.contains(reason)) {
-                    std::fprintf(stderr, "%s\n", qPrintable(written.error));
+                if (written.ok() || written.path != SheetPath() ||
+                    !written.why().contains(reason)) {
+                    std::fprintf(stderr, "%s\n", qPrintable(written.why()));
                     return 1;
                 }
                 return 0;
@@ -294,7 +294,7 @@ TEST_F(MonthSheetFile, sheetThatCannotBeReadLeavesTheTableAsItWas) {
                 SheetState state = July();
                 state.SheetLines = Marked();
                 const SheetReadResult read = ReadMonthSheet(state, kName, state.SheetLines);
-                if (read.opened || !read.error.contains(SheetPath()) ||
+                if (read.outcome.ok() || read.outcome.path != SheetPath() ||
                     state.SheetLines != Marked()) {
                     return 1;
                 }

@@ -1,8 +1,8 @@
 // Thousands of sheets as other programs (or damage) might leave them, each read, cut, given a new
 // row for today and saved: nothing may crash, and every row the save did not replace must go back
 // to disk with exactly the bytes it had.
-#include "month_sheet.h"
-#include "sheet_test_support.h"
+#include "records/month_sheet.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QTemporaryDir>
 
@@ -157,7 +157,7 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
             table[i] = QStringLiteral("earlier %1").arg(i);
         }
         const SheetReadResult read = ReadSheetFile(path, table);
-        ASSERT_TRUE(read.opened) << read.error.toStdString();
+        ASSERT_TRUE(read.outcome.ok()) << read.outcome.why().toStdString();
         ASSERT_EQ(read.linesRead, int(lines.size())) << "round " << round;
         ASSERT_EQ(read.rest, rest) << "round " << round;
         for (const SheetLine& line : table) {
@@ -171,8 +171,8 @@ TEST(MonthSheetFuzz, damagedSheetsNeverCrashAndUntouchedRowsKeepTheirBytes) {
         state.InMinute = QString::fromLatin1(random.Digits(2));
         const int today = 1 + int(random.Below(31));
         table[today] = ComposeDayRow(state, today);
-        const SheetWriteResult written = WriteSheetFile(path, table, read.rest);
-        ASSERT_TRUE(written.ok) << written.error.toStdString();
+        const FileOutcome written = WriteSheetFile(path, table, read.rest);
+        ASSERT_TRUE(written.ok()) << written.why().toStdString();
 
         QByteArray expected;
         for (int i = 0; i < 32; ++i) {

@@ -1,7 +1,8 @@
-#include "cp932.h"
-#include "day_rows.h"
-#include "month_sheet.h"
-#include "sheet_test_support.h"
+#include "records/cp932.h"
+#include "records/day_rows.h"
+#include "records/month_sheet.h"
+#include "records/sheet_layout.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QDir>
 
@@ -161,6 +162,45 @@ TEST(DayRows, aDaysRowIsTheOneLineWhoseFirstFieldIsItsNumber) {
     }
     // A row that does not decode is still found by the bytes of its day field.
     EXPECT_EQ(RowDay(SheetLine::fromDisk(" 3,\xff\xfe,,,,", QString())), 3);
+}
+
+TEST(SheetFileNames, theNameIsWhateverStandsBeforeTheLastTwoNumbers) {
+    struct Case {
+        QString file;
+        QString person;
+        int year, month;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Taro 17 7.csv"), QStringLiteral("Taro"), 2017, 7},
+        {QStringLiteral("Taro 9 1.csv"), QStringLiteral("Taro"), 2009, 1},
+        {QStringLiteral("Taro 17 12.csv"), QStringLiteral("Taro"), 2017, 12},
+        {QStringLiteral("山田 太郎 17 4.csv"), QStringLiteral("山田 太郎"), 2017, 4},
+        {QStringLiteral("Room 12 17 4.csv"), QStringLiteral("Room 12"), 2017, 4},
+        {QStringLiteral(" 17 7.csv"), QString(), 2017, 7},
+        {QStringLiteral(" Taro  0 4.csv"), QStringLiteral(" Taro "), 2000, 4},
+    };
+    for (const Case& c : cases) {
+        const auto name = ParseSheetFileName(c.file);
+        ASSERT_TRUE(name.has_value()) << c.file.toStdString();
+        EXPECT_EQ(name->person, c.person) << c.file.toStdString();
+        EXPECT_EQ(name->year, c.year) << c.file.toStdString();
+        EXPECT_EQ(name->month, c.month) << c.file.toStdString();
+        EXPECT_EQ(SheetFileName(name->person, name->year, name->month), c.file);
+    }
+}
+
+TEST(SheetFileNames, otherFilesAreNotSheets) {
+    const QString others[] = {
+        QStringLiteral("Taro 17 13.csv"), QStringLiteral("Taro 17 0.csv"),
+        QStringLiteral("Taro 17 07.csv"), QStringLiteral("Taro 017 7.csv"),
+        QStringLiteral("Taro 100 7.csv"), QStringLiteral("Taro17 7.csv"),
+        QStringLiteral("Taro 17 7.txt"),  QStringLiteral("Taro 17 7.csv.bak"),
+        QStringLiteral("omb.ini"),        QStringLiteral("Taro 17 x.csv"),
+        QStringLiteral("17 7.csv"),
+    };
+    for (const QString& file : others) {
+        EXPECT_FALSE(ParseSheetFileName(file).has_value()) << file.toStdString();
+    }
 }
 
 }  // namespace

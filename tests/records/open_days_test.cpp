@@ -1,7 +1,7 @@
 // The decisions behind a save and behind the question about a day left open, without a window.
-#include "open_days.h"
-#include "day_save.h"
-#include "sheet_test_support.h"
+#include "records/open_days.h"
+#include "records/day_save.h"
+#include "tests/records/sheet_test_support.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,23 +12,9 @@ namespace {
 
 const QString kName = QStringLiteral("Taro");
 
-QByteArray SheetRow(const QByteArray& bytes, int day) {
-    return bytes.split('\n').value(day).chopped(1);
-}
-
 class DayRecords : public ::testing::Test {
 protected:
     QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
-    // A sheet of `header` and the given rows; days not given are blank.
-    static QByteArray Sheet(const QByteArray& header, const std::map<int, QByteArray>& rows,
-                            int days = 31) {
-        QByteArray bytes = header + "\r\n";
-        for (int day = 1; day <= days; ++day) {
-            const auto row = rows.find(day);
-            bytes += (row != rows.end() ? row->second : BlankRows(day, day).chopped(2)) + "\r\n";
-        }
-        return bytes;
-    }
     DayToSave Day(int day, const char* in, const char* out) const {
         const QString inTime = QString::fromLatin1(in);
         const QString outTime = QString::fromLatin1(out);
@@ -48,12 +34,12 @@ protected:
 
 TEST_F(DayRecords, aSaveReplacesOnlyTheHeaderAndItsDayAndTheInTimeOnDiskWins) {
     // Row 3 holds bytes that are not CP932, row 4 a character CP932 holds twice (FB FC / EE FC).
-    const QByteArray before =
-        Sheet("old header",
-              {{3, " 3,\xff\xfe,,,,"}, {4, " 4,08,00,17,00,\xfb\xfc"}, {5, " 5,07,45,,,"}}, 20);
+    const QByteArray before = SheetBytes(
+        "old header", {{3, " 3,\xff\xfe,,,,"}, {4, " 4,08,00,17,00,\xfb\xfc"}, {5, " 5,07,45,,,"}},
+        20);
     PutFileBytes(Path("Taro 17 7.csv"), before);
     const DaySaveResult saved = SaveDay(Day(5, "08:30", "17:10"), BlankMonth());
-    ASSERT_TRUE(saved.ok) << saved.written.error.toStdString();
+    ASSERT_TRUE(saved.ok()) << saved.outcome.why().toStdString();
     EXPECT_TRUE(saved.inTimeFromDisk);
     EXPECT_EQ(saved.inHour, "07");
     const QByteArray after = FileBytes(Path("Taro 17 7.csv"));
@@ -70,7 +56,7 @@ TEST_F(DayRecords, aSaveReplacesOnlyTheHeaderAndItsDayAndTheInTimeOnDiskWins) {
 TEST_F(DayRecords, aSheetThatIsGoneIsWrittenFromTheWindowAndOneThatCannotBeReadIsNot) {
     SheetTable held = BlankMonth();
     held[2] = QStringLiteral(" 2,08,00,17,00,");
-    ASSERT_TRUE(SaveDay(Day(5, "08:30", "17:10"), held).ok);
+    ASSERT_TRUE(SaveDay(Day(5, "08:30", "17:10"), held).ok());
     EXPECT_EQ(SheetRow(FileBytes(Path("Taro 17 7.csv")), 2), " 2,08,00,17,00,");
     EXPECT_EQ(SheetRow(FileBytes(Path("Taro 17 7.csv")), 5), " 5,08,30,17,10,A");
 
@@ -78,8 +64,8 @@ TEST_F(DayRecords, aSheetThatIsGoneIsWrittenFromTheWindowAndOneThatCannotBeReadI
     DayToSave august = Day(5, "08:30", "17:10");
     august.date = QDate(2017, 8, 5);
     const DaySaveResult refused = SaveDay(august, held);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_TRUE(refused.sheetUnreadable);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.outcome.failure, FileFailure::NotAFile);
     EXPECT_TRUE(QFileInfo(Path("Taro 17 8.csv")).isDir());
 }
 
@@ -88,14 +74,14 @@ TEST_F(DayRecords, theLatestEarlierDayIsAskedAboutOnlyWhenItHasNoEndTime) {
     EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // no sheets at all
 
     // June's last open day counts only while July holds nothing before today.
-    PutFileBytes(Path("Taro 17 6.csv"), Sheet("h", {{29, " 29,08,00,,,"}, {30, " 30,,,,,"}}));
+    PutFileBytes(Path("Taro 17 6.csv"), SheetBytes("h", {{29, " 29,08,00,,,"}, {30, " 30,,,,,"}}));
     auto open = LatestDayLeftOpen(dir.path(), kName, fifth);
     ASSERT_TRUE(open);
     EXPECT_EQ(open->date, QDate(2017, 6, 29));
     EXPECT_EQ(open->recorded.inHour, "08");
 
     PutFileBytes(Path("Taro 17 7.csv"),
-                 Sheet("h", {{2, " 2,08,00,,,"}, {3, " 3,08,00,17,00,"}, {5, " 5,08,00,,,"}}));
+                 SheetBytes("h", {{2, " 2,08,00,,,"}, {3, " 3,08,00,17,00,"}, {5, " 5,08,00,,,"}}));
     EXPECT_FALSE(LatestDayLeftOpen(dir.path(), kName, fifth));  // the 3rd was closed
     open = LatestDayLeftOpen(dir.path(), kName, QDate(2017, 7, 3));
     ASSERT_TRUE(open);
@@ -135,7 +121,6 @@ TEST(OpenDayRules, endTimesDatesAndTheDayLongLimit) {
     EXPECT_TRUE(OpenForADayOrMore(fourth, 79200, QDateTime(fourth.addDays(1), QTime(22, 0))));
     EXPECT_TRUE(IsLaterDate(fourth, QDateTime(fourth.addDays(1), QTime(0, 0))));
     EXPECT_FALSE(IsLaterDate(fourth, QDateTime(fourth.addDays(-1), QTime(12, 0))));
-    EXPECT_EQ(ToggleReason("ABA", 'A', false), "AB");
     // A clock set back shows an end before the in-time; a night's work past midnight does not.
     EXPECT_TRUE(EndsBeforeInTime(fourth, "08", "00", QDateTime(fourth, QTime(7, 59, 59))));
     EXPECT_FALSE(EndsBeforeInTime(fourth, "08", "00", QDateTime(fourth, QTime(8, 0))));

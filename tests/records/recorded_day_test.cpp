@@ -1,4 +1,4 @@
-#include "recorded_day.h"
+#include "records/recorded_day.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report_fixture.h"
+#include "tests/report/report_fixture.h"
 
 #include <QDir>
 #include <QFile>

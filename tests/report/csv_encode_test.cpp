@@ -1,4 +1,4 @@
-#include "csv_report.h"
+#include "report/csv_report.h"
 
 #include <gtest/gtest.h>
 

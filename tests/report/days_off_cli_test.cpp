@@ -1,5 +1,5 @@
-#include "cp932.h"
-#include "report_fixture.h"
+#include "records/cp932.h"
+#include "tests/report/report_fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "cp932.h"
-#include "report_labels.h"
+#include "records/cp932.h"
+#include "report/report_labels.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 // the wrong table would stop the whole file.
 TEST(ReportLabels, everyFixedTextEncodesInCp932) {
     QStringList texts;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         texts << ReasonCaption(i);
     }
     for (int g = 0; g < kStaffGroupCount; ++g) {

@@ -1,4 +1,6 @@
-#include "report_options.h"
+#include "records/cp932.h"
+#include "report/report_options.h"
+#include "report/report_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +83,26 @@ TEST(ReportOptions, badInputIsNamedInTheMessage) {
         EXPECT_TRUE(parse.error.contains(c.named))
             << parse.error.toStdString() << " / " << c.named.toStdString();
     }
+}
+
+// The settings file as Notepad saves it, in UTF-8 or in the Japanese code page, CR LF either way.
+TEST(ReportSettings, theSchoolsWordsReadInEitherEncoding) {
+    const QByteArray school = EncodeCp932(QStringLiteral("学校名=北町立北中学校")).bytes;
+    const QByteArray seals = EncodeCp932(QStringLiteral("押印欄=本人・校長")).bytes;
+    const QString file = QStringLiteral("学校設定.txt");
+    for (const QByteArray& bytes :
+         {QStringLiteral("学校名=北町立北中学校\r\n押印欄=本人・校長\r\n").toUtf8(),
+          school + "\r\n" + seals + "\r\n", school + '\n' + seals, seals + "\r\n" + school}) {
+        ReportOptions options;
+        const QStringList warnings = ApplyReportSettings(bytes, file, options);
+        EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u' ').toStdString();
+        EXPECT_EQ(options.school, QStringLiteral("北町立北中学校"));
+        EXPECT_EQ(options.seals, (QStringList{QStringLiteral("本人"), QStringLiteral("校長")}));
+    }
+    // Bytes that are text in neither are named once, and nothing of the file is used.
+    ReportOptions options;
+    EXPECT_EQ(ApplyReportSettings(school + "\r\n\x81\x20", file, options).size(), 1);
+    EXPECT_FALSE(options.school);
 }
 
 }  // namespace

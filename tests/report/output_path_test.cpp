@@ -1,4 +1,4 @@
-#include "report_output.h"
+#include "report/report_output.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "report_fixture.h"
-#include "report_model.h"
-#include "text_report.h"
+#include "report/report_model.h"
+#include "report/text_report.h"
+#include "tests/report/report_fixture.h"
 
 #include <QTemporaryDir>
 

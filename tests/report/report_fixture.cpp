@@ -1,7 +1,8 @@
-#include "report_fixture.h"
+#include "tests/report/report_fixture.h"
 
-#include "days_off.h"
-#include "month_sheet.h"
+#include "overtime/days_off.h"
+#include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,15 +29,13 @@ ProgramRun RunProgram(const QStringList& arguments, int timeoutMs) {
 void WriteSheet(const QString& folder, const QString& person, int year, int month,
                 const DayRows& rows) {
     SheetTable lines;
-    lines[0] = QStringLiteral("%1月／日,始業時,分,終業時,分,残業内容,ユーザー名,%2")
-                   .arg(NumberText(month), person);
+    lines[0] = ComposeHeaderRow(month, person);
     for (int day = 1; day <= 31; ++day) {
         lines[day] = rows.value(day, NumberText(day) + QStringLiteral(",,,,,"));
     }
-    const QString name =
-        person + NumberText(year % 100) + NumberText(month) + QStringLiteral(".csv");
-    const SheetWriteResult written = WriteSheetFile(QDir(folder).filePath(name), lines);
-    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    const FileOutcome written =
+        WriteSheetFile(QDir(folder).filePath(SheetFileName(person, year, month)), lines);
+    ASSERT_TRUE(written.ok()) << written.why().toStdString();
 }
 
 void WriteOvertimeSheet(const QString& folder, const QString& person, int year, int month,
@@ -63,9 +62,4 @@ void WriteOvertimeSheet(const QString& folder, const QString& person, int year, 
     }
     ASSERT_EQ(minutes, 0) << "more overtime than the working days of the month hold";
     WriteSheet(folder, person, year, month, rows);
-}
-
-QStringList FolderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/files.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -37,6 +39,3 @@ void WriteSheet(const QString& folder, const QString& person, int year, int mont
 // with the usual 45-minute break; at most nine hours on any one day, none on a day off.
 void WriteOvertimeSheet(const QString& folder, const QString& person, int year, int month,
                         int minutes);
-
-// The names in a folder, sorted.
-QStringList FolderEntries(const QString& folder);

@@ -1,5 +1,5 @@
 // Running the report as another user: fork, exec and the ids of nobody.
-#include "report_fixture.h"
+#include "tests/report/report_fixture.h"
 
 #include <QFile>
 #include <QTemporaryFile>

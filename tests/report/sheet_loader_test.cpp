@@ -1,4 +1,4 @@
-#include "sheet_loader.h"
+#include "report/sheet_loader.h"
 
 #include <QDir>
 #include <QFile>

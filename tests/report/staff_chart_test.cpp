@@ -1,4 +1,4 @@
-#include "png_report.h"
+#include "report/png_report.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "sheet_days.h"
+#include "overtime/sheet_days.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// The child-process helpers of the month sheet tests: fork, and on Linux the ids of nobody.
-#include "sheet_test_support.h"
+// A child process for a test step: fork, and on Linux the ids of nobody.
+#include "tests/support/child.h"
 
 #include <grp.h>
 #include <sys/wait.h>

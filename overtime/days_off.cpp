@@ -1,6 +1,6 @@
-#include "days_off.h"
+#include "overtime/days_off.h"
 
-#include "holidays.h"
+#include "overtime/holidays.h"
 
 #include <QHash>
 

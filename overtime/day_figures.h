@@ -1,5 +1,8 @@
 #pragma once
 
+#include "clock/overtime_bands.h"
+#include "clock/reason_captions.h"
+
 #include <QDate>
 #include <QStringView>
 #include <QtGlobal>
@@ -7,21 +10,8 @@
 #include <array>
 #include <optional>
 
-// The arithmetic of the overtime report: a day's figures, a month's totals, and the limits of
-// the guideline on time at school beyond the regular day. All durations are whole seconds.
-
-inline constexpr qint64 kHourSeconds = 3600;
-inline constexpr qint64 kMonthTargetSeconds = 30 * kHourSeconds;    // the school's own target
-inline constexpr qint64 kMonthLimitSeconds = 45 * kHourSeconds;     // a month, ordinarily
-inline constexpr qint64 kAverageLimitSeconds = 80 * kHourSeconds;   // any 2 to 6 months' average
-inline constexpr qint64 kMonthCeilingSeconds = 100 * kHourSeconds;  // a month must stay below
-inline constexpr qint64 kYearLimitSeconds = 360 * kHourSeconds;
-inline constexpr qint64 kYearSpecialLimitSeconds = 720 * kHourSeconds;
-inline constexpr int kMonthsOver45Allowed = 6;
-
-inline constexpr int kReasonLetterCount = 11;  // A to K
-inline constexpr int kBandCount = 10;
-inline constexpr int kDefaultBreakMinutes = 45;
+// The arithmetic of overtime: a day's figures and a month's totals. All durations are whole
+// seconds.
 
 // A break is owed, and so deducted, only on a stay longer than six hours.
 inline constexpr int kBreakOwedAfterMinutes = 6 * 60;
@@ -40,9 +30,6 @@ struct DayFigures {
 // all of it is.
 DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes, bool dayOff);
 
-// The letter's index 0 to 10 for 'A' to 'K', or nothing.
-std::optional<int> ReasonIndex(QChar letter);
-
 struct MonthTotals {
     int days = 0;  // days with an in- and an out-time
     qint64 atSchoolSeconds = 0;
@@ -50,8 +37,8 @@ struct MonthTotals {
     int daysOverRegular = 0;  // days with any overtime
     int daysOffWorked = 0;
     qint64 daysOffOvertimeSeconds = 0;
-    std::array<int, kReasonLetterCount> reasonDays{};  // days on which each letter was given
-    std::array<int, kBandCount> bandDays{};            // days per colour band, band 1 first
+    std::array<int, kReasonCount> reasonDays{};  // days on which each letter was given
+    std::array<int, kBandCount> bandDays{};      // days per colour band, band 1 first
 };
 
 // Counts one day in. A letter given twice on one day (a box ticked, cleared and ticked again
@@ -70,8 +57,3 @@ qint64 RoundToMinute(qint64 seconds);
 // The month's overtime at its end if the pace so far holds, in whole minutes; nothing before
 // the first day is gone.
 std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int daysInMonth);
-
-// The groups a school reports its staff in, by a month's overtime.
-enum class StaffGroup { UpTo45, Over45, Over80, AtLeast100 };
-inline constexpr int kStaffGroupCount = 4;
-StaffGroup GroupFor(qint64 overtimeSeconds);

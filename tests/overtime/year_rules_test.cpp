@@ -1,4 +1,4 @@
-#include "year_rules.h"
+#include "overtime/year_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "school_calendar.h"
-#include "sheet_files.h"
+#include "overtime/month_key.h"
+#include "overtime/school_calendar.h"
 
 #include <QDate>
 #include <QList>

@@ -1,4 +1,5 @@
-#include "overtime_figures.h"
+#include "overtime/day_figures.h"
+#include "overtime/guideline.h"
 
 #include <gtest/gtest.h>
 

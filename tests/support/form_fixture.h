@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1.h"
-#include "time_source.h"
+#include "app/form1.h"
+#include "clock/time_source.h"
 
 #include <QByteArray>
 #include <QDateTime>

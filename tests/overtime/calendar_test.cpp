@@ -1,6 +1,6 @@
-#include "days_off.h"
-#include "holidays.h"
-#include "school_calendar.h"
+#include "overtime/days_off.h"
+#include "overtime/holidays.h"
+#include "overtime/school_calendar.h"
 
 #include <QFile>
 #include <QMap>

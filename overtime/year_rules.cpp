@@ -1,6 +1,6 @@
-#include "year_rules.h"
+#include "overtime/year_rules.h"
 
-#include "overtime_figures.h"
+#include "overtime/guideline.h"
 
 #include <algorithm>
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "days_off.h"
-#include "overtime_figures.h"
-#include "sheet_lines.h"
+#include "clock/working_day.h"
+#include "overtime/day_figures.h"
+#include "overtime/days_off.h"
+#include "records/sheet_lines.h"
 
 #include <QDate>
 #include <QList>
@@ -62,7 +63,7 @@ struct SheetContext {
     int year = 0;
     int month = 0;
     QDate today;
-    int breakMinutes = kDefaultBreakMinutes;
+    int breakMinutes = kBreakMinutes;
     bool keepDays = true;
     const MonthCalendar* calendar = nullptr;  // the month's days off; none without one
 };

@@ -1,9 +1,8 @@
-#include "school_calendar.h"
+#include "overtime/school_calendar.h"
 
-#include "cp932.h"
+#include "records/cp932.h"
+#include "records/small_file.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -202,28 +201,9 @@ QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int sc
 }
 
 QString ReadSchoolCalendar(const QString& path, int schoolYear, SchoolCalendar& calendar) {
-    const QFileInfo info(path);
-    const auto failed = [&path](const QString& why) {
-        return QStringLiteral("学校カレンダー「%1」を読めません: %2").arg(path, why);
-    };
-    if (!info.exists()) {
-        return failed(QStringLiteral("ファイルがありません"));
+    const SmallFileRead file = ReadSmallFile(path, kMaxCalendarBytes, Links::Followed);
+    if (!file.outcome.ok()) {
+        return QStringLiteral("学校カレンダー「%1」を使えません: %2").arg(path, file.outcome.why());
     }
-    if (!info.isFile()) {
-        return failed(QStringLiteral("普通のファイルではありません"));
-    }
-    if (info.size() > kMaxCalendarBytes) {
-        return failed(QStringLiteral("%1 バイトあり、カレンダーとしては大きすぎます")
-                          .arg(QString::number(info.size())));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failed(info.isReadable() ? QStringLiteral("開けません")
-                                        : QStringLiteral("読む権限がありません"));
-    }
-    const QByteArray bytes = file.read(kMaxCalendarBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return failed(QStringLiteral("途中で読めなくなりました"));
-    }
-    return ParseSchoolCalendar(bytes, path, schoolYear, calendar);
+    return ParseSchoolCalendar(file.bytes, path, schoolYear, calendar);
 }

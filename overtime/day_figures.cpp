@@ -1,6 +1,6 @@
-#include "overtime_figures.h"
+#include "overtime/day_figures.h"
 
-#include "overtime_bands.h"
+#include "clock/working_day.h"
 
 #include <algorithm>
 
@@ -18,14 +18,6 @@ DayFigures FiguresForDay(int inMinute, int outMinute, int breakMinutes, bool day
     return day;
 }
 
-std::optional<int> ReasonIndex(QChar letter) {
-    const char16_t c = letter.unicode();
-    if (c >= u'A' && c < u'A' + kReasonLetterCount) {
-        return int(c - u'A');
-    }
-    return std::nullopt;
-}
-
 void AddDay(MonthTotals& totals, const DayFigures& day, QStringView reasons) {
     ++totals.days;
     totals.atSchoolSeconds += day.atSchoolSeconds;
@@ -40,13 +32,13 @@ void AddDay(MonthTotals& totals, const DayFigures& day, QStringView reasons) {
     if (day.band >= 1 && day.band <= kBandCount) {
         ++totals.bandDays[day.band - 1];
     }
-    std::array<bool, kReasonLetterCount> given{};
+    std::array<bool, kReasonCount> given{};
     for (QChar letter : reasons) {
         if (const auto index = ReasonIndex(letter)) {
             given[*index] = true;
         }
     }
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         totals.reasonDays[i] += given[i] ? 1 : 0;
     }
 }
@@ -58,7 +50,7 @@ void AddMonth(MonthTotals& into, const MonthTotals& month) {
     into.daysOverRegular += month.daysOverRegular;
     into.daysOffWorked += month.daysOffWorked;
     into.daysOffOvertimeSeconds += month.daysOffOvertimeSeconds;
-    for (int i = 0; i < kReasonLetterCount; ++i) {
+    for (int i = 0; i < kReasonCount; ++i) {
         into.reasonDays[i] += month.reasonDays[i];
     }
     for (int i = 0; i < kBandCount; ++i) {
@@ -92,17 +84,4 @@ std::optional<qint64> ProjectMonthEnd(qint64 overtimeSoFar, int elapsedDays, int
     const qint64 scaled = overtimeSoFar * daysInMonth;
     const qint64 divisor = qint64(elapsedDays) * 60;
     return (scaled + divisor / 2) / divisor * 60;
-}
-
-StaffGroup GroupFor(qint64 overtimeSeconds) {
-    if (overtimeSeconds >= kMonthCeilingSeconds) {
-        return StaffGroup::AtLeast100;
-    }
-    if (overtimeSeconds > kAverageLimitSeconds) {
-        return StaffGroup::Over80;
-    }
-    if (overtimeSeconds > kMonthLimitSeconds) {
-        return StaffGroup::Over45;
-    }
-    return StaffGroup::UpTo45;
 }

@@ -1,11 +1,10 @@
-#include "sheet_days.h"
+#include "overtime/sheet_days.h"
+
+#include "records/sheet_layout.h"
 
 #include <array>
 
 namespace {
-
-// A sheet's lines: the header and the rows of days 1 to 31.
-constexpr int kSheetFileLines = 32;
 
 // A field of the clock's hour or minute: one or two digits; empty when the time is not set.
 std::optional<int> TimeNumber(QStringView field, int limit, bool& ok) {
@@ -59,8 +58,8 @@ QString MissingRowsText(int linesRead) {
     const QString missing = linesRead == kSheetFileLines - 1
                                 ? QStringLiteral("31日の行")
                                 : QStringLiteral("%1日～31日の行").arg(linesRead);
-    return QStringLiteral("%1 行しかありません (32 行のはず): %2がありません")
-        .arg(QString::number(linesRead), missing);
+    return QStringLiteral("%1 行しかありません (%2 行のはず): %3がありません")
+        .arg(QString::number(linesRead), QString::number(kSheetFileLines), missing);
 }
 
 }  // namespace
@@ -69,15 +68,14 @@ RowParse ParseDayRow(const QString& row, int day) {
     RowParse parse;
     // The six fields of a day row; a spreadsheet that saved the sheet again pads every row to the
     // header's width with empty ones. Cut in place: a month has 31 rows and a staff many months.
-    constexpr int kFields = 6;
-    std::array<QStringView, kFields> fields;
+    std::array<QStringView, kDayRowFields> fields;
     int count = 0;
     bool extraText = false;
     QStringView rest(row);
     while (true) {
         const qsizetype comma = rest.indexOf(u',');
         const QStringView field = comma < 0 ? rest : rest.first(comma);
-        if (count < kFields) {
+        if (count < kDayRowFields) {
             fields[count] = field;
         } else {
             extraText = extraText || !field.isEmpty();
@@ -88,7 +86,7 @@ RowParse ParseDayRow(const QString& row, int day) {
         }
         rest = rest.sliced(comma + 1);
     }
-    if (count < kFields || extraText) {
+    if (count < kDayRowFields || extraText) {
         parse.error = QStringLiteral("欄の数が合いません");
         return parse;
     }

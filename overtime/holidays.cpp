@@ -1,4 +1,4 @@
-#include "holidays.h"
+#include "overtime/holidays.h"
 
 #include <QMap>
 

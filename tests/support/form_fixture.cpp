@@ -1,7 +1,8 @@
-#include "form_fixture.h"
+#include "tests/support/form_fixture.h"
 
-#include "open_day_dialog.h"
-#include "replace_end_dialog.h"
+#include "app/open_day_dialog.h"
+#include "app/replace_end_dialog.h"
+#include "tests/support/sheet_bytes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,21 +69,14 @@ QStringList FormFixture::FilesInFolder() const {
 
 QByteArray FormFixture::Sheet(const std::map<int, QByteArray>& rows, const QByteArray& name) {
     // " 7月／日,始業時,分,終業時,分,残業内容,ユーザー名," in CP932.
-    QByteArray sheet = QByteArray::fromHex(
+    const QByteArray header = QByteArray::fromHex(
         "20378C8E815E93FA2C8E6E8BC68E9E2C95AA2C8F498BC68E9E2C95AA2C8E638BC693E097652C838681"
         "5B8355815B96BC2C");
-    sheet += name + "\r\n";
-    for (int day = 1; day <= 31; ++day) {
-        const auto row = rows.find(day);
-        sheet +=
-            (row != rows.end() ? row->second : " " + QByteArray::number(day) + ",,,,,") + "\r\n";
-    }
-    return sheet;
+    return SheetBytes(header + name, rows);
 }
 
 QByteArray FormFixture::SheetRow(const QByteArray& bytes, int day) {
-    const QList<QByteArray> lines = bytes.split('\n');
-    return day < lines.size() ? lines[day].chopped(1) : QByteArray();
+    return ::SheetRow(bytes, day);
 }
 
 void FormFixture::Click(QAbstractButton* control) {

@@ -1,0 +1,61 @@
+// The phase of the window's day: read off the controls in one place, shown on them in one place.
+#include "app/colours.h"
+#include "app/form1.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString kOut = QStringLiteral("OUT");
+const QString kSave = QStringLiteral("SAVE");
+constexpr int kStartUpHeightTwips = 900;
+constexpr int kReasonsHeightTwips = 3700;
+constexpr int kAfterReasonsHeightTwips = 1000;
+
+}  // namespace
+
+bool Form1::ClockInRecorded() const {
+    return BackColour(Command1) == ActiveButtonColour;
+}
+
+DayPhase Form1::Phase() const {
+    return PhaseOf({state_.ClockedIn, ClockInRecorded(), BackColour(Command2) == ActiveButtonColour,
+                    Command2->text() == kSave});
+}
+
+void Form1::ApplyPhase(DayPhase phase) {
+    const bool reasonsShown = Phase() == DayPhase::AskingReasons;
+    switch (phase) {
+        case DayPhase::NotStarted:
+            // Start-up, or a new date: nothing of an earlier day shows.
+            state_.ClockedIn = false;
+            SetBackColour(Command1, ButtonFaceColour);
+            SetBackColour(Command2, ButtonFaceColour);
+            Command2->setText(kOut);
+            SetHeightTwips(kStartUpHeightTwips);
+            break;
+        case DayPhase::Open:
+            // OUT stays as it is: a day reopened after OUT keeps OUT lit, and reasons shown by an
+            // OUT before IN stay in view.
+            state_.ClockedIn = true;
+            SetBackColour(Command1, ActiveButtonColour);
+            break;
+        case DayPhase::AskingReasons:
+            // The day stays as it is: nothing is saved until the next press.
+            Command2->setText(kSave);
+            SetHeightTwips(kReasonsHeightTwips);
+            break;
+        case DayPhase::Closed:
+            // IN keeps its colour: an OUT with no clock-in recorded in this run lights OUT alone.
+            state_.ClockedIn = false;
+            SetBackColour(Command2, ActiveButtonColour);
+            if (reasonsShown) {
+                Command2->setText(kOut);
+                SetHeightTwips(kAfterReasonsHeightTwips);
+            }
+            break;
+        case DayPhase::LetGo:
+            state_.ClockedIn = false;
+            break;
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The month sheet's layout, as the clock writes it and the report reads it: one file per person
+// and month named "<name> <yy> <m>.csv", the year without its century and neither number
+// zero-padded ("Taro 17 7.csv", "Taro 9 1.csv"); in it a header row, then the rows of days 1 to
+// 31, each "<day>,<in-hour>,<in-minute>,<out-hour>,<out-minute>,<reasons>".
+
+// The lines a sheet holds: the header and days 1 to 31.
+inline constexpr int kSheetFileLines = 32;
+// The fields of a day row.
+inline constexpr int kDayRowFields = 6;
+
+// Sheet names hold two year digits: the years 2000 to 2099.
+inline constexpr int kFirstSheetYear = 2000;
+inline constexpr int kLastSheetYear = 2099;
+
+// "Taro 17 7.csv" for Taro in July 2017.
+QString SheetFileName(const QString& person, int year, int month);
+
+struct SheetName {
+    QString person;
+    int year = 0;  // with its century
+    int month = 0;
+};
+
+// The person and month of a sheet's file name, or nothing for any other file. Names may hold
+// blanks, so the name is whatever stands before the last two numbers.
+std::optional<SheetName> ParseSheetFileName(QStringView fileName);
