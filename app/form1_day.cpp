@@ -254,8 +254,7 @@ Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
     // is refused as the question about a day left open refuses it, and the day stays open.
     const QDateTime end(clock_.now().date(), QTime(endHour.toInt(), endMinute.toInt()));
     if (EndsBeforeInTime(dayDate_, state_.InHour, state_.InMinute, end)) {
-        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute),
-                                    ClockText(endHour, endMinute)));
+        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute), end, dayDate_));
         return SaveOutcome::Failed;
     }
     state_.OutHour = endHour;

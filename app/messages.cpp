@@ -5,6 +5,15 @@
 #include <QLocale>
 #include <QStringList>
 
+namespace {
+
+// "7月4日(火)"
+QString JapaneseDate(const QDate& date) {
+    return QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+}
+
+}  // namespace
+
 QString TypeNameFirstMessage() {
     return QStringLiteral("名前を入力してから IN を押してください。");
 }
@@ -82,12 +91,19 @@ QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& pl
     return problem + next + QStringLiteral("\nファイル: %1").arg(path);
 }
 
-QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime) {
+QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day) {
+    const QString check =
+        QStringLiteral("パソコンの時計が戻されていないか確かめてください。記録は続けています。");
+    if (end.date() < day) {
+        return QStringLiteral(
+                   "パソコンの日付が %1 になっていて、始業した %2 より前のため、保存していません。")
+                   .arg(JapaneseDate(end.date()), JapaneseDate(day)) +
+               check;
+    }
     return EndTimeProblemMessage(EndTimeProblem::NotAfterInTime, inTime) +
-           QStringLiteral(
-               "\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。"
-               "パソコンの時計が戻されていないか確かめてください。記録は続けています。")
-               .arg(endTime);
+           QStringLiteral("\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。")
+               .arg(end.time().toString(QStringLiteral("HH:mm"))) +
+           check;
 }
 
 QString CloseUnsavedQuestion() {
@@ -95,8 +111,7 @@ QString CloseUnsavedQuestion() {
 }
 
 QString OpenDayHeading(const QDate& date, const QString& inTime) {
-    const QString day =
-        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    const QString day = JapaneseDate(date);
     return QStringLiteral(
                "%1 は %2 に始業したまま、終業時刻が記録されていません。\n\n"
                "終業時刻を 4 桁で入力して Enter を押してください\n"
@@ -141,8 +156,7 @@ QString StartTimeFileRefusedMessage(const FileOutcome& refused) {
 }
 
 QString ReplaceEndHeading(const QDate& date) {
-    const QString day =
-        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    const QString day = JapaneseDate(date);
     return QStringLiteral(
                "%1 の出勤簿の行には、この画面が記録していない終業時刻か残業内容が入っています "
                "(ほかのパソコンの時計で記録されたか、手で直されたものです)。")

@@ -6,6 +6,7 @@
 #include "records/open_days.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <QString>
 
@@ -30,8 +31,9 @@ QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();
 // No line of the sheet, or more than one, is the day's row: nothing was saved.
 QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn);
-// OUT, SAVE or × at a time before the day's in-time (the system clock was set back).
-QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime);
+// OUT, SAVE or × at a time before the in-time of the day that began on `day` (the system clock was
+// set back): said by the time of day, or by the date when `end` lies on an earlier one.
+QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day);
 QString CloseUnsavedQuestion();
 
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
