@@ -23,6 +23,10 @@ QString SaveFailureMessage(const DaySaveResult& saved, int day, bool atIn) {
     if (saved.rowUnclear) {
         return DayRowProblemMessage(outcome.path, day, saved.place, atIn);
     }
+    if (saved.unreadableInTime) {
+        return UnreadableInTimeMessage(outcome.path, day, saved.place.line, *saved.unreadableInTime,
+                                       atIn);
+    }
     switch (outcome.failure) {
         case FileFailure::NotAFile:
             return SheetRefusedMessage(outcome);
@@ -89,6 +93,19 @@ QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& pl
     const QString next = atIn ? QStringLiteral("、OUT を押してください。記録は続けています。")
                               : QStringLiteral("、もう一度 OUT を押してください。");
     return problem + next + QStringLiteral("\nファイル: %1").arg(path);
+}
+
+QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, const QString& row,
+                                bool atIn) {
+    const QString next = atIn ? QStringLiteral("、OUT を押してください。記録は続けています。")
+                              : QStringLiteral("、もう一度 OUT を押してください。");
+    return QStringLiteral(
+               "出勤簿の %1日の行 (%2 行目「%3」) の始業時刻を時刻として読めないため、保存して"
+               "いません。始業の時と分の欄を数字だけにしてから (例: 8時30分なら 08 と 30)")
+               .arg(day)
+               .arg(line + 1)
+               .arg(row) +
+           next + QStringLiteral("\nファイル: %1").arg(path);
 }
 
 QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day) {

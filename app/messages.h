@@ -31,6 +31,10 @@ QString SheetNotReadAtSaveMessage(const QString& path);
 QString NothingOpenToSaveMessage();
 // No line of the sheet, or more than one, is the day's row: nothing was saved.
 QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn);
+// The day's row holds an in-time that is no time of day ("8:30" in the hour field): nothing was
+// saved. `line` counts from 0.
+QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, const QString& row,
+                                bool atIn);
 // OUT, SAVE or × at a time before the in-time of the day that began on `day` (the system clock was
 // set back): said by the time of day, or by the date when `end` lies on an earlier one.
 QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day);
