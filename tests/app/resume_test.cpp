@@ -111,6 +111,9 @@ TEST_F(Resume, anInTimeTheClockCannotReadIsNeitherHalfReadNorSavedOver) {
                         message.contains("Taro 17 7.csv"))
                 << message.toStdString();
         }
+        // Each press is asked for again by its own button.
+        EXPECT_TRUE(messages[1].contains("もう一度 OUT を押してください"));
+        EXPECT_TRUE(messages[2].contains("もう一度 × を押してください"));
     }
     // Put right, the next OUT saves the day from the in-time the row now holds.
     WriteFile("Taro 17 7.csv", Sheet({{5, " 5,08,30,,,"}}));
