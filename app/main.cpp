@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/single_clock.h"
 #include "clock/time_source.h"
+#include "platform/runtime_folder.h"
 
 #include <QApplication>
 #include <QDir>
