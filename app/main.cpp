@@ -8,7 +8,7 @@
 #include <QStyleFactory>
 
 #ifdef Q_OS_WIN
-#include "app/wine_keyboard.h"
+#include "platform/wine_keyboard.h"
 #endif
 
 #include <cstdio>

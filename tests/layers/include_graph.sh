@@ -18,7 +18,7 @@ declare -A allowed=(
   [app]="overtime records clock platform"
   [report]="overtime records clock platform"
   [bench]="app overtime records clock platform"
-  [desktop]=""
+  [desktop]="platform"
 )
 
 status=0
