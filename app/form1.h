@@ -151,4 +151,7 @@ private:
     // The end time and reasons the window last saw in its day's row on disk, read or written:
     // a save finding others there found someone else's.
     DayEnd rowEndKnown_;
+    // The caption of the button whose press is being answered: a save that fails asks for that
+    // press again.
+    QString pressed_;
 };

@@ -72,6 +72,7 @@ void Form1::AskForName() {
 }
 
 void Form1::Command1_Click() {
+    pressed_ = Command1->text();
     const QString name = Text1->text();
     if (name == kPromptText) {
         AskForName();
@@ -194,7 +195,7 @@ bool Form1::AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEn
 }
 
 void Form1::TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment) {
-    Tell(SaveFailureMessage(saved, date.day(), moment == SaveMoment::AtIn));
+    Tell(SaveFailureMessage(saved, date.day(), moment == SaveMoment::AtIn ? QString() : pressed_));
 }
 
 // The window now holds the sheet as it is on disk. An in-time that was on disk already (typed in
@@ -220,6 +221,7 @@ void Form1::TakeUpEndOnDisk(const DayEnd& end) {
 }
 
 void Form1::Command2_Click() {
+    pressed_ = Command2->text();
     bool asked = false;
     if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
         return;
@@ -254,8 +256,7 @@ Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
     // is refused as the question about a day left open refuses it, and the day stays open.
     const QDateTime end(clock_.now().date(), QTime(endHour.toInt(), endMinute.toInt()));
     if (EndsBeforeInTime(dayDate_, state_.InHour, state_.InMinute, end)) {
-        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute),
-                                    ClockText(endHour, endMinute)));
+        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute), end, dayDate_));
         return SaveOutcome::Failed;
     }
     state_.OutHour = endHour;
@@ -283,6 +284,7 @@ void Form1::Check1_Click() {
 }
 
 void Form1::Command3_Click() {
+    pressed_ = Command3->text();
     bool asked = false;
     if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
         return;

@@ -1,6 +1,7 @@
 // Days left open on an earlier date are closed by asking the person when they ended, never by
-// guessing: the window's own day at an IN on a later date, or at a save 24 hours or more after it
-// began; and once a run, at the first IN, the latest earlier day of the sheets.
+// guessing: the window's own day at any press (IN, OUT, SAVE, ×) on a later date, whose time of
+// day is no end of that day; and once a run, at the first IN, the latest earlier day of the
+// sheets.
 #include "app/form1.h"
 #include "app/open_day_dialog.h"
 #include "records/month_sheet.h"
@@ -26,8 +27,7 @@ bool Form1::AskAboutDaysLeftOpen(const QDateTime& pressed) {
 }
 
 bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
-    asked = state_.ClockedIn && !declinedDays_.count(dayDate_) &&
-            OpenForADayOrMore(dayDate_, state_.StartSeconds, now);
+    asked = state_.ClockedIn && !declinedDays_.count(dayDate_) && IsLaterDate(dayDate_, now);
     return !asked || AskWhenWindowDayEnded() != Answer::NotSaved;
 }
 

@@ -1,13 +1,14 @@
 #include "app/form1.h"
 #include "app/single_clock.h"
 #include "clock/time_source.h"
+#include "platform/runtime_folder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStyleFactory>
 
 #ifdef Q_OS_WIN
-#include "app/wine_keyboard.h"
+#include "platform/wine_keyboard.h"
 #endif
 
 #include <cstdio>

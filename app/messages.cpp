@@ -5,35 +5,56 @@
 #include <QLocale>
 #include <QStringList>
 
+namespace {
+
+// "7月4日(火)"
+QString JapaneseDate(const QDate& date) {
+    return QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+}
+
+// What the person does once the cause is put right: press the same button again, or, after the
+// clock-in at IN (the day goes on in the window), OUT.
+QString PressAgain(const QString& again) {
+    return again.isEmpty() ? QStringLiteral("OUT を押してください。記録は続けています。")
+                           : QStringLiteral("もう一度 %1 を押してください。").arg(again);
+}
+
+}  // namespace
+
 QString TypeNameFirstMessage() {
     return QStringLiteral("名前を入力してから IN を押してください。");
 }
 
-QString SaveFailureMessage(const DaySaveResult& saved, int day, bool atIn) {
+QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& again) {
     const FileOutcome& outcome = saved.outcome;
     if (saved.rowUnclear) {
-        return DayRowProblemMessage(outcome.path, day, saved.place, atIn);
+        return DayRowProblemMessage(outcome.path, day, saved.place, again);
+    }
+    if (saved.unreadableInTime) {
+        return UnreadableInTimeMessage(outcome.path, day, saved.place.line, *saved.unreadableInTime,
+                                       again);
     }
     switch (outcome.failure) {
         case FileFailure::NotAFile:
-            return SheetRefusedMessage(outcome);
+            return SheetRefusedMessage(outcome, again);
         case FileFailure::TooLarge:
-            return SheetTooLargeMessage(outcome);
+            return SheetTooLargeMessage(outcome, again);
         case FileFailure::Absent:
         case FileFailure::Unreadable:
         case FileFailure::NotText:
-            return atIn ? SheetNotReadAtInMessage(outcome.path)
-                        : SheetNotReadAtSaveMessage(outcome.path);
+            return again.isEmpty() ? SheetNotReadAtInMessage(outcome.path)
+                                   : SheetNotReadAtSaveMessage(outcome.path, again);
         default:
-            return SheetNotSavedMessage(outcome);
+            return SheetNotSavedMessage(outcome, again);
     }
 }
 
-QString SheetNotSavedMessage(const FileOutcome& written) {
-    return QStringLiteral(
-               "出勤簿を保存できませんでした。OUT でもう一度保存します。\n"
-               "ファイル: %1\n理由: %2")
-        .arg(written.path, written.why());
+QString SheetNotSavedMessage(const FileOutcome& written, const QString& again) {
+    const QString next = again.isEmpty()
+                             ? QStringLiteral("OUT でもう一度保存します。")
+                             : QStringLiteral("もう一度 %1 を押すと保存し直します。").arg(again);
+    return QStringLiteral("出勤簿を保存できませんでした。") + next +
+           QStringLiteral("\nファイル: %1\n理由: %2").arg(written.path, written.why());
 }
 
 QString SheetNotReadAtInMessage(const QString& path) {
@@ -43,11 +64,11 @@ QString SheetNotReadAtInMessage(const QString& path) {
         .arg(path);
 }
 
-QString SheetNotReadAtSaveMessage(const QString& path) {
+QString SheetNotReadAtSaveMessage(const QString& path, const QString& again) {
     return QStringLiteral(
                "出勤簿を読めないため、上書きせずにおきます。ほかのプログラムで"
-               "開いていれば閉じてから、もう一度 OUT を押してください。\nファイル: %1")
-        .arg(path);
+               "開いていれば閉じてから、") +
+           PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
 }
 
 QString NothingOpenToSaveMessage() {
@@ -56,7 +77,8 @@ QString NothingOpenToSaveMessage() {
         "続けて記録するときは IN を押してから OUT を押してください。");
 }
 
-QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn) {
+QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place,
+                             const QString& again) {
     QString problem;
     if (place.finding == DayRowFinding::Duplicated) {
         QStringList lines;
@@ -77,17 +99,34 @@ QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& pl
                 "%1日の行を戻してから")
                 .arg(day);
     }
-    const QString next = atIn ? QStringLiteral("、OUT を押してください。記録は続けています。")
-                              : QStringLiteral("、もう一度 OUT を押してください。");
-    return problem + next + QStringLiteral("\nファイル: %1").arg(path);
+    return problem + QStringLiteral("、") + PressAgain(again) +
+           QStringLiteral("\nファイル: %1").arg(path);
 }
 
-QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime) {
+QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, const QString& row,
+                                const QString& again) {
+    return QStringLiteral(
+               "出勤簿の %1日の行 (%2 行目「%3」) の始業時刻を時刻として読めないため、保存して"
+               "いません。始業の時と分の欄を数字だけにしてから (例: 8時30分なら 08 と 30)")
+               .arg(day)
+               .arg(line + 1)
+               .arg(row) +
+           QStringLiteral("、") + PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
+}
+
+QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day) {
+    const QString check =
+        QStringLiteral("パソコンの時計が戻されていないか確かめてください。記録は続けています。");
+    if (end.date() < day) {
+        return QStringLiteral(
+                   "パソコンの日付が %1 になっていて、始業した %2 より前のため、保存していません。")
+                   .arg(JapaneseDate(end.date()), JapaneseDate(day)) +
+               check;
+    }
     return EndTimeProblemMessage(EndTimeProblem::NotAfterInTime, inTime) +
-           QStringLiteral(
-               "\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。"
-               "パソコンの時計が戻されていないか確かめてください。記録は続けています。")
-               .arg(endTime);
+           QStringLiteral("\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。")
+               .arg(end.time().toString(QStringLiteral("HH:mm"))) +
+           check;
 }
 
 QString CloseUnsavedQuestion() {
@@ -95,8 +134,7 @@ QString CloseUnsavedQuestion() {
 }
 
 QString OpenDayHeading(const QDate& date, const QString& inTime) {
-    const QString day =
-        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    const QString day = JapaneseDate(date);
     return QStringLiteral(
                "%1 は %2 に始業したまま、終業時刻が記録されていません。\n\n"
                "終業時刻を 4 桁で入力して Enter を押してください\n"
@@ -111,18 +149,20 @@ QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {
     return QStringLiteral("終業時刻を 00:00 から 23:59 の時刻で入力してください (例: 1730)。");
 }
 
-QString SheetTooLargeMessage(const FileOutcome& refused) {
+QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again) {
     return QStringLiteral(
                "出勤簿が大きすぎるため、読まず、上書きもしません。31日の行より後に書き足した"
-               "行を減らしてから、もう一度 OUT を押してください。\nファイル: %1\n理由: %2")
-        .arg(refused.path, refused.why());
+               "行を減らしてから、") +
+           PressAgain(again) +
+           QStringLiteral("\nファイル: %1\n理由: %2").arg(refused.path, refused.why());
 }
 
-QString SheetRefusedMessage(const FileOutcome& refused) {
+QString SheetRefusedMessage(const FileOutcome& refused, const QString& again) {
     return QStringLiteral(
                "出勤簿の場所にあるものが出勤簿ではないため、読まず、上書きもしません。"
-               "取り除いてから、もう一度 OUT を押してください。\nファイル: %1\n理由: %2")
-        .arg(refused.path, refused.why());
+               "取り除いてから、") +
+           PressAgain(again) +
+           QStringLiteral("\nファイル: %1\n理由: %2").arg(refused.path, refused.why());
 }
 
 QString NameFileRefusedMessage(const QString& path, const QString& why) {
@@ -141,8 +181,7 @@ QString StartTimeFileRefusedMessage(const FileOutcome& refused) {
 }
 
 QString ReplaceEndHeading(const QDate& date) {
-    const QString day =
-        QLocale(QLocale::Japanese, QLocale::Japan).toString(date, QStringLiteral("M月d日(ddd)"));
+    const QString day = JapaneseDate(date);
     return QStringLiteral(
                "%1 の出勤簿の行には、この画面が記録していない終業時刻か残業内容が入っています "
                "(ほかのパソコンの時計で記録されたか、手で直されたものです)。")

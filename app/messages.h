@@ -6,6 +6,7 @@
 #include "records/open_days.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <QString>
 
@@ -15,23 +16,31 @@
 QString TypeNameFirstMessage();
 
 // What the person is told when a save of `day` did not write its row: the sheet could not be
-// read (at IN the day is still recorded in the window, later the press can be repeated), is not
-// a sheet at all, is far too large, has no line or several for the day, or took no bytes.
-QString SaveFailureMessage(const DaySaveResult& saved, int day, bool atIn);
+// read, is not a sheet at all, is far too large, has no line or several for the day, holds an
+// in-time that is no time, or took no bytes. `again` is the caption of the button whose press
+// made the save ("IN", "OUT", "SAVE", "×"), to be pressed again once the cause is put right;
+// empty for the clock-in IN records, after which the day goes on in the window and OUT saves it.
+QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& again);
 
-QString SheetNotSavedMessage(const FileOutcome& written);
+QString SheetNotSavedMessage(const FileOutcome& written, const QString& again);
 // Something other than a sheet stands where the sheet is: a link, a FIFO, a folder.
-QString SheetRefusedMessage(const FileOutcome& refused);
-QString SheetTooLargeMessage(const FileOutcome& refused);
+QString SheetRefusedMessage(const FileOutcome& refused, const QString& again);
+QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again);
 QString NameFileRefusedMessage(const QString& path, const QString& why);
 QString StartTimeFileRefusedMessage(const FileOutcome& refused);
 QString SheetNotReadAtInMessage(const QString& path);
-QString SheetNotReadAtSaveMessage(const QString& path);
+QString SheetNotReadAtSaveMessage(const QString& path, const QString& again);
 QString NothingOpenToSaveMessage();
 // No line of the sheet, or more than one, is the day's row: nothing was saved.
-QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place, bool atIn);
-// OUT, SAVE or × at a time before the day's in-time (the system clock was set back).
-QString EndBeforeInTimeMessage(const QString& inTime, const QString& endTime);
+QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place,
+                             const QString& again);
+// The day's row holds an in-time that is no time of day ("8:30" in the hour field): nothing was
+// saved. `line` counts from 0.
+QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, const QString& row,
+                                const QString& again);
+// OUT, SAVE or × at a time before the in-time of the day that began on `day` (the system clock was
+// set back): said by the time of day, or by the date when `end` lies on an earlier one.
+QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day);
 QString CloseUnsavedQuestion();
 
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."

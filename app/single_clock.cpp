@@ -9,11 +9,6 @@
 #include <QSet>
 #include <QStandardPaths>
 
-#if defined(Q_OS_UNIX)
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 // The same folder reached by another path (a link, "..") is the same folder. Windows and macOS
@@ -97,27 +92,6 @@ SingleClock::~SingleClock() {
     if (first_) {
         LocksHeldHere().remove(lockPath_);
     }
-}
-
-void ProvideRuntimeFolder() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Qt takes the folder only when it is the user's own and closed to others.
-    const auto usable = [](const QByteArray& path) {
-        struct stat info {};
-        return !path.isEmpty() && lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-               info.st_uid == getuid() && (info.st_mode & 0777) == 0700;
-    };
-    if (usable(qgetenv("XDG_RUNTIME_DIR"))) {
-        return;
-    }
-    const QByteArray own =
-        QFile::encodeName(QDir::temp().filePath(QStringLiteral("ombrel-%1").arg(getuid())));
-    mkdir(own.constData(), 0700);
-    // A folder someone else made in its place is left alone, and Qt finds its own way.
-    if (usable(own)) {
-        qputenv("XDG_RUNTIME_DIR", own);
-    }
-#endif
 }
 
 void SingleClock::WatchCallFile() {

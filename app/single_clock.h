@@ -46,10 +46,3 @@ private:
     std::function<void()> bringForward_;
     bool first_ = false;
 };
-
-// The lock and Qt itself keep such files in the user's runtime folder, which a desktop session
-// names in XDG_RUNTIME_DIR. Started from su, ssh or a bare terminal there is none, and Qt would
-// warn about it at every start: this points XDG_RUNTIME_DIR at a folder of the clock's own under
-// the temporary folder, private to the user, instead. Called before the application object is
-// made; does nothing where the platform keeps no such folder.
-void ProvideRuntimeFolder();

@@ -6,35 +6,17 @@
 
 namespace {
 
-// A field of the clock's hour or minute: one or two digits; empty when the time is not set.
-std::optional<int> TimeNumber(QStringView field, int limit, bool& ok) {
-    if (field.isEmpty()) {
-        return std::nullopt;
-    }
-    ok = field.size() <= 2;
-    int value = 0;
-    for (QChar c : field) {
-        ok = ok && c >= u'0' && c <= u'9';
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    ok = ok && value < limit;
-    return value;
-}
-
 // Hour and minute, both set or both empty.
 std::optional<int> TimeOfDay(QStringView hour, QStringView minute, const char* which,
                              QString& error) {
-    bool hourOk = true;
-    bool minuteOk = true;
-    const auto h = TimeNumber(hour, 24, hourOk);
-    const auto m = TimeNumber(minute, 60, minuteOk);
-    if (!hourOk || !minuteOk) {
+    const RowTime time = ReadRowTime(hour, minute);
+    if (time.reading == RowTime::Reading::NotATime) {
         error = QStringLiteral("%1の時刻「%2:%3」が読めません")
                     .arg(QString::fromUtf8(which), hour.toString(), minute.toString());
-    } else if (h.has_value() != m.has_value()) {
+    } else if (time.reading == RowTime::Reading::HalfGiven) {
         error = QStringLiteral("%1の時と分の片方しかありません").arg(QString::fromUtf8(which));
-    } else if (h) {
-        return *h * 60 + *m;
+    } else if (time.reading == RowTime::Reading::Time) {
+        return time.minutes;
     }
     return std::nullopt;
 }

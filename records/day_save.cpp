@@ -41,6 +41,10 @@ DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     }
     const qsizetype line = result.place.line;
     const QString current = line < sheet.lines.size() ? sheet.lines[line].text() : QString();
+    if (onDisk && InTimeUnreadable(current)) {
+        result.unreadableInTime = current;
+        return result;
+    }
 
     result.inHour = day.inHour;
     result.inMinute = day.inMinute;

@@ -41,6 +41,9 @@ struct DaySaveResult {
     DayRowPlace place;
     // The end time and reasons someone else put into the day's row: nothing was written.
     std::optional<DayEnd> foreignEnd;
+    // The day's row as it stands, when its in-time is none the clock can read (recorded_day.h):
+    // nothing was written, so that the person's text is put right by the person.
+    std::optional<QString> unreadableInTime;
     SheetTable lines;  // when saved: the sheet's first lines as they now stand on disk
     QString row;       // when saved: the day's row as written
     // The in-time the day's row now holds: the one already on disk wins over the window's.
@@ -48,7 +51,7 @@ struct DaySaveResult {
     QString inMinute;
     bool inTimeFromDisk = false;
 
-    bool ok() const { return outcome.ok() && !rowUnclear && !foreignEnd; }
+    bool ok() const { return outcome.ok() && !rowUnclear && !foreignEnd && !unreadableInTime; }
 };
 
 // Puts the day into its month sheet. `held` is what the window holds of that month: it is written

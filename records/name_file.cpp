@@ -29,9 +29,17 @@ QString NameProblem(const QString& name) {
         return QStringLiteral("名前に %1 は使えません (ファイル名に使えない文字です)。")
             .arg(DescribeCharacter(bad.unicode()));
     }
-    if (const Cp932Result encoded = EncodeCp932(name); !encoded.ok) {
+    const Cp932Result encoded = EncodeCp932(name);
+    if (!encoded.ok) {
         return QStringLiteral("名前の %1 は保存できない文字です。別の字で入力してください。")
             .arg(DescribeCharacter(encoded.unstorable));
+    }
+    // The name file holds the name in CP932; bytes that would read back as UTF-8 would give
+    // another name, and so another sheet, at the next start.
+    if (DetectTextEncoding(encoded.bytes) != TextEncoding::Cp932) {
+        return QStringLiteral(
+            "この名前は保存すると別の文字として読み戻されてしまうため使えません。"
+            "半角カナを全角にするなど、別の字で入力してください。");
     }
     if (!SheetNameFits(name)) {
         return QStringLiteral("名前が長すぎます。短くして入力してください。");

@@ -62,11 +62,6 @@ bool IsLaterDate(const QDate& windowDate, const QDateTime& now) {
     return windowDate.isValid() && now.date() > windowDate;
 }
 
-bool OpenForADayOrMore(const QDate& date, float startSeconds, const QDateTime& now) {
-    const QDateTime opened(date, QTime(0, 0).addSecs(int(startSeconds)));
-    return opened.secsTo(now) >= 24 * 60 * 60;
-}
-
 EndTimeAnswer ReadEndTime(const QString& typed, const QString& inHour, const QString& inMinute) {
     static const QRegularExpression time(QStringLiteral("^\\s*([0-9]{1,2}):?([0-9]{2})\\s*$"));
     EndTimeAnswer answer;

@@ -25,10 +25,6 @@ std::optional<DayLeftOpen> LatestDayLeftOpen(const QString& appDir, const QStrin
 // Whether a press at `now` falls on a later date than the day the window holds.
 bool IsLaterDate(const QDate& windowDate, const QDateTime& now);
 
-// Whether a day that opened on `date` at `startSeconds` began 24 hours or more before `now`. A
-// night's work that runs past midnight stays below that and is closed as any other day.
-bool OpenForADayOrMore(const QDate& date, float startSeconds, const QDateTime& now);
-
 // An end time as typed into the question: "17:30", "1730" or "9:05".
 enum class EndTimeProblem { None, NotATime, NotAfterInTime };
 struct EndTimeAnswer {

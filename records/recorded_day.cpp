@@ -2,6 +2,7 @@
 
 #include "records/day_rows.h"
 #include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 
 #include <QStringList>
 
@@ -21,19 +22,34 @@ double NumericReading(const QString& text) {
     return value;
 }
 
-std::optional<RecordedDay> RecordedDayOf(const QString& row) {
+namespace {
+
+std::optional<RowTime> InTimeOf(const QString& row) {
     const DayRowCut cut = SplitDayRow(row);
     if (!cut.inHour || !cut.inMinute) {
         return std::nullopt;
     }
+    return ReadRowTime(*cut.inHour, *cut.inMinute);
+}
+
+}  // namespace
+
+bool InTimeUnreadable(const QString& row) {
+    const auto in = InTimeOf(row);
+    return in && (in->reading == RowTime::Reading::NotATime ||
+                  in->reading == RowTime::Reading::HalfGiven);
+}
+
+std::optional<RecordedDay> RecordedDayOf(const QString& row) {
+    const auto in = InTimeOf(row);
+    if (!in || in->reading != RowTime::Reading::Time || in->minutes == 0) {
+        return std::nullopt;
+    }
+    const DayRowCut cut = SplitDayRow(row);
     RecordedDay day;
     day.inHour = *cut.inHour;
     day.inMinute = *cut.inMinute;
-    // Computed in double and held in single precision, as every seconds-of-day value is.
-    day.inSeconds = float(NumericReading(day.inHour) * 3600 + NumericReading(day.inMinute) * 60);
-    if (day.inSeconds == 0) {
-        return std::nullopt;
-    }
+    day.inSeconds = float(in->minutes * 60);
     const QStringList fields = row.split(QLatin1Char(','));
     day.outHour = fields.value(3);
     day.outMinute = fields.value(4);

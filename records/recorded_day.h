@@ -20,9 +20,14 @@ struct RecordedDay {
     bool isClosed() const { return !outHour.isEmpty() || !outMinute.isEmpty(); }
 };
 
-// The day a row records, or nothing when the row holds no usable in-time: a cut that fails, or
-// an in-time of 00:00, which is how an untouched row reads.
+// The day a row records, or nothing when the row holds no usable in-time: a cut that fails, an
+// in-time the clock cannot read, or one of 00:00, which is how an untouched row reads.
 std::optional<RecordedDay> RecordedDayOf(const QString& row);
+
+// Whether the row's in-time fields hold something that is no time of day as the sheet writes it
+// (sheet_layout.h): "8:30" typed into the hour field, an hour without its minute. Such a row is
+// neither taken up nor saved over: half read, it would record another in-time.
+bool InTimeUnreadable(const QString& row);
 
 // The end time and the reasons of a day row, in the form two saves compare them by: times without
 // the leading zeros and blanks a spreadsheet may take away, reasons without the empty fields it

@@ -19,7 +19,36 @@ std::optional<int> PlainNumber(QStringView text, int digits) {
     return value;
 }
 
+// An hour or minute field: one or two digits below `limit`; nothing for an empty field.
+std::optional<int> TimeField(QStringView field, int limit, bool& ok) {
+    if (field.isEmpty()) {
+        return std::nullopt;
+    }
+    ok = field.size() <= 2;
+    int value = 0;
+    for (QChar c : field) {
+        ok = ok && c >= u'0' && c <= u'9';
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    ok = ok && value < limit;
+    return value;
+}
+
 }  // namespace
+
+RowTime ReadRowTime(QStringView hour, QStringView minute) {
+    bool hourOk = true;
+    bool minuteOk = true;
+    const auto h = TimeField(hour, 24, hourOk);
+    const auto m = TimeField(minute, 60, minuteOk);
+    if (!hourOk || !minuteOk) {
+        return {RowTime::Reading::NotATime};
+    }
+    if (h.has_value() != m.has_value()) {
+        return {RowTime::Reading::HalfGiven};
+    }
+    return h ? RowTime{RowTime::Reading::Time, *h * 60 + *m} : RowTime{};
+}
 
 QString SheetFileName(const QString& person, int year, int month) {
     return person + NumberText(year % 100) + NumberText(month) + QStringLiteral(".csv");

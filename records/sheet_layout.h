@@ -19,6 +19,17 @@ inline constexpr int kDayRowFields = 6;
 inline constexpr int kFirstSheetYear = 2000;
 inline constexpr int kLastSheetYear = 2099;
 
+// A time of day as a day row holds it, in an hour and a minute field: each one or two digits,
+// the hour below 24 and the minute below 60, both given or both empty. The clock writes it so,
+// and the clock and the report read no other form: a time half read ("8:30" in the hour field
+// taken as 8:00) would be a wrong record.
+struct RowTime {
+    enum class Reading { Empty, Time, NotATime, HalfGiven };
+    Reading reading = Reading::Empty;
+    int minutes = 0;  // since midnight, for a Time
+};
+RowTime ReadRowTime(QStringView hour, QStringView minute);
+
 // "Taro 17 7.csv" for Taro in July 2017.
 QString SheetFileName(const QString& person, int year, int month);
 

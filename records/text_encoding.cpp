@@ -55,6 +55,51 @@ bool HasNonAscii(const QByteArray& bytes) {
     return std::any_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) >= 0x80; });
 }
 
+// Whether every line of the bytes reads as CP932; the line ends themselves are no text.
+bool IsCp932(const QByteArray& bytes) {
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
+            ++end;
+        }
+        if (end > start && !DecodeCp932(bytes.mid(start, end - start)).ok) {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+bool IsAsciiLetter(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// Whether text read as UTF-8 is more likely what was meant than the same bytes read as CP932.
+// Bytes that are both are either UTF-8 characters of three or four bytes, which CP932 reads as
+// kanji broken up by half-width katakana ("山田" as "螻ｱ逕ｰ"), or UTF-8 characters of two bytes
+// (Latin letters with marks, Greek, Cyrillic...), which CP932 reads as pairs of half-width
+// katakana ("ﾐｷ" is "з"). Japanese text is made of the former; a name of half-width katakana is
+// far likelier than a lone Cyrillic letter, but a marked letter inside a Latin name ("José",
+// "Müller") is likelier than katakana stuck to one.
+bool Utf8ReadsBetter(const QString& text) {
+    bool latinInWords = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() >= 0x800) {
+            return true;
+        }
+        if (c.unicode() < 0x80) {
+            continue;
+        }
+        const bool besideAscii = (i > 0 && IsAsciiLetter(text[i - 1])) ||
+                                 (i + 1 < text.size() && IsAsciiLetter(text[i + 1]));
+        latinInWords =
+            latinInWords && c.isLetter() && c.script() == QChar::Script_Latin && besideAscii;
+    }
+    return latinInWords;
+}
+
 Cp932Result Utf8Failure(const QString& error) {
     Cp932Result result;
     result.error = error;
@@ -67,7 +112,11 @@ TextEncoding DetectTextEncoding(const QByteArray& bytes) {
     if (bytes.startsWith(kUtf8Mark)) {
         return TextEncoding::Utf8WithMark;
     }
-    return HasNonAscii(bytes) && IsUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    if (!HasNonAscii(bytes) || !IsUtf8(bytes)) {
+        return TextEncoding::Cp932;
+    }
+    return !IsCp932(bytes) || Utf8ReadsBetter(QString::fromUtf8(bytes)) ? TextEncoding::Utf8
+                                                                        : TextEncoding::Cp932;
 }
 
 QByteArray EncodingMark(TextEncoding encoding) {

@@ -11,7 +11,9 @@
 enum class TextEncoding { Cp932, Utf8, Utf8WithMark };
 
 // UTF-8 when the bytes start with its byte-order mark, or when they are valid UTF-8 holding at
-// least one character beyond ASCII (CP932 Japanese text almost never is); CP932 otherwise.
+// least one character beyond ASCII and either are not CP932 or read better as UTF-8: as Japanese
+// text, or as Latin letters with marks inside words. CP932 otherwise, so that a file the clock
+// wrote reads back as what it wrote: short runs of half-width katakana ("ﾐｷ") are valid UTF-8 too.
 TextEncoding DetectTextEncoding(const QByteArray& bytes);
 
 // What a file in `encoding` starts with: the byte-order mark, or nothing.

@@ -1,6 +1,7 @@
 // ombrel-report: overtime from the clock's month sheets, for one person or a whole staff.
 // Exit status 0 when the report is written, 2 with a message on standard error otherwise.
 
+#include "platform/runtime_folder.h"
 #include "report/csv_report.h"
 #include "report/pdf_report.h"
 #include "report/png_report.h"
@@ -111,6 +112,8 @@ int RunReport(ReportOptions options, QDate today) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Qt's drawing and its temporary files look for the session's runtime folder.
+    ProvideRuntimeFolder();
     UseBinaryStandardOutput();
     const QStringList arguments = ProgramArguments(argc, argv);
     const QDate today = QDate::currentDate();

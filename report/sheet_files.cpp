@@ -1,5 +1,7 @@
 #include "report/sheet_files.h"
 
+#include "records/name_file.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -39,10 +41,19 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
     struct Found {
         QString path;  // from the folder read
         int depth = 0;
-        bool ownFolder = false;  // in a folder of the person's name
+        bool ownFolder = false;  // in the person's own folder
         SheetName name;
     };
     QList<Found> found;
+    // Whose clock each folder is, by its name file: read once a folder.
+    QHash<QString, std::optional<QString>> clockOf;
+    const auto ownersName = [&clockOf](const QString& dir) {
+        auto known = clockOf.constFind(dir);
+        if (known == clockOf.constEnd()) {
+            known = clockOf.insert(dir, ReadNameFile(QDir(dir).filePath(kNameFileName)).name);
+        }
+        return *known;
+    };
     const QDir top(folder);
     // System entries too: a FIFO or a dangling link named like a sheet is listed, and reported
     // as a sheet that cannot be read, rather than passed over in silence.
@@ -74,7 +85,9 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
                 continue;
             }
         }
-        const bool own = depth > 0 && path.section(u'/', -2, -2) == name->person;
+        // The person's own folder: one of their name, or the one their clock keeps its name in.
+        const bool own = subfolders && ((depth > 0 && path.section(u'/', -2, -2) == name->person) ||
+                                        ownersName(it.fileInfo().path()) == name->person);
         found.append({path, depth, own, std::move(*name)});
     }
     if (subfolders) {

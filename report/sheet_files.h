@@ -34,8 +34,8 @@ QString FolderProblem(const QString& folder);
 // included. With `person` set, only that person. Every entry named like a sheet counts, whatever
 // it is (a FIFO, a link): the loader finds out whether it can be read. With `subfolders`, the
 // folders inside are read too, however deep (not hidden ones, nor through links); a month found
-// twice is counted from the sheet in a folder of the person's name, else the one nearest the
-// top, else the first by path.
+// twice is counted from the sheet in the person's own folder (one of their name, or one whose
+// name file names them), else the one nearest the top, else the first by path.
 QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
                                const std::optional<QString>& person = std::nullopt,
                                bool subfolders = false);

@@ -3,6 +3,7 @@
 // be neither made nor opened (a share that is not connected) is told in a message box and the
 // clock is not started, so that no day is written to the wrong place.
 #include "desktop/windows/records_folder.h"
+#include "platform/wine_keyboard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +27,8 @@ void Tell(const QString& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Under Wine, a message box of the launcher answers Return and Escape as the clock's do.
+    LetWineGiveTheKeyboardToTheWindows();
     QCoreApplication app(argc, argv);
     RecordsFolderPlaces places;
     places.variable = Environment(QStringLiteral("OMBREL_FOLDER"));

@@ -258,7 +258,7 @@ TEST_F(OddFiles, rowsAreFoundByTheirDayWhenASpreadsheetMovedThem) {
     }
 }
 
-TEST_F(OddFiles, aNameFileOrSheetSavedAsUtf8IsReadAsUtf8AndTheSheetStaysUtf8) {
+TEST_F(OddFiles, nameFilesAndSheetsReadBackInTheEncodingTheyWereSavedIn) {
     const QByteArray mark = "\xEF\xBB\xBF";
     const QByteArray yamada = "\xE5\xB1\xB1\xE7\x94\xB0";  // 山田 in UTF-8
     const QString sheetName = QStringLiteral("山田 17 7.csv");
@@ -291,6 +291,22 @@ TEST_F(OddFiles, aNameFileOrSheetSavedAsUtf8IsReadAsUtf8AndTheSheetStaysUtf8) {
     QByteArray expected = utf8;
     EXPECT_EQ(ReadFile(sheetName), expected.replace(" 5,,,,,", " 5,08,00,12,00,"));
     EXPECT_TRUE(messages.isEmpty());
+
+    // A half-width name the clock wrote is valid UTF-8 too (ﾐｷ is D0 B7, "з"): the next start
+    // still reads it as written, and the days go on into its own sheet.
+    QFile::remove(Path("omb.ini"));
+    form.reset();
+    StartAndSettle();
+    form->Text1->setText(QStringLiteral("ﾐｷ"));
+    InAndOut();
+    ASSERT_EQ(ReadFile("omb.ini"), "\xD0\xB7\r\n");
+    today = today.addDays(1);
+    At(7, 0);
+    form.reset();
+    StartAndSettle();
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("ﾐｷ"));
+    InAndOut();
+    EXPECT_EQ(SheetRow(ReadFile(QStringLiteral("ﾐｷ 17 7.csv")), 6), " 6,08,00,12,00,");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/support/form_fixture.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,23 +173,45 @@ TEST_F(OpenDays, aForgottenOutOfLastMonthIsFoundWhenThisMonthHasNoneBefore) {
     EXPECT_EQ(SheetRow(ReadFile(kJuly), 1), " 1,08,00,,,");
 }
 
-TEST_F(OpenDays, outADayOrMoreAfterTheInAsksInsteadOfGuessingButANightsWorkCloses) {
-    Form1& form = StartOn(4);
-    On(4, 8, 0);
-    In(form);
-    On(5, 9, 0);
-    WhenAskedEscape();
-    Click(form.Command2);
-    EXPECT_EQ(questions, 1);
-    EXPECT_FALSE(form.State().ClockedIn);
-    EXPECT_EQ(SheetRow(ReadFile(kJuly), 4), " 4,08,00,,,");
-
-    On(5, 22, 0);
-    In(form);
-    On(6, 0, 30);
-    Click(form.Command2);
-    EXPECT_EQ(questions, 1);
-    EXPECT_EQ(SheetRow(ReadFile(kJuly), 5), " 5,22,00,00,30,");
+TEST_F(OpenDays, outSaveAndCloseOnALaterDateAskWhenTheDayEndedInsteadOfTakingTheClocksTime) {
+    // Left open overnight, then OUT, SAVE or × the next morning: the clock's 07:40 is no end
+    // of the 5th. Each asks; Return records the answer, Escape leaves the row as it is.
+    struct Case {
+        const char* press;
+        bool answered;
+        QByteArray row;
+    };
+    const Case cases[] = {
+        {"OUT", true, " 5,08,00,17,30,"}, {"SAVE", true, " 5,08,00,17,30,A"},
+        {"×", true, " 5,08,00,17,30,"},   {"OUT", false, " 5,08,00,,,"},
+        {"×", false, " 5,08,00,,,"},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.press) + (c.answered ? " answered" : " escaped");
+        QFile::remove(Path(kJuly));
+        questions = 0;
+        Form1& form = StartOn(5);
+        On(5, 8, 0);
+        In(form);
+        QAbstractButton* press = c.press == std::string("×") ? form.Command3 : form.Command2;
+        if (c.press == std::string("SAVE")) {
+            On(5, 17, 0);
+            Click(form.Command2);  // the reasons open
+            Click(form.Check2[0]);
+        }
+        On(6, 7, 40);
+        if (c.answered) {
+            WhenAskedType("1730");
+        } else {
+            WhenAskedEscape();
+        }
+        Click(press);
+        EXPECT_EQ(questions, 1) << what;
+        EXPECT_FALSE(form.State().ClockedIn) << what;
+        EXPECT_EQ(form.isVisible(), press != form.Command3) << what;
+        EXPECT_EQ(SheetRow(ReadFile(kJuly), 5), c.row) << what;
+    }
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(OpenDays, aSecondCopyInTheFolderAndTheFirstOneClosingKeepEachOthersRows) {

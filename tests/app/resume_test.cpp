@@ -91,6 +91,37 @@ TEST_F(Resume, rowsWithoutAUsableInTimeResumeNothing) {
     }
 }
 
+// An in-time typed by hand in a form the sheet does not hold ("8:30" in the hour field, an hour
+// without its minute) is never taken as another time, nor written over: every save says which
+// row of which sheet to put right, and the day stays open until it is.
+TEST_F(Resume, anInTimeTheClockCannotReadIsNeitherHalfReadNorSavedOver) {
+    for (const QByteArray row : {" 5,8:30,,,,", " 5,08,,,,"}) {
+        messages.clear();
+        Form1& form = StartWithToday(row);
+        EXPECT_FALSE(form.State().ClockedIn) << row.data();
+        Click(form.Command1);
+        At(16, 0);
+        Click(form.Command2);
+        Click(form.Command3);  // × asks whether to close unsaved, and is answered No
+        EXPECT_TRUE(form.State().ClockedIn);
+        EXPECT_EQ(ReadFile("Taro 17 7.csv"), Sheet({{5, row}}));
+        ASSERT_EQ(messages.size(), 4) << row.data();
+        for (const QString& message : messages.mid(0, 3)) {
+            EXPECT_TRUE(message.contains(QStringLiteral("6 行目「%1」").arg(row.data())) &&
+                        message.contains("Taro 17 7.csv"))
+                << message.toStdString();
+        }
+        // Each press is asked for again by its own button.
+        EXPECT_TRUE(messages[1].contains("もう一度 OUT を押してください"));
+        EXPECT_TRUE(messages[2].contains("もう一度 × を押してください"));
+    }
+    // Put right, the next OUT saves the day from the in-time the row now holds.
+    WriteFile("Taro 17 7.csv", Sheet({{5, " 5,08,30,,,"}}));
+    At(16, 30);
+    Click(form->Command2);
+    EXPECT_EQ(SheetRow(ReadFile("Taro 17 7.csv"), 5), " 5,08,30,16,30,");
+}
+
 TEST_F(Resume, repeatedOrExtraReasonTextIsKeptAndUntickTakesTheLetterOut) {
     Form1& form = StartWithToday(" 5,08,05,,,ABA,x");
     EXPECT_EQ(form.State().ReasonCodes, "AB,x");

@@ -452,6 +452,16 @@ TEST_F(WorkingDayEdges, aClockSetBackBeforeTheInTimeIsRefusedAtOutAndSave) {
     EXPECT_EQ(form.Command2->text(), "SAVE");
     EXPECT_TRUE(form.State().ClockedIn);
     EXPECT_EQ(TodayOnDisk(), " 5,08,00,,,");
+
+    // Set back a day: the date is what is wrong, and the message says so.
+    clock.set(QDateTime(today.addDays(-1), QTime(17, 0)));
+    Click(form.Command2);
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_TRUE(
+        messages[2].startsWith("パソコンの日付が 7月4日(火) になっていて、始業した "
+                               "7月5日(水) より前のため"))
+        << messages[2].toStdString();
+    EXPECT_EQ(TodayOnDisk(), " 5,08,00,,,");
 }
 
 }  // namespace

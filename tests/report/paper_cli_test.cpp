@@ -1,3 +1,4 @@
+#include "records/name_file.h"
 #include "tests/report/report_fixture.h"
 
 #include <QDir>
@@ -49,10 +50,13 @@ TEST_F(Paper, pagesCarryTheSchoolTheSealsAndTheDayButNoCommandWords) {
     Put(file(QStringLiteral("学校設定.txt")), "学校名=北町立北中学校\r\n押印欄=本人・教頭・校長\r\n");
     const QDate before = QDate::currentDate();
     const QString month = file(QStringLiteral("ken.pdf"));
+    // Run outside a desktop session (cron, ssh): Qt has nothing to warn about either.
+    qunsetenv("XDG_RUNTIME_DIR");
     ProgramRun run = RunProgram({QStringLiteral("--user=Ken"), QStringLiteral("--month=2017-07"),
                                  QStringLiteral("--format=pdf"), QStringLiteral("--output"), month,
                                  dir_.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.errText().toStdString();
     QString text = Output(QStringLiteral("pdftotext"), {month, QStringLiteral("-")});
     for (const char* words : {"北町立北中学校", "本人", "教頭", "校長", "氏名 Ken"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
@@ -135,6 +139,29 @@ TEST(StaffTree, sheetsInEachTeachersFolderAreReadOnceEach) {
     EXPECT_TRUE(out.contains(QStringLiteral("\r\n3,Cho,2:00,")));
     EXPECT_TRUE(out.contains(QStringLiteral(",aki/Cho 17 7.csv,,同じ人の同じ月のシート")));
     EXPECT_TRUE(out.contains(QStringLiteral("「Cho/Cho 17 7.csv」を数え")));
+
+    // Folders named otherwise ($USER, say): the person's own is the one whose name file names
+    // them, not a copy an earlier name sorts before.
+    for (const char* user : {"x1", "u2"}) {
+        ASSERT_TRUE(QDir(share.path()).mkpath(QString::fromUtf8(user)));
+    }
+    const QString first = QStringLiteral("教員 0001");
+    ASSERT_TRUE(WriteNameFile(share.filePath(QStringLiteral("x1/omb.ini")), first).ok());
+    ASSERT_TRUE(
+        WriteNameFile(share.filePath(QStringLiteral("u2/omb.ini")), QStringLiteral("教員 0002"))
+            .ok());
+    WriteOvertimeSheet(share.filePath(QStringLiteral("x1")), first, 2017, 7, 60);
+    WriteOvertimeSheet(share.filePath(QStringLiteral("u2")), first, 2017, 7, 1200);
+    for (const QString& period :
+         {QStringLiteral("--month=2017-07"), QStringLiteral("--year=2017")}) {
+        const ProgramRun own = RunProgram({QStringLiteral("--user"), first, period,
+                                           QStringLiteral("--format=csv-utf8"), share.path()});
+        ASSERT_EQ(own.exitCode, 0) << own.errText().toStdString();
+        const QString text = QString::fromUtf8(own.out);
+        EXPECT_TRUE(text.contains(QStringLiteral("u2/教員 0001 17 7.csv,,同じ人の同じ月のシート")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("「x1/教員 0001 17 7.csv」を数え")));
+    }
 }
 
 // The same 98:41 month in the same words in the person's year and in the staff's month; a

@@ -1,3 +1,4 @@
+#include "platform/runtime_folder.h"
 #include "report/png_report.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@ TEST(StaffChart, aLargeStaffShowsTheHighestInAChartOfOrdinarySize) {
     int argc = 1;
     char name[] = "staff_chart_test";
     char* argv[] = {name, nullptr};
+    ProvideRuntimeFolder();
     const QGuiApplication app(argc, argv);  // the chart's fonts
     StaffReport report;
     report.year = 2017;

@@ -1,3 +1,5 @@
+#include "platform/runtime_folder.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -8,6 +10,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    ProvideRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ::testing::InitGoogleTest(&argc, argv);

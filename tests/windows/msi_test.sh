@@ -3,9 +3,10 @@
 # The MSI as a school's IT installs it, under Wine on a virtual X server: a silent install puts
 # the programs into Program Files and the shortcut into the Start menu, starts nothing with
 # Windows unless asked; the clock started from the shortcut opens in Documents\Ombrel (made
-# there), IN writes the month sheet; a newer MSI (made here from WXS and the FILES folder it was
-# made from) replaces the installed one; a silent uninstall removes the programs and the shortcut;
-# none of them changes the person's records.
+# there), IN writes the month sheet; the clock's and the launcher's messages answer the keyboard;
+# a newer MSI (made here from WXS and the FILES folder it was made from) replaces the installed
+# one; a silent uninstall removes the programs and the shortcut; none of them changes the
+# person's records.
 set -u
 msi=$1
 work=$2
@@ -61,6 +62,33 @@ for file in ombrel.exe ombrel-start.exe ombrel-report.exe LICENSE.txt; do
 done
 shortcut=$(installed_shortcut) || fail "no Start-menu shortcut Ombrel"
 wine reg query "$run_key" /v Ombrel >/dev/null 2>&1 && fail "it starts with Windows unasked"
+
+# The launcher's own message, about a folder that can be neither made nor opened, answers Return
+# and Escape alike, and no clock starts. The pointer stays clear of it: with no window manager,
+# only Wine can give it the keyboard.
+printf x >"$work/not-a-folder"
+xdotool mousemove 0 0
+for key in Return Escape; do
+  OMBREL_FOLDER=$(winepath -w "$work/not-a-folder/Ombrel") wine "$programs/ombrel-start.exe" \
+    >/dev/null 2>&1 &
+  windows=0
+  for _ in $(seq 300); do
+    windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
+    [ "$windows" -ge 1 ] && break
+    sleep 0.2
+  done
+  [ "$windows" = 1 ] || fail "no message about the folder that cannot be made"
+  sleep 1
+  xdotool key "$key"
+  for _ in $(seq 50); do
+    windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
+    [ "$windows" = 0 ] && break
+    sleep 0.2
+  done
+  [ "$windows" = 0 ] || fail "$key did not answer the launcher's message"
+done
+wineserver -k
+sleep 1
 
 # The clock from the Start-menu shortcut, its records folder made; a name typed, IN pressed.
 records=$drive/users/$user/Documents/Ombrel
@@ -123,6 +151,7 @@ done
 [ "$windows" = 1 ] || fail "Return did not answer the message"
 wineserver -k
 sleep 1
+
 
 # A newer version installed over it: one Ombrel installed, the records as they were.
 (cd "$files" && wixl -a x64 -D Version=99.0.0.0 -o "$work/newer.msi" "$wxs") >/dev/null 2>&1 ||

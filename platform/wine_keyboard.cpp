@@ -1,4 +1,4 @@
-#include "app/wine_keyboard.h"
+#include "platform/wine_keyboard.h"
 
 #include <windows.h>
 
