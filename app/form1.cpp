@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,6 +28,16 @@
 // The picture and the icon are compiled into this library; a static library has to say so.
 static void InitAssets() {
     Q_INIT_RESOURCE(assets);
+}
+
+// One of the pictures compiled in. They are kept as plain pixels (binary PPM, stored
+// uncompressed), which Qt reads itself without decoding anything: told the format and kept from
+// guessing it, the reader asks no image plugin, so no plugin and no image library is loaded.
+static QPixmap Asset(const char* name) {
+    InitAssets();
+    QImageReader reader(QStringLiteral(":/assets/") + QLatin1String(name), "ppm");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 namespace {
@@ -65,10 +76,10 @@ Form1::Form1(TimeSource& clock, const QString& workingFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       clock_(clock),
       workingFolder_(workingFolder),
-      picture_((InitAssets(), QStringLiteral(":/assets/wood.jpg"))) {
+      picture_(Asset("wood.ppm")) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ombrel"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/ombrel.png")));
+    setWindowIcon(QIcon(Asset("ombrel.ppm")));
     setFont(GothicFont(kDefaultPixels));
     move(TwipsToPixels(165), TwipsToPixels(810));
     SetHeightTwips(kCreatedHeightTwips);
