@@ -4,6 +4,7 @@
 #include "app/flat_face.h"
 #include "app/fonts.h"
 #include "app/messages.h"
+#include "app/pictures.h"
 #include "app/reason_boxes.h"
 #include "app/twips.h"
 #include "clock/work_clock.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -24,21 +24,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
-
-// The picture and the icon are compiled into this library; a static library has to say so.
-static void InitAssets() {
-    Q_INIT_RESOURCE(assets);
-}
-
-// One of the pictures compiled in. They are kept as plain pixels (binary PPM, stored
-// uncompressed), which Qt reads itself without decoding anything: told the format and kept from
-// guessing it, the reader asks no image plugin, so no plugin and no image library is loaded.
-static QPixmap Asset(const char* name) {
-    InitAssets();
-    QImageReader reader(QStringLiteral(":/assets/") + QLatin1String(name), "ppm");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
 
 namespace {
 
@@ -76,10 +61,10 @@ Form1::Form1(TimeSource& clock, const QString& workingFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       clock_(clock),
       workingFolder_(workingFolder),
-      picture_(Asset("wood.ppm")) {
+      picture_(WoodPicture()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ombrel"));
-    setWindowIcon(QIcon(Asset("ombrel.ppm")));
+    setWindowIcon(WindowIcon());
     setFont(GothicFont(kDefaultPixels));
     move(TwipsToPixels(165), TwipsToPixels(810));
     SetHeightTwips(kCreatedHeightTwips);
@@ -259,7 +244,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
     // The picture at its own size in the top-left corner; the back colour fills the rest.
     QPainter painter(this);
     painter.fillRect(rect(), PaintColour(kFormBackColour));
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }
 
 QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::StandardButtons buttons,

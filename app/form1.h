@@ -12,8 +12,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <QImage>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -139,7 +139,7 @@ private:
     FormState state_;
     QDate dayDate_;
     int heightTwips_ = 3705;
-    QPixmap picture_;
+    QImage picture_;
     MessageHook messageHook_;
     // Where the pointer grabbed the window, for platforms that cannot move it themselves.
     QPoint dragOffset_;
