@@ -1,6 +1,6 @@
-#include "report/report_model.h"
+#include "report/report_builder.h"
 
-#include "report/report_labels.h"
+#include "pages/report_labels.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "report/png_report.h"
+#include "pages/png_report.h"
 
 #include <QGuiApplication>
 

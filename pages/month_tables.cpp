@@ -1,8 +1,8 @@
 // One person's month: the days, the totals, the lines.
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/table_parts.h"
-#include "report/text_parts.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/table_parts.h"
+#include "pages/text_parts.h"
 
 using namespace table;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/report_model.h"
-#include "report/text_table.h"
+#include "pages/report_model.h"
+#include "pages/text_table.h"
 
 #include <QDate>
 #include <QList>
