@@ -3,6 +3,7 @@
 #include "clock/working_day.h"
 #include "overtime/days_off.h"
 #include "overtime/guideline.h"
+#include "overtime/month_file.h"
 #include "overtime/sheet_days.h"
 #include "overtime/year_rules.h"
 
@@ -77,3 +78,9 @@ struct StaffReport {
     std::array<int, kStaffGroupCount> groupCounts{};
     QList<LookItem> looks;
 };
+
+// One person's month as every output shows it: the sheet as read, the month's days off, the words
+// of the printed page, and the pace so far at `today`.
+MonthReport MakeMonthReport(const QString& person, MonthKey key, LoadedMonth loaded,
+                            const DaysOff& daysOff, const PaperInfo& paper, int breakMinutes,
+                            QDate today);
