@@ -280,6 +280,19 @@ ReportTable DayTable(const MonthReport& r, Audience audience) {
     return table;
 }
 
+QColor DayFill(const MonthReport& r, int day, bool noted) {
+    const CalendarDay& calendar = r.calendar.days[day];
+    if (noted) {
+        return QColor(255, 246, 214);
+    }
+    if (!calendar.off) {
+        return Qt::transparent;
+    }
+    const bool saturday = QDate(r.year, r.month, day).dayOfWeek() == Qt::Saturday &&
+                          calendar.holiday.isEmpty() && !calendar.fromSchool;
+    return saturday ? QColor(230, 238, 252) : QColor(253, 232, 232);
+}
+
 ReportTable MonthTotalsTable(const MonthReport& r, Audience audience) {
     ReportTable table;
     table.aligns = {Align::Left, audience == Audience::Paper ? Align::Right : Align::Left};

@@ -12,27 +12,16 @@ namespace {
 constexpr int kRowFont = 24;
 constexpr double kRowHeight = 34;
 const QSize kChartSize(1000, 450);
-const QColor kSundayFill(253, 232, 232);
-const QColor kSaturdayFill(230, 238, 252);
-const QColor kLookFill(255, 246, 214);
 const QColor kNoteColour(60, 60, 60);
 
-// Every day of the month, a day off shaded (a plain Saturday blue, any other red) and a day that
-// needs a look in yellow.
+// Every day of the month, shaded as DayFill says.
 PdfTable PaperDayTable(const MonthReport& r) {
     PdfTable table = PdfTableOf(DayTable(r, Audience::Paper),
                                 {400, 110, 110, 110, 140, 140, 70, 170, 610}, kRowFont);
     table.rowHeight = kRowHeight;
     for (int day = 1; day <= r.daysInMonth; ++day) {
-        const CalendarDay& calendar = r.calendar.days[day];
         PdfRow& row = table.rows[day - 1];
-        if (!row.cells.last().isEmpty()) {
-            row.background = kLookFill;
-        } else if (calendar.off) {
-            const bool saturday = QDate(r.year, r.month, day).dayOfWeek() == Qt::Saturday &&
-                                  calendar.holiday.isEmpty() && !calendar.fromSchool;
-            row.background = saturday ? kSaturdayFill : kSundayFill;
-        }
+        row.background = DayFill(r, day, !row.cells.last().isEmpty());
     }
     return table;
 }
