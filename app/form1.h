@@ -22,6 +22,7 @@
 #include <functional>
 #include <set>
 
+class ClockMenu;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -80,8 +81,19 @@ public:
     void Check2_Click(qint16 index);
     void Timer1_Timer();
 
+    // The context menu, built on first use (clock_menu.h).
+    ClockMenu& Menu();
+    // Asks when a day of the sheet that needs a look ended, with the question and the save a day
+    // left open gets at IN; the window's own open day is closed as OUT would close it. False when
+    // nothing was recorded.
+    bool AskWhenDayEnded(const QDate& date);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A right click anywhere on the window, its controls included, and the Menu key open the
+    // context menu and do nothing else; seen on the window's way in, before any control.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -151,4 +163,7 @@ private:
     // The end time and reasons the window last saw in its day's row on disk, read or written:
     // a save finding others there found someone else's.
     DayEnd rowEndKnown_;
+    ClockMenu* menu_ = nullptr;
+    // The menu speaks to the person as the window does.
+    friend class ClockMenu;
 };
