@@ -77,6 +77,8 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     Days->setSelectionBehavior(QAbstractItemView::SelectRows);
     Days->setSelectionMode(QAbstractItemView::SingleSelection);
     Days->setWordWrap(false);
+    // Tab leaves the table for the buttons; the arrow keys move through the days.
+    Days->setTabKeyNavigation(false);
     Days->verticalHeader()->hide();
     Days->horizontalHeader()->setStretchLastSection(true);
     Days->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

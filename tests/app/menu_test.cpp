@@ -120,10 +120,14 @@ TEST_F(Menu, theMonthShowsAsTheReportCountsItAndAForgottenOutIsAskedForThere) {
     EXPECT_TRUE(month->YearLine->text().contains("360時間"));
     ASSERT_EQ(month->LookButtons.size(), 1);
 
-    // The clock's own question, and only the 3rd's row written.
+    // By the keyboard: Tab from the days to the day's button, Return asks the clock's own
+    // question, and only the 3rd's row is written.
     const QByteArray june = ReadFile(kJune);
+    month->Days->setFocus();
+    QTest::keyClick(month->Days, Qt::Key_Tab);
+    ASSERT_EQ(month->focusWidget(), month->LookButtons[0]);
     WhenAskedType("1730");
-    Click(month->LookButtons[0]);
+    QTest::keyClick(month->LookButtons[0], Qt::Key_Return);
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(ReadFile(kJuly), July(" 3,08,00,17,30,"));
     EXPECT_EQ(ReadFile(kJune), june);
