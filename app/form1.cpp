@@ -4,6 +4,7 @@
 #include "app/flat_face.h"
 #include "app/fonts.h"
 #include "app/messages.h"
+#include "app/pictures.h"
 #include "app/reason_boxes.h"
 #include "app/twips.h"
 #include "clock/work_clock.h"
@@ -23,11 +24,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
-
-// The picture and the icon are compiled into this library; a static library has to say so.
-static void InitAssets() {
-    Q_INIT_RESOURCE(assets);
-}
 
 namespace {
 
@@ -65,10 +61,10 @@ Form1::Form1(TimeSource& clock, const QString& workingFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       clock_(clock),
       workingFolder_(workingFolder),
-      picture_((InitAssets(), QStringLiteral(":/assets/wood.jpg"))) {
+      picture_(WoodPicture()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ombrel"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/ombrel.png")));
+    setWindowIcon(WindowIcon());
     setFont(GothicFont(kDefaultPixels));
     move(TwipsToPixels(165), TwipsToPixels(810));
     SetHeightTwips(kCreatedHeightTwips);
@@ -248,7 +244,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
     // The picture at its own size in the top-left corner; the back colour fills the rest.
     QPainter painter(this);
     painter.fillRect(rect(), PaintColour(kFormBackColour));
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }
 
 QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::StandardButtons buttons,

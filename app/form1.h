@@ -12,8 +12,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <QImage>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -22,6 +22,7 @@
 #include <functional>
 #include <set>
 
+class ClockMenu;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -80,8 +81,19 @@ public:
     void Check2_Click(qint16 index);
     void Timer1_Timer();
 
+    // The context menu, built on first use (clock_menu.h).
+    ClockMenu& Menu();
+    // Asks when a day of the sheet that needs a look ended, with the question and the save a day
+    // left open gets at IN; the window's own open day is closed as OUT would close it. False when
+    // nothing was recorded.
+    bool AskWhenDayEnded(const QDate& date);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A right click anywhere on the window, its controls included, and the Menu key open the
+    // context menu and do nothing else; seen on the window's way in, before any control.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -139,7 +151,7 @@ private:
     FormState state_;
     QDate dayDate_;
     int heightTwips_ = 3705;
-    QPixmap picture_;
+    QImage picture_;
     MessageHook messageHook_;
     // Where the pointer grabbed the window, for platforms that cannot move it themselves.
     QPoint dragOffset_;
@@ -154,4 +166,7 @@ private:
     // The caption of the button whose press is being answered: a save that fails asks for that
     // press again.
     QString pressed_;
+    ClockMenu* menu_ = nullptr;
+    // The menu speaks to the person as the window does.
+    friend class ClockMenu;
 };

@@ -9,6 +9,15 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#ifdef Q_OS_LINUX
+#include <QSocketNotifier>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+#else
+#include <QFileSystemWatcher>
+#endif
+
 namespace {
 
 // The same folder reached by another path (a link, "..") is the same folder. Windows and macOS
@@ -92,25 +101,81 @@ SingleClock::~SingleClock() {
     if (first_) {
         LocksHeldHere().remove(lockPath_);
     }
+#ifdef Q_OS_LINUX
+    if (inotify_ >= 0) {
+        close(inotify_);
+    }
+#endif
 }
+
+void SingleClock::CallFileChanged(bool removed) {
+    // A call file someone removed is made again, so that the next start still reaches us; its
+    // removal is no call.
+    if (removed) {
+        WatchCallFile();
+        return;
+    }
+    if (bringForward_) {
+        bringForward_();
+    }
+}
+
+#ifdef Q_OS_LINUX
 
 void SingleClock::WatchCallFile() {
     // Made before it is watched: only a file that exists can be watched.
     QFile(callFile_).open(QIODevice::WriteOnly | QIODevice::Append);
-    watcher_.addPath(callFile_);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
-        // A call file someone removed is made again, so that the next start still reaches us;
-        // its removal is no call.
-        if (!watcher_.files().contains(callFile_)) {
-            QFile(callFile_).open(QIODevice::WriteOnly | QIODevice::Append);
-            watcher_.addPath(callFile_);
+    if (inotify_ < 0) {
+        inotify_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (inotify_ < 0) {
             return;
         }
-        if (bringForward_) {
-            bringForward_();
-        }
-    });
+        auto* notifier = new QSocketNotifier(inotify_, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &SingleClock::ReadCallFileEvents);
+    }
+    watch_ = inotify_add_watch(inotify_, QFile::encodeName(callFile_).constData(),
+                               IN_MODIFY | IN_ATTRIB | IN_MOVE_SELF | IN_DELETE_SELF);
 }
+
+void SingleClock::ReadCallFileEvents() {
+    bool changed = false;
+    bool removed = false;
+    alignas(inotify_event) char buffer[4096];
+    ssize_t length = 0;
+    while ((length = read(inotify_, buffer, sizeof buffer)) > 0) {
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->wd == watch_) {
+                removed = removed || (event->mask & (IN_MOVE_SELF | IN_DELETE_SELF | IN_IGNORED));
+                changed = true;
+            }
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (removed && watch_ >= 0) {
+        // A file moved away keeps its watch: it is let go before the new file is watched.
+        inotify_rm_watch(inotify_, watch_);
+        watch_ = -1;
+    }
+    if (changed) {
+        CallFileChanged(removed);
+    }
+}
+
+#else
+
+void SingleClock::WatchCallFile() {
+    // Made before it is watched: only a file that exists can be watched.
+    QFile(callFile_).open(QIODevice::WriteOnly | QIODevice::Append);
+    if (!watcher_) {
+        watcher_ = new QFileSystemWatcher(this);
+        connect(watcher_, &QFileSystemWatcher::fileChanged, this,
+                [this] { CallFileChanged(!watcher_->files().contains(callFile_)); });
+    }
+    watcher_->addPath(callFile_);
+}
+
+#endif
 
 void SingleClock::CallRunningClock() const {
     // Any write is the call; the file is kept at one byte however often it is called. Only the

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+
+class QFileSystemWatcher;
 
 #include <functional>
 #include <memory>
@@ -13,7 +14,8 @@
 // so that the running clock comes to the front, and ends without touching the folder. Both files
 // live in the user's runtime folder, never in the working folder, and a lock left by a clock that
 // crashed or was killed is taken over. The call file needs nothing beyond the file system, so the
-// clock links no network library for it.
+// clock links no network library for it; on Linux it is watched through inotify itself, which is
+// all Qt's file watcher would do there with more of Qt at every start.
 class SingleClock : public QObject {
     Q_OBJECT
 
@@ -37,12 +39,20 @@ public:
 
 private:
     void WatchCallFile();
+    // A change of the call file is a call; its removal is none, and it is made again.
+    void CallFileChanged(bool removed);
     void CallRunningClock() const;
 
     QString lockPath_;
     QString callFile_;
     std::unique_ptr<QLockFile> lock_;
-    QFileSystemWatcher watcher_;
+#ifdef Q_OS_LINUX
+    void ReadCallFileEvents();
+    int inotify_ = -1;
+    int watch_ = -1;
+#else
+    QFileSystemWatcher* watcher_ = nullptr;
+#endif
     std::function<void()> bringForward_;
     bool first_ = false;
 };

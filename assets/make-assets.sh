@@ -38,4 +38,9 @@ done
 # The Windows icon (the MSI's shortcut, the programs' own): the same pictures in one .ico.
 convert icons/ombrel-16.png icons/ombrel-24.png ombrel.png icons/ombrel-48.png \
   icons/ombrel-64.png icons/ombrel-128.png icons/ombrel-256.png ombrel.ico
+# What the window reads at every start: the 178 pixels of the picture's width the window shows,
+# and the 32-pixel icon, as plain pixels (binary PPM), the same pixels as above, so that nothing
+# has to be decoded and no image library loaded.
+convert wood.jpg -crop 178x${h}+0+0 +repage -strip wood.ppm
+convert ombrel.png -strip ombrel.ppm
 rm -f grain.mpc grain.cache planks.mpc planks.cache light.mpc light.cache

@@ -55,7 +55,10 @@ TEST(FirstFrameHook, floorProgram_reportsItsFirstFrameAndEnds) {
 TEST(ProcessProbe, readsThisProcessMemoryAndGrowingCpuTime) {
     const Resident resident = ResidentOf(getpid());
     EXPECT_GT(resident.total, 0);
-    EXPECT_GE(resident.total, resident.anonymous + resident.file);
+    // The kernel reads its per-CPU counters for each figure on its own: they may disagree by a
+    // few pages.
+    constexpr std::int64_t kSlackKiB = 64;
+    EXPECT_GE(resident.total + kSlackKiB, resident.anonymous + resident.file);
     const CpuTime before = CpuTimeOf(getpid());
     volatile double sink = 0;
     for (int i = 0; i < 20000000; ++i) {

@@ -16,7 +16,8 @@ std::string TargetText(const Figure& figure) {
         case Figure::Target::RatioAtMost:
             return "≤ " + Fixed(figure.limit, 1) + "x";
         case Figure::Target::ExcessAtMost:
-            return "≤ floor + " + Fixed(figure.limit, 0) + " " + figure.unit;
+            return "≤ floor + " + Fixed(figure.limit, figure.limit == int(figure.limit) ? 0 : 1) +
+                   " " + figure.unit;
         case Figure::Target::None:
             break;
     }

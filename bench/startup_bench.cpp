@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     figure.floor = Median(floor.milliseconds);
     figure.unit = "ms";
     figure.target = Figure::Target::RatioAtMost;
-    figure.limit = 1.2;
+    figure.limit = 1.1;
     std::printf("%s\n", Row(figure).c_str());
     return 0;
 }

@@ -89,6 +89,9 @@ SheetFile ReadWholeSheet(const QString& path) {
     QByteArray bytes;
     sheet.read = OpenSheet(path, bytes);
     if (sheet.read.outcome.ok()) {
+        // Room for a sheet as the clock writes it, header and 31 days, with a line to spare.
+        sheet.lines.reserve(kSheetFileLines + 1);
+        sheet.ends.reserve(kSheetFileLines + 1);
         SplitLines(bytes, bytes.size(), sheet.read.encoding,
                    [&sheet](SheetLine line, const QByteArray& end) {
                        sheet.lines.append(std::move(line));

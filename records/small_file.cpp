@@ -99,11 +99,18 @@ SmallFileRead ReadSmallFile(const QString& path, qint64 maxBytes, Links links) {
         close(fd);
         return read;
     }
-    // One byte more than allowed is asked for, to see a file that grew since the look at it.
-    read.bytes.resize(maxBytes + 1);
+    // As many bytes as the file holds and one more, to see a file that grew since the look at
+    // it; more room only when it did, up to one byte past the limit. A buffer of the limit's size
+    // at every read would cost every start a few megabytes of address space for a 1 KB sheet.
+    qint64 room = qMin<qint64>(info.st_size, maxBytes) + 1;
+    read.bytes.resize(room);
     qint64 done = 0;
     while (done <= maxBytes) {
-        const ssize_t n = ::read(fd, read.bytes.data() + done, size_t(maxBytes + 1 - done));
+        if (done == room) {
+            room = qMin(room * 2, maxBytes + 1);
+            read.bytes.resize(room);
+        }
+        const ssize_t n = ::read(fd, read.bytes.data() + done, size_t(room - done));
         if (n < 0 && errno == EINTR) {
             continue;
         }

@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -227,10 +228,19 @@ FileOutcome SaveWholeFile(const QString& path, const QByteArray& bytes) {
     return outcome;
 }
 
+// Matched by hand: a regular expression here would load the expression engine into every start of
+// the clock for one look at the folder. A name holding a line break is never one of ours.
 bool IsTemporarySaveName(const QString& name) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\..+\\.ombrel-[A-Za-z0-9]{%1}$").arg(kRandomLength));
-    return pattern.match(name).hasMatch();
+    const qsizetype tail = kTemporaryMark.size() + kRandomLength;
+    if (name.size() < 2 + tail || !name.startsWith(QLatin1Char('.')) ||
+        name.contains(QLatin1Char('\n')) ||
+        !QStringView(name).right(tail).startsWith(kTemporaryMark)) {
+        return false;
+    }
+    return std::all_of(name.end() - kRandomLength, name.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
+    });
 }
 
 bool FileNameCanBeSaved(const QString& fileName) {

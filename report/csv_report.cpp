@@ -1,7 +1,7 @@
 #include "report/csv_report.h"
 
+#include "pages/report_tables.h"
 #include "records/cp932.h"
-#include "report/report_tables.h"
 
 namespace {
 

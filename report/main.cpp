@@ -1,11 +1,11 @@
 // ombrel-report: overtime from the clock's month sheets, for one person or a whole staff.
 // Exit status 0 when the report is written, 2 with a message on standard error otherwise.
 
+#include "pages/pdf_report.h"
+#include "pages/png_report.h"
 #include "platform/runtime_folder.h"
 #include "report/csv_report.h"
-#include "report/pdf_report.h"
-#include "report/png_report.h"
-#include "report/report_model.h"
+#include "report/report_builder.h"
 #include "report/report_options.h"
 #include "report/report_output.h"
 #include "report/report_settings.h"

@@ -1,6 +1,6 @@
-#include "report/report_model.h"
+#include "report/report_builder.h"
 
-#include "report/report_labels.h"
+#include "pages/report_labels.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,11 +26,6 @@ bool AnySheetFrom(const QList<PersonSheets>& people, MonthKey first) {
 
 PaperInfo PaperOf(const ReportOptions& options, QDate today) {
     return {options.school.value_or(QString()), options.seals.value_or(DefaultSeals()), today};
-}
-
-// The school year a month falls in.
-int SchoolYearOf(MonthKey key) {
-    return MonthOfKey(key) >= 4 ? YearOfKey(key) : YearOfKey(key) - 1;
 }
 
 // A month found in two places is counted once; the other is listed.
@@ -74,34 +69,10 @@ QString NoneReadable(const ReportOptions& options, const PersonMonths& person, M
         .arg(*options.user, SchoolYearText(*options.schoolYear), why.join(QStringLiteral("; ")));
 }
 
-// The days off of the months `first` to `last`, the school's calendar included; a date without
-// its year is read in the school year of `last`. The calendar's lines left out are listed.
-QString PrepareDaysOff(const ReportOptions& options, MonthKey first, MonthKey last,
-                       DaysOff& daysOff, QList<LookItem>& looks) {
-    SchoolCalendar school;
-    if (const QString path = SchoolCalendarPath(options); !path.isEmpty()) {
-        if (const QString error = ReadSchoolCalendar(path, SchoolYearOf(last), school);
-            !error.isEmpty()) {
-            return error;
-        }
-    }
-    for (const SkippedCalendarLine& line : school.skipped) {
-        looks.append({QFileInfo(school.file).fileName(), line.line, 0, LookReason::CalendarLine,
-                      line.why});
-    }
-    return daysOff.prepare(first, last, school);
-}
-
 }  // namespace
 
 QString SchoolCalendarPath(const ReportOptions& options) {
-    if (options.calendar) {
-        return *options.calendar;
-    }
-    const QString inFolder = QDir(options.folder).filePath(kSchoolCalendarFileName);
-    // A dangling link by that name is a calendar that cannot be read, not an absent one.
-    const QFileInfo info(inFolder);
-    return info.exists() || info.isSymLink() ? inFolder : QString();
+    return options.calendar ? *options.calendar : FolderCalendarPath(options.folder);
 }
 
 namespace {
@@ -129,17 +100,9 @@ QString LoadPersonMonth(const ReportOptions& options, QDate today, MonthKey key,
         return QStringLiteral("シート「%1」を使えません: %2")
             .arg(loaded.fileName, loaded.sheet.looks.value(0).detail);
     }
-    report.paper = PaperOf(options, today);
-    report.person = *options.user;
-    report.year = YearOfKey(key);
-    report.month = MonthOfKey(key);
-    report.breakMinutes = options.breakMinutes;
-    report.fileName = loaded.fileName;
-    report.sheet = std::move(loaded.sheet);
+    report = MakeMonthReport(*options.user, key, std::move(loaded), daysOff,
+                             PaperOf(options, today), options.breakMinutes, today);
     report.sheet.looks.append(duplicates);
-    report.calendar = daysOff.month(key);
-    report.calendarFile = daysOff.schoolFile();
-    report.daysInMonth = QDate(report.year, report.month, 1).daysInMonth();
     return {};
 }
 
@@ -149,7 +112,8 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
     const MonthKey key = KeyOf(options.year, options.month);
     DaysOff daysOff;
     QList<LookItem> calendarLooks;
-    if (const QString error = PrepareDaysOff(options, key, key, daysOff, calendarLooks);
+    if (const QString error =
+            PrepareDaysOff(SchoolCalendarPath(options), key, key, daysOff, calendarLooks);
         !error.isEmpty()) {
         return error;
     }
@@ -158,18 +122,6 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
         return error;
     }
     report.sheet.looks.append(calendarLooks);
-    const bool todayInMonth = today.year() == options.year && today.month() == options.month;
-    const bool todayDone =
-        todayInMonth && std::any_of(report.sheet.days.begin(), report.sheet.days.end(),
-                                    [&today](const DayEntry& d) { return d.day == today.day(); });
-    report.elapsedDays = ElapsedDays(options.year, options.month, today, todayDone);
-    // A day recorded after today (a clock with another date) still counts as gone.
-    if (!report.sheet.days.isEmpty()) {
-        report.elapsedDays = std::max(report.elapsedDays, report.sheet.days.last().day);
-    }
-    report.todayUncounted = todayInMonth && report.elapsedDays < today.day();
-    report.projection = ProjectMonthEnd(report.sheet.totals.overtimeSeconds, report.elapsedDays,
-                                        report.daysInMonth);
     return {};
 }
 
@@ -179,7 +131,8 @@ QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& r
     DaysOff daysOff;
     const MonthKey last = first + kSchoolYearMonths - 1;
     QList<LookItem> calendarLooks;
-    if (const QString error = PrepareDaysOff(options, lead, last, daysOff, calendarLooks);
+    if (const QString error =
+            PrepareDaysOff(SchoolCalendarPath(options), lead, last, daysOff, calendarLooks);
         !error.isEmpty()) {
         return error;
     }
@@ -279,7 +232,7 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     const int leadMonths = wholeYear ? kLeadMonths : 0;
     DaysOff daysOff;
     QList<LookItem> calendarLooks;
-    if (const QString error = PrepareDaysOff(options, first - leadMonths,
+    if (const QString error = PrepareDaysOff(SchoolCalendarPath(options), first - leadMonths,
                                              first + monthCount - 1, daysOff, calendarLooks);
         !error.isEmpty()) {
         return error;

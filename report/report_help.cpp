@@ -1,7 +1,7 @@
 // The help of ombrel-report around what the parser writes from the options themselves.
 
+#include "pages/text_table.h"
 #include "report/report_options.h"
-#include "report/text_table.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

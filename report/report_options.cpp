@@ -283,10 +283,6 @@ OptionsParse ParseOptions(const QStringList& arguments, QDate today) {
     return parse;
 }
 
-QStringList DefaultSeals() {
-    return {QStringLiteral("本人"), QStringLiteral("教頭"), QStringLiteral("校長")};
-}
-
 QString PersonNameProblem(const QString& name) {
     if (name.trimmed().isEmpty()) {
         return QStringLiteral("名前が空です");
@@ -302,17 +298,6 @@ QString PersonNameProblem(const QString& name) {
         return QStringLiteral("名前に .. は使えません");
     }
     return {};
-}
-
-QStringList SplitSeals(const QString& text) {
-    static const QRegularExpression separators(QStringLiteral("[,、・，]"));
-    QStringList seals;
-    for (const QString& part : text.split(separators)) {
-        if (!part.trimmed().isEmpty()) {
-            seals << part.trimmed();
-        }
-    }
-    return seals;
 }
 
 QString HelpText() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/working_day.h"
+#include "overtime/school_settings.h"
 
 #include <QDate>
 #include <QString>
@@ -29,15 +30,9 @@ struct ReportOptions {
     std::optional<QStringList> seals;
 };
 
-// The seal boxes of a page a principal signs, when nothing else is set.
-QStringList DefaultSeals();
-
 // Why `name` cannot be a person's name in a sheet's file name, or an empty text: a folder
 // separator, a character no file name may hold, or dots alone would lead outside the folder.
 QString PersonNameProblem(const QString& name);
-
-// "本人,教頭,校長" or "本人・教頭・校長": the titles in order, blanks trimmed, empty ones dropped.
-QStringList SplitSeals(const QString& text);
 
 struct OptionsParse {
     enum class Outcome { Run, Help, Error };

@@ -53,7 +53,7 @@ QString PlainName(QString name) {
 bool ReadBesideTheSheets(const QString& fileName) {
     const QString name = PlainName(fileName);
     for (const QString& read :
-         {kNameFileName, kStartTimeFileName, kSchoolCalendarFileName, kReportSettingsFileName}) {
+         {kNameFileName, kStartTimeFileName, kSchoolCalendarFileName, kSchoolSettingsFileName}) {
         if (name == read.toCaseFolded()) {
             return true;
         }

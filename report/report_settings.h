@@ -1,22 +1,14 @@
 #pragma once
 
+#include "overtime/school_settings.h"
 #include "report/report_options.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// The school's own words for the printed pages, set once in a file beside the sheets:
-//
-//   学校名=○○市立△△中学校
-//   押印欄=本人,教頭,校長
-//   休憩=45
-//
-// One "key=value" a line, in CP932 or UTF-8 (with or without a byte-order mark); a line that
-// starts with '#' or ';' is a comment. The command line wins over the file, and a missing file
-// or key leaves the pages as they are without it.
-
-inline const QString kReportSettingsFileName = QStringLiteral("学校設定.txt");
+// The school's settings file (overtime/school_settings.h) beside the sheets, under the command
+// line: what the command line sets wins over the file.
 
 // The folder's settings file, whether or not it exists.
 QString ReportSettingsPath(const ReportOptions& options);

@@ -1,7 +1,5 @@
 #include "report/sheet_loader.h"
 
-#include "records/month_sheet.h"
-
 #include <QtConcurrent/QtConcurrentMap>
 
 LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
@@ -12,33 +10,10 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
 
 LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
                       bool keepDays) {
-    const int year = YearOfKey(month);
-    const int monthOfYear = MonthOfKey(month);
-    LoadedMonth loaded;
-    loaded.fileName = file;
-    // The records read only a regular file of a sheet's size, never through a link, and never
-    // wait on a FIFO: anything else is named here without its contents, nor what a link leads to.
-    SheetTable lines;
-    const SheetReadResult read = ReadSheetFile(settings.folder + u'/' + loaded.fileName, lines);
-    if (!read.outcome.ok()) {
-        if (read.outcome.failure == FileFailure::Absent) {
-            return loaded;
-        }
-        loaded.presence = SheetPresence::Unreadable;
-        loaded.sheet.looks.append(
-            {loaded.fileName, 0, 0, LookReason::UnreadableSheet, read.outcome.why()});
-        return loaded;
-    }
-    loaded.presence = SheetPresence::Read;
-    const SheetContext context{loaded.fileName,
-                               year,
-                               monthOfYear,
-                               settings.today,
-                               settings.breakMinutes,
-                               keepDays,
-                               settings.daysOff ? &settings.daysOff->month(month) : nullptr};
-    loaded.sheet = ReadSheetDays(lines, read.linesRead, context);
-    return loaded;
+    return ReadMonthFile(
+        settings.folder, file, month,
+        {settings.today, settings.breakMinutes,
+         settings.daysOff ? &settings.daysOff->month(month) : nullptr, keepDays});
 }
 
 QList<PersonMonths> LoadPeople(const LoadSettings& settings, const QList<PersonSheets>& people,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overtime/month_file.h"
 #include "overtime/sheet_days.h"
 #include "report/sheet_files.h"
 
@@ -18,14 +19,6 @@ struct LoadSettings {
     int breakMinutes = kBreakMinutes;
     QDate today;
     const DaysOff* daysOff = nullptr;  // the months' days off; none without it
-};
-
-enum class SheetPresence { Missing, Read, Unreadable };
-
-struct LoadedMonth {
-    QString fileName;
-    SheetPresence presence = SheetPresence::Missing;
-    SheetMonth sheet;
 };
 
 LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,

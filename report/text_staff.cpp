@@ -1,5 +1,5 @@
-#include "report/report_tables.h"
-#include "report/text_parts.h"
+#include "pages/report_tables.h"
+#include "pages/text_parts.h"
 #include "report/text_report.h"
 
 QString StaffText(const StaffReport& r) {

@@ -1,6 +1,6 @@
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/text_parts.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/text_parts.h"
 #include "report/text_report.h"
 
 QString YearText(const YearReport& r) {

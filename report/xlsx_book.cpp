@@ -1,6 +1,6 @@
 #include "report/xlsx_book.h"
 
-#include "report/text_table.h"
+#include "pages/text_table.h"
 
 #include <QFile>
 #include <QTemporaryDir>

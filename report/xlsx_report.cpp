@@ -1,7 +1,7 @@
 #include "report/xlsx_report.h"
 
-#include "report/report_labels.h"
-#include "report/report_tables.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
 
 namespace {
 

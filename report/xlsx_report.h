@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_model.h"
+#include "pages/report_model.h"
 #include "report/xlsx_book.h"
 
 // The reports as Excel workbooks. One person's month: its days, its totals, what needs a look.

@@ -188,9 +188,10 @@ TEST_F(OddFiles, onlyTheClocksOwnLeftoverTemporaryFilesAreRemovedAtStartUp) {
     const QStringList leftovers{".Taro 17 7.csv.ombrel-AbcxQe", ".omb.ini.ombrel-kzJqzz",
                                 ".temp1.txt.ombrel-Q2pLm9"};
     // A person's copies, whatever letters they end in, and names a save never gives.
-    const QStringList kept{"Taro 17 7.csv.backUp",        "Taro 17 7.csv.AbcxQe",
-                           "Taro 17 7.csv.261201",        ".Taro 17 7.csv.ombrel-AbcxQ",
-                           "Taro 17 7.csv.ombrel-AbcxQe", "notes.txt"};
+    const QStringList kept{
+        "Taro 17 7.csv.backUp",         "Taro 17 7.csv.AbcxQe",         "Taro 17 7.csv.261201",
+        ".Taro 17 7.csv.ombrel-AbcxQ",  "Taro 17 7.csv.ombrel-AbcxQe",  ".ombrel-AbcxQe",
+        ".Taro 17 7.csv.ombrel-Abc-Qe", ".Taro 17 7.csv.ombrel-ÄbcxQe", "notes.txt"};
     for (const QString& name : leftovers + kept) {
         WriteFile(name, "x");
         QFile file(Path(name));

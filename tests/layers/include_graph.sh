@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The include graph between the project's folders, and whether it runs along the arrows:
-#   app -> overtime -> records -> clock;  report -> overtime;  bench -> app
-# (an arrow reaches everything below it); platform, below everything, is for the programs' mains. Prints each folder with the folders it includes and how
+#   app -> pages -> overtime -> records -> clock;  report -> pages;  bench -> app
+# (an arrow reaches everything below it); platform, below everything, is for the programs' mains.
+# Prints each folder with the folders it includes and how
 # many includes go there; exits 1 naming every include against the arrows.
 #
 #   tests/layers/include_graph.sh [project root]
@@ -15,14 +16,15 @@ declare -A allowed=(
   [clock]=""
   [records]="clock"
   [overtime]="records clock"
-  [app]="overtime records clock platform"
-  [report]="overtime records clock platform"
-  [bench]="app overtime records clock platform"
+  [pages]="overtime records clock"
+  [app]="pages overtime records clock platform"
+  [report]="pages overtime records clock platform"
+  [bench]="app pages overtime records clock platform"
   [desktop]="platform"
 )
 
 status=0
-for folder in platform clock records overtime app report bench desktop; do
+for folder in platform clock records overtime pages app report bench desktop; do
   [ -d "$folder" ] || continue
   # "folder/x.h" -> folder, for every project include of the folder's sources.
   targets=$(grep -rhoE '^#include "[a-z_]+/' --include='*.cpp' --include='*.h' "$folder" |
@@ -39,7 +41,7 @@ for folder in platform clock records overtime app report bench desktop; do
 done
 # A header named without its folder hides where it comes from.
 if bare=$(grep -rnE '^#include "[^/"]+"' --include='*.cpp' --include='*.h' \
-            platform clock records overtime app report bench desktop tests 2>/dev/null); then
+            platform clock records overtime pages app report bench desktop tests 2>/dev/null); then
   echo "$bare" | sed 's/^/  without its folder: /' >&2
   status=1
 fi

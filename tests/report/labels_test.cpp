@@ -1,5 +1,5 @@
+#include "pages/report_labels.h"
 #include "records/cp932.h"
-#include "report/report_labels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/report_model.h"
+#include "report/report_builder.h"
 #include "report/text_report.h"
 #include "tests/report/report_fixture.h"
 

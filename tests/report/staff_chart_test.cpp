@@ -1,5 +1,5 @@
+#include "pages/png_report.h"
 #include "platform/runtime_folder.h"
-#include "report/png_report.h"
 
 #include <QGuiApplication>
 

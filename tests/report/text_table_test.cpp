@@ -1,4 +1,4 @@
-#include "report/text_table.h"
+#include "pages/text_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "clock/working_day.h"
 #include "overtime/days_off.h"
 #include "overtime/guideline.h"
+#include "overtime/month_file.h"
+#include "overtime/sheet_days.h"
 #include "overtime/year_rules.h"
-#include "report/report_options.h"
-#include "report/sheet_loader.h"
 
 #include <QDate>
 #include <QList>
@@ -78,14 +79,8 @@ struct StaffReport {
     QList<LookItem> looks;
 };
 
-// The school calendar the options name, or the folder's when it has one: empty for none.
-QString SchoolCalendarPath(const ReportOptions& options);
-
-// Each builder gives an error text for the user when there is nothing to report.
-QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report);
-QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report);
-QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report);
-
-// A staff row from one person's months: the group goes by the highest month. For a school year
-// the months start kLeadMonths before April; those count for the averages alone.
-StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear);
+// One person's month as every output shows it: the sheet as read, the month's days off, the words
+// of the printed page, and the pace so far at `today`.
+MonthReport MakeMonthReport(const QString& person, MonthKey key, LoadedMonth loaded,
+                            const DaysOff& daysOff, const PaperInfo& paper, int breakMinutes,
+                            QDate today);

@@ -1,4 +1,4 @@
-#include "report/pdf_pages.h"
+#include "pages/pdf_pages.h"
 
 #include <QBuffer>
 #include <QPageLayout>

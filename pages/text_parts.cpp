@@ -1,8 +1,8 @@
-#include "report/text_parts.h"
+#include "pages/text_parts.h"
 
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/text_table.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/text_table.h"
 
 QString BreakNote(int breakMinutes, bool onPaper) {
     if (onPaper) {

@@ -1,8 +1,8 @@
 // One person's month: the days, the totals, the lines.
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/table_parts.h"
-#include "report/text_parts.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/table_parts.h"
+#include "pages/text_parts.h"
 
 using namespace table;
 
@@ -278,6 +278,19 @@ ReportTable DayTable(const MonthReport& r, Audience audience) {
         table.rows.append(row);
     }
     return table;
+}
+
+QColor DayFill(const MonthReport& r, int day, bool noted) {
+    const CalendarDay& calendar = r.calendar.days[day];
+    if (noted) {
+        return QColor(255, 246, 214);
+    }
+    if (!calendar.off) {
+        return Qt::transparent;
+    }
+    const bool saturday = QDate(r.year, r.month, day).dayOfWeek() == Qt::Saturday &&
+                          calendar.holiday.isEmpty() && !calendar.fromSchool;
+    return saturday ? QColor(230, 238, 252) : QColor(253, 232, 232);
 }
 
 ReportTable MonthTotalsTable(const MonthReport& r, Audience audience) {

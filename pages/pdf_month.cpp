@@ -1,38 +1,27 @@
 // One person's month on one A4 page, as school offices print it for the seals.
 
-#include "report/pdf_pages.h"
-#include "report/pdf_report.h"
-#include "report/png_report.h"
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/text_parts.h"
+#include "pages/pdf_pages.h"
+#include "pages/pdf_report.h"
+#include "pages/png_report.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/text_parts.h"
 
 namespace {
 
 constexpr int kRowFont = 24;
 constexpr double kRowHeight = 34;
 const QSize kChartSize(1000, 450);
-const QColor kSundayFill(253, 232, 232);
-const QColor kSaturdayFill(230, 238, 252);
-const QColor kLookFill(255, 246, 214);
 const QColor kNoteColour(60, 60, 60);
 
-// Every day of the month, a day off shaded (a plain Saturday blue, any other red) and a day that
-// needs a look in yellow.
+// Every day of the month, shaded as DayFill says.
 PdfTable PaperDayTable(const MonthReport& r) {
     PdfTable table = PdfTableOf(DayTable(r, Audience::Paper),
                                 {400, 110, 110, 110, 140, 140, 70, 170, 610}, kRowFont);
     table.rowHeight = kRowHeight;
     for (int day = 1; day <= r.daysInMonth; ++day) {
-        const CalendarDay& calendar = r.calendar.days[day];
         PdfRow& row = table.rows[day - 1];
-        if (!row.cells.last().isEmpty()) {
-            row.background = kLookFill;
-        } else if (calendar.off) {
-            const bool saturday = QDate(r.year, r.month, day).dayOfWeek() == Qt::Saturday &&
-                                  calendar.holiday.isEmpty() && !calendar.fromSchool;
-            row.background = saturday ? kSaturdayFill : kSundayFill;
-        }
+        row.background = DayFill(r, day, !row.cells.last().isEmpty());
     }
     return table;
 }

@@ -1,11 +1,11 @@
 // One person's school year, and the whole staff, over as many A4 pages as they need.
 
-#include "report/pdf_pages.h"
-#include "report/pdf_report.h"
-#include "report/png_report.h"
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/text_parts.h"
+#include "pages/pdf_pages.h"
+#include "pages/pdf_report.h"
+#include "pages/png_report.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/text_parts.h"
 
 namespace {
 

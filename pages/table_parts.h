@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_tables.h"
+#include "pages/report_tables.h"
 
 #include <QString>
 #include <QStringList>

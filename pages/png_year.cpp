@@ -1,6 +1,6 @@
-#include "report/chart_canvas.h"
-#include "report/png_report.h"
-#include "report/report_labels.h"
+#include "pages/chart_canvas.h"
+#include "pages/png_report.h"
+#include "pages/report_labels.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "report/chart_canvas.h"
+#include "pages/chart_canvas.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/report_tables.h"
-#include "report/text_table.h"
+#include "pages/report_tables.h"
+#include "pages/text_table.h"
 
 #include <QByteArray>
 #include <QColor>

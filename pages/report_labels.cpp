@@ -1,4 +1,4 @@
-#include "report/report_labels.h"
+#include "pages/report_labels.h"
 
 #include "clock/colour_value.h"
 #include "clock/overtime_bands.h"

@@ -1,7 +1,7 @@
 // One person's school year: the months, the limits, the facts a spreadsheet keeps beside them.
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/table_parts.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/table_parts.h"
 
 using namespace table;
 

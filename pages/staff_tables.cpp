@@ -1,7 +1,7 @@
 // The whole staff: one row a person, the groups, and for a school year each month.
-#include "report/report_labels.h"
-#include "report/report_tables.h"
-#include "report/table_parts.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+#include "pages/table_parts.h"
 
 using namespace table;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_model.h"
+#include "pages/report_model.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
-#include "report/report_tables.h"
+#include "pages/report_tables.h"
 
-#include "report/report_labels.h"
-#include "report/table_parts.h"
-#include "report/text_parts.h"
+#include "pages/report_labels.h"
+#include "pages/table_parts.h"
+#include "pages/text_parts.h"
 
 namespace table {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "report/report_model.h"
-#include "report/text_table.h"
+#include "pages/report_model.h"
+#include "pages/text_table.h"
 
+#include <QColor>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -55,6 +56,10 @@ struct ReportTable {
 // it), and the month's totals as label and value.
 ReportTable DayTable(const MonthReport& report, Audience audience);
 ReportTable MonthTotalsTable(const MonthReport& report, Audience audience);
+// The shade of a day's row in that table, on paper and in the clock's view of the month: a day
+// that needs a look (`noted`) yellow, a plain Saturday blue, any other day off red, and none
+// (transparent) for a working day.
+QColor DayFill(const MonthReport& report, int day, bool noted);
 // A month's overtime against the 30 h target and the 45, 80 and 100 h lines.
 ReportTable LineTable(qint64 overtime);
 

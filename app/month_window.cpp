@@ -1,0 +1,207 @@
+#include "app/month_window.h"
+
+#include "app/fonts.h"
+#include "pages/report_labels.h"
+#include "pages/report_tables.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTextPixels = 13;
+const QString kOverColour = QStringLiteral("#b00000");
+
+// "今月の残業 12:30 (上限 45時間まで 残り 32:30)"; red once the line is passed.
+QString AgainstLineText(const QString& what, qint64 seconds, qint64 line, const QString& lineName) {
+    const QString text = QStringLiteral("%1 <b>%2</b> (%3 %4)")
+                             .arg(what, FormatDuration(seconds), lineName,
+                                  AgainstLine(seconds, line).toHtmlEscaped());
+    return seconds > line
+               ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(kOverColour, text)
+               : text;
+}
+
+QString MonthText(const MonthReport& r) {
+    QString text = AgainstLineText(
+        QStringLiteral("今月の残業"), r.sheet.totals.overtimeSeconds, kMonthLimitSeconds,
+        QStringLiteral("上限 %1まで").arg(HoursText(kMonthLimitSeconds)));
+    if (r.projection) {
+        text += QStringLiteral("　このままなら月末に %1").arg(FormatDuration(*r.projection));
+    }
+    return text;
+}
+
+QString YearText(const OwnMonth& own) {
+    const MonthKey last = KeyOf(own.report.year, own.report.month);
+    const QString months =
+        own.yearFirst == last
+            ? FormatMonth(own.report.year, own.report.month)
+            : QStringLiteral("%1～%2月")
+                  .arg(FormatMonth(YearOfKey(own.yearFirst), MonthOfKey(own.yearFirst)),
+                       QString::number(own.report.month));
+    return AgainstLineText(QStringLiteral("今年度の残業 (%1)").arg(months), own.yearOvertimeSeconds,
+                           kYearLimitSeconds,
+                           QStringLiteral("年 %1まで").arg(HoursText(kYearLimitSeconds)));
+}
+
+}  // namespace
+
+MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
+    setObjectName(QStringLiteral("MonthWindow"));
+    setFont(GothicFont(kTextPixels));
+    // Closing the clock ends the program, whether or not this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(780, 660);
+    auto* layout = new QVBoxLayout(this);
+
+    Heading = new QLabel(this);
+    Heading->setFont(GothicFont(17));
+    layout->addWidget(Heading);
+    MonthLine = new QLabel(this);
+    YearLine = new QLabel(this);
+    for (QLabel* line : {MonthLine, YearLine}) {
+        line->setTextFormat(Qt::RichText);
+        line->setWordWrap(true);
+        layout->addWidget(line);
+    }
+
+    Days = new QTableWidget(this);
+    Days->setObjectName(QStringLiteral("Days"));
+    Days->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Days->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Days->setSelectionMode(QAbstractItemView::SingleSelection);
+    Days->setWordWrap(false);
+    // Tab leaves the table for the buttons; the arrow keys move through the days.
+    Days->setTabKeyNavigation(false);
+    Days->verticalHeader()->hide();
+    Days->horizontalHeader()->setStretchLastSection(true);
+    Days->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(Days, 1);
+
+    auto* looks = new QGroupBox(QStringLiteral("確認が必要な日"), this);
+    looks_ = new QVBoxLayout(looks);
+    layout->addWidget(looks);
+
+    notes_ = new QLabel(this);
+    notes_->setWordWrap(true);
+    notes_->setStyleSheet(QStringLiteral("color: #505050;"));
+    layout->addWidget(notes_);
+
+    auto* buttons = new QHBoxLayout;
+    SavePdf = new QPushButton(QStringLiteral("この月を PDF で保存…"), this);
+    Close = new QPushButton(QStringLiteral("閉じる"), this);
+    Close->setDefault(true);
+    buttons->addWidget(SavePdf);
+    buttons->addStretch(1);
+    buttons->addWidget(Close);
+    layout->addLayout(buttons);
+    connect(SavePdf, &QPushButton::clicked, this, &MonthWindow::PdfAsked);
+    connect(Close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void MonthWindow::Show(const OwnMonth& own) {
+    const MonthReport& r = own.report;
+    setWindowTitle(QStringLiteral("今月の記録 - Ombrel"));
+    Heading->setText(QStringLiteral("%1 さんの %2").arg(r.person, FormatMonth(r.year, r.month)));
+    QStringList notes = own.notes;
+    if (!own.problem.isEmpty()) {
+        MonthLine->setText(own.problem.toHtmlEscaped());
+        YearLine->clear();
+        FillDays(MonthReport());
+        FillLooks(MonthReport());
+    } else {
+        MonthLine->setText(MonthText(r));
+        YearLine->setText(YearText(own));
+        FillDays(r);
+        FillLooks(r);
+        if (!own.sheetFound) {
+            notes.prepend(QStringLiteral("この月のシート「%1」はまだありません").arg(r.fileName));
+        }
+    }
+    notes_->setText(notes.join(u'\n'));
+    notes_->setVisible(!notes.isEmpty());
+    SavePdf->setEnabled(own.problem.isEmpty());
+    show();
+    raise();
+    activateWindow();
+}
+
+void MonthWindow::FillDays(const MonthReport& r) {
+    const ReportTable table = r.daysInMonth > 0 ? DayTable(r, Audience::Paper) : ReportTable();
+    Days->clear();
+    Days->setColumnCount(int(table.header.size()));
+    Days->setHorizontalHeaderLabels(table.header);
+    Days->setRowCount(int(table.rows.size()));
+    const QDate today = r.paper.printed;
+    for (int row = 0; row < table.rows.size(); ++row) {
+        const CellRow& cells = table.rows[row];
+        const int day = row + 1;
+        const QColor fill = DayFill(r, day, !cells.last().toText().isEmpty());
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column].toText());
+            item->setTextAlignment(
+                Qt::AlignVCenter |
+                (table.aligns.value(column) == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
+            if (fill.alpha() > 0) {
+                item->setBackground(fill);
+            }
+            if (QDate(r.year, r.month, day) == today) {
+                QFont bold = font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            item->setToolTip(item->text());
+            Days->setItem(row, column, item);
+        }
+    }
+    // The notes take what is left of the width; each is whole in its tooltip.
+    for (int column = 0; column + 1 < Days->columnCount(); ++column) {
+        Days->resizeColumnToContents(column);
+    }
+    Days->resizeRowsToContents();
+}
+
+void MonthWindow::FillLooks(const MonthReport& r) {
+    while (QLayoutItem* item = looks_->takeAt(0)) {
+        if (QLayout* row = item->layout()) {
+            while (QLayoutItem* inner = row->takeAt(0)) {
+                delete inner->widget();
+                delete inner;
+            }
+        }
+        delete item->widget();
+        delete item;
+    }
+    LookButtons.clear();
+    const QList<DayToLookAt> days = r.daysInMonth > 0 ? DaysToLookAt(r) : QList<DayToLookAt>();
+    if (days.isEmpty()) {
+        looks_->addWidget(new QLabel(QStringLiteral("ありません"), this));
+    }
+    for (const DayToLookAt& day : days) {
+        auto* row = new QHBoxLayout;
+        auto* what = new QLabel(day.what, this);
+        what->setWordWrap(true);
+        auto* ask = new QPushButton(QStringLiteral("終業時刻を入力…"), this);
+        ask->setProperty("Day", day.day);
+        const QDate date(r.year, r.month, day.day);
+        connect(ask, &QPushButton::clicked, this, [this, date] { emit EndTimeAsked(date); });
+        row->addWidget(what, 1);
+        row->addWidget(ask);
+        looks_->addLayout(row);
+        LookButtons << ask;
+    }
+    // Through the days, then the looks, then the buttons at the foot.
+    QWidget* previous = Days;
+    for (QPushButton* button : LookButtons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, SavePdf);
+    setTabOrder(SavePdf, Close);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "pages/report_model.h"
+#include "report/report_options.h"
+#include "report/sheet_loader.h"
+
+#include <QDate>
+#include <QString>
+
+// Gathering each kind of report from the folder the options name.
+
+// The school calendar the options name, or the folder's when it has one: empty for none.
+QString SchoolCalendarPath(const ReportOptions& options);
+
+// Each builder gives an error text for the user when there is nothing to report.
+QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report);
+QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report);
+QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report);
+
+// A staff row from one person's months: the group goes by the highest month. For a school year
+// the months start kLeadMonths before April; those count for the averages alone.
+StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear);
