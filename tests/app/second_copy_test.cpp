@@ -89,18 +89,26 @@ TEST_F(SecondCopy, aLaterStartCallsTheRunningClockForwardButNeverThroughALink) {
     SingleClock running(work.path(), runtime.path());
     ASSERT_TRUE(running.IsFirst());
     running.OnAskedForward([&calls] { ++calls; });
-    const auto waitForCalls = [&calls](int expected) {
+    // A call brings the clock forward at least once: Windows' watcher may report the one write
+    // and the time set after it as two changes, which is no harm to a window coming forward.
+    const auto called = [&calls](auto start) {
+        const int before = calls;
+        start();
         QDeadlineTimer deadline(5000);
-        while (calls < expected && !deadline.hasExpired()) {
+        while (calls == before && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         }
-        return calls == expected;
+        // Changes still on their way belong to this call, not to the next.
+        QDeadlineTimer settle(200);
+        while (!settle.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return calls > before;
     };
 
-    EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst());
-    EXPECT_TRUE(waitForCalls(1));
-    EXPECT_FALSE(SingleClock(work.path() + "/.", runtime.path()).IsFirst());
-    EXPECT_TRUE(waitForCalls(2));
+    EXPECT_TRUE(called([&] { EXPECT_FALSE(SingleClock(work.path(), runtime.path()).IsFirst()); }));
+    EXPECT_TRUE(
+        called([&] { EXPECT_FALSE(SingleClock(work.path() + "/.", runtime.path()).IsFirst()); }));
     const QStringList callFiles = QDir(runtime.path()).entryList({"*.call"}, QDir::Files);
     ASSERT_EQ(callFiles.size(), 1);
     EXPECT_EQ(QFileInfo(runtime.filePath(callFiles[0])).size(), 1);
