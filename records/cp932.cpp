@@ -5,9 +5,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_err.h>
-#include <unicode/utypes.h>
+#include "records/cp932_table.h"
+
+#include <cstdint>
 #endif
 
 namespace {
@@ -151,97 +151,50 @@ Cp932Result DecodeBytes(const QByteArray& bytes) {
 
 #else
 
-// One ICU converter per thread, opened once: "windows-31j" is Microsoft's CP932 table. Fallback
-// mappings are switched off so that only characters that round-trip are accepted, and both
-// directions stop at the first character or byte sequence they cannot convert.
-class Converter {
-public:
-    Converter() {
-        UErrorCode status = U_ZERO_ERROR;
-        conv_ = ucnv_open("windows-31j", &status);
-        if (U_FAILURE(status)) {
-            conv_ = nullptr;
-            return;
-        }
-        ucnv_setFallback(conv_, false);
-        status = U_ZERO_ERROR;
-        ucnv_setFromUCallBack(conv_, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-        ucnv_setToUCallBack(conv_, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    }
-    ~Converter() {
-        if (conv_) {
-            ucnv_close(conv_);
-        }
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    UConverter* get() {
-        if (conv_) {
-            ucnv_reset(conv_);
-        }
-        return conv_;
-    }
-
-private:
-    UConverter* conv_ = nullptr;
-};
-
-UConverter* ThreadConverter() {
-    thread_local Converter converter;
-    return converter.get();
-}
-
+// Microsoft's table, as ICU's windows-31j has it with fallbacks off: only characters that come
+// back as themselves are stored, and both directions stop at the first character or byte
+// sequence they cannot convert.
 Cp932Result EncodeText(QStringView text) {
-    UConverter* conv = ThreadConverter();
-    if (!conv) {
-        return Failure(QStringLiteral("the CP932 converter is not available"));
-    }
-    const auto* source = reinterpret_cast<const UChar*>(text.utf16());
-    const UChar* sourceEnd = source + text.size();
-    // CP932 needs at most two bytes for one UTF-16 unit.
-    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    char* target = bytes.data();
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_fromUnicode(conv, &target, bytes.data() + bytes.size(), &source, sourceEnd, nullptr, true,
-                     &status);
-    if (U_FAILURE(status)) {
-        // ICU has consumed the offending character; it is the one just before `source`.
-        const qsizetype consumed = source - reinterpret_cast<const UChar*>(text.utf16());
-        char32_t bad = 0xFFFD;
-        if (consumed > 0) {
-            const QChar last = text[consumed - 1];
-            bad = last.unicode();
-            if (last.isLowSurrogate() && consumed > 1 && text[consumed - 2].isHighSurrogate()) {
-                bad = QChar::surrogateToUcs4(text[consumed - 2], last);
-            }
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);  // CP932 needs at most two bytes for one UTF-16 unit
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t c = text[at].unicode();
+        const int block = kCp932BlockIndex[c >> 8];
+        const std::uint16_t code = block < 0 ? 0 : kCp932Blocks[block * 256 + (c & 0xFF)];
+        if (code == 0 && c != 0) {
+            // A surrogate pair is one character, and CP932 holds none beyond U+FFFF.
+            const bool pair = QChar::isHighSurrogate(c) && at + 1 < text.size() &&
+                              text[at + 1].isLowSurrogate();
+            return CannotStore(pair ? QChar::surrogateToUcs4(c, text[at + 1].unicode())
+                                    : char32_t(c));
         }
-        return CannotStore(bad);
+        if (code > 0xFF) {
+            bytes.append(char(code >> 8));
+        }
+        bytes.append(char(code & 0xFF));
     }
-    bytes.resize(target - bytes.data());
     return {true, bytes, {}, {}};
 }
 
 Cp932Result DecodeBytes(const QByteArray& bytes) {
-    UConverter* conv = ThreadConverter();
-    if (!conv) {
-        return Failure(QStringLiteral("the CP932 converter is not available"));
+    QString text;
+    text.reserve(bytes.size());  // one byte never gives more than one unit
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto byte = static_cast<uchar>(bytes[at]);
+        std::uint16_t unit = kCp932SingleByte[byte];
+        qsizetype length = 1;
+        if (unit == kCp932LeadByte) {
+            unit = at + 1 < bytes.size()
+                       ? kCp932Pairs[kCp932LeadIndex[byte] * 256 + static_cast<uchar>(bytes[at + 1])]
+                       : kCp932NoCharacter;
+            length = 2;
+        }
+        if (unit == kCp932NoCharacter) {
+            return Failure(NotCp932(bytes, at));
+        }
+        text.append(QChar(unit));
+        at += length;
     }
-    const char* source = bytes.constData();
-    const char* sourceEnd = source + bytes.size();
-    QString text(bytes.size(), Qt::Uninitialized);  // one byte never gives more than one unit
-    auto* target = reinterpret_cast<UChar*>(text.data());
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_toUnicode(conv, &target, target + text.size(), &source, sourceEnd, nullptr, true, &status);
-    if (U_FAILURE(status)) {
-        char errorBytes[8];
-        int8_t length = sizeof errorBytes;
-        UErrorCode ignored = U_ZERO_ERROR;
-        ucnv_getInvalidChars(conv, errorBytes, &length, &ignored);
-        const qsizetype at = (source - bytes.constData()) - (U_SUCCESS(ignored) ? length : 1);
-        return Failure(NotCp932(bytes, qMax<qsizetype>(0, at)));
-    }
-    text.resize(target - reinterpret_cast<UChar*>(text.data()));
     return {true, {}, text, {}};
 }
 

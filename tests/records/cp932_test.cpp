@@ -1,9 +1,16 @@
 #include "records/cp932.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_err.h>
+#endif
 
 namespace {
 
@@ -99,5 +106,93 @@ TEST(Cp932, bytesThatAreNotCp932AreAnErrorNeverAReplacement) {
     }
     EXPECT_TRUE(DecodeCp932(QByteArray()).ok);
 }
+
+#ifndef _WIN32
+
+// The clock's tables against ICU's windows-31j itself, used as a strict converter: every
+// character of the Basic Multilingual Plane and every byte and byte pair, each between ASCII
+// letters, converts to the same bytes or text, and fails where ICU fails, at the same offset.
+TEST(Cp932, theTablesConvertEveryCharacterAndBytePairAsIcuDoes) {
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* icu = ucnv_open("windows-31j", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    ucnv_setFallback(icu, false);
+    ucnv_setFromUCallBack(icu, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    ucnv_setToUCallBack(icu, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    int mismatches = 0;
+    const auto report = [&mismatches](const QString& what) {
+        if (++mismatches <= 10) {
+            ADD_FAILURE() << what.toStdString();
+        }
+    };
+
+    for (char32_t c = 0x20; c <= 0xFFFF; ++c) {
+        if (c >= 0x7F && c < 0xA0) {
+            continue;  // control characters are refused before any table
+        }
+        const QString text = QStringLiteral("a") + QChar(char16_t(c)) + QStringLiteral("b");
+        char out[16];
+        char* target = out;
+        const auto* source = reinterpret_cast<const UChar*>(text.utf16());
+        status = U_ZERO_ERROR;
+        ucnv_reset(icu);
+        ucnv_fromUnicode(icu, &target, out + sizeof out, &source, source + text.size(), nullptr,
+                         true, &status);
+        // ICU writes nothing for an invisible character it cannot map (a soft hyphen, a
+        // variation selector) and calls that success; the clock refuses it, as Windows does:
+        // the name would read back as another.
+        const bool icuStored = U_SUCCESS(status) && target - out > 2;
+        const Cp932Result ours = EncodeCp932(text);
+        if (ours.ok != icuStored ||
+            (ours.ok && ours.bytes != QByteArray(out, int(target - out)))) {
+            report(QStringLiteral("encoding U+%1").arg(uint(c), 4, 16, QLatin1Char('0')));
+        }
+    }
+
+    QList<QByteArray> sequences;
+    for (int first = 0x20; first <= 0xFF; ++first) {
+        if (first == 0x7F) {
+            continue;
+        }
+        sequences.append(QByteArray(1, char(first)));
+        for (int second = 0; second <= 0xFF && first >= 0x80; ++second) {
+            sequences.append(QByteArray(1, char(first)) + char(second));
+        }
+    }
+    for (const QByteArray& sequence : sequences) {
+        const QByteArray bytes = "a" + sequence + "b";
+        UChar out[16];
+        UChar* target = out;
+        const char* source = bytes.constData();
+        status = U_ZERO_ERROR;
+        ucnv_reset(icu);
+        ucnv_toUnicode(icu, &target, out + 16, &source, source + bytes.size(), nullptr, true,
+                       &status);
+        const Cp932Result ours = DecodeCp932(bytes);
+        const QString icuText(reinterpret_cast<const QChar*>(out), int(target - out));
+        const bool control = std::any_of(icuText.begin(), icuText.end(), [](QChar c) {
+            return c < u' ' || (c >= QChar(0x7F) && c < QChar(0xA0));
+        });
+        bool same = false;
+        if (U_SUCCESS(status)) {
+            // Text ICU reads with a control character in it is refused after reading.
+            same = control ? !ours.ok : ours.ok && ours.text == icuText;
+        } else {
+            char invalid[8];
+            int8_t length = sizeof invalid;
+            UErrorCode ignored = U_ZERO_ERROR;
+            ucnv_getInvalidChars(icu, invalid, &length, &ignored);
+            const qsizetype at = (source - bytes.constData()) - length;
+            same = !ours.ok && ours.error.contains(QStringLiteral("at offset %1 ").arg(at));
+        }
+        if (!same) {
+            report(QStringLiteral("decoding %1: %2").arg(Hex(sequence), ours.error));
+        }
+    }
+    ucnv_close(icu);
+    EXPECT_EQ(mismatches, 0);
+}
+
+#endif
 
 }  // namespace
