@@ -135,7 +135,7 @@ private:
     Answer AskWhenSheetDayEnded(const DayLeftOpen& day);
     bool AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
                     const QString& reasons, QString& endHour, QString& endMinute,
-                    QString& answerReasons);
+                    QString& answerReasons, const QString& recordedEnd = {});
     void TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment);
     SaveOutcome SaveDayRecord(OthersEnd othersEnd);
     int Check1Value() const;

@@ -64,8 +64,11 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
 Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
     const RecordedDay& recorded = day.recorded;
     QString endHour, endMinute, reasons;
+    // A row asked about with an end time holds one before its in-time: the question says so.
+    const QString recordedEnd =
+        recorded.isClosed() ? ClockText(recorded.outHour, recorded.outMinute) : QString();
     if (!AskEndTime(day.date, recorded.inHour, recorded.inMinute, recorded.reasons, endHour,
-                    endMinute, reasons)) {
+                    endMinute, reasons, recordedEnd)) {
         declinedDays_.insert(day.date);
         return Answer::Declined;
     }
@@ -103,8 +106,8 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
 
 bool Form1::AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
                        const QString& reasons, QString& endHour, QString& endMinute,
-                       QString& answerReasons) {
-    OpenDayDialog dialog(date, inHour, inMinute, reasons, this);
+                       QString& answerReasons, const QString& recordedEnd) {
+    OpenDayDialog dialog(date, inHour, inMinute, reasons, this, recordedEnd);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

@@ -133,13 +133,16 @@ QString CloseUnsavedQuestion() {
     return QStringLiteral("今日の記録を保存できていません。このまま閉じますか?");
 }
 
-QString OpenDayHeading(const QDate& date, const QString& inTime) {
+QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd) {
     const QString day = JapaneseDate(date);
-    return QStringLiteral(
-               "%1 は %2 に始業したまま、終業時刻が記録されていません。\n\n"
-               "終業時刻を 4 桁で入力して Enter を押してください\n"
-               "(例: 17時30分なら 1730)。記録しないときは Esc を押してください。")
-        .arg(day, inTime);
+    const QString what =
+        recordedEnd.isEmpty()
+            ? QStringLiteral("%1 は %2 に始業したまま、終業時刻が記録されていません。").arg(day, inTime)
+            : QStringLiteral("%1 は %2 に始業し、終業時刻が始業より前の %3 と記録されています。")
+                  .arg(day, inTime, recordedEnd);
+    return what + QStringLiteral(
+                      "\n\n終業時刻を 4 桁で入力して Enter を押してください\n"
+                      "(例: 17時30分なら 1730)。記録しないときは Esc を押してください。");
 }
 
 QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {

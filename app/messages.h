@@ -44,7 +44,7 @@ QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, cons
 QString CloseUnsavedQuestion();
 
 // The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
-QString OpenDayHeading(const QDate& date, const QString& inTime);
+QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd = {});
 QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime);
 
 // The question before a save replaces an end time or reasons someone else put into the row.

@@ -16,14 +16,15 @@
 #include <QVBoxLayout>
 
 OpenDayDialog::OpenDayDialog(const QDate& date, const QString& inHour, const QString& inMinute,
-                             const QString& reasons, QWidget* parent)
+                             const QString& reasons, QWidget* parent,
+                             const QString& recordedEnd)
     : QDialog(parent), inHour_(inHour), inMinute_(inMinute), reasons_(reasons) {
     setObjectName(QStringLiteral("OpenDayDialog"));
     setWindowTitle(QStringLiteral("Ombrel"));
     setFont(GothicFont(13));
     auto* layout = new QVBoxLayout(this);
 
-    auto* heading = new QLabel(OpenDayHeading(date, ClockText(inHour, inMinute)), this);
+    auto* heading = new QLabel(OpenDayHeading(date, ClockText(inHour, inMinute), recordedEnd), this);
     heading->setWordWrap(true);
     heading->setMinimumWidth(420);
     layout->addWidget(heading);

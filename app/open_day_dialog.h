@@ -20,8 +20,9 @@ class OpenDayDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // `recordedEnd`: the end time the row holds, when it lies before the in-time.
     OpenDayDialog(const QDate& date, const QString& inHour, const QString& inMinute,
-                  const QString& reasons, QWidget* parent);
+                  const QString& reasons, QWidget* parent, const QString& recordedEnd = {});
 
     // The answer, once the dialog was accepted.
     QString EndHour() const { return endHour_; }

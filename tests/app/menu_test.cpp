@@ -4,6 +4,7 @@
 #include "app/clock_menu.h"
 #include "app/colours.h"
 #include "app/month_window.h"
+#include "app/open_day_dialog.h"
 #include "tests/support/form_fixture.h"
 
 #include <QAction>
@@ -137,6 +138,28 @@ TEST_F(Menu, theMonthShowsAsTheReportCountsItAndAForgottenOutIsAskedForThere) {
 
     QTest::keyClick(month, Qt::Key_Escape);
     EXPECT_FALSE(month->isVisible());
+    EXPECT_EQ(messages, QStringList());
+}
+
+TEST_F(Menu, anEndBeforeTheStartIsNamedInTheQuestionAndPutRight) {
+    WriteFile("omb.ini", "Taro\r\n");
+    WriteFile(kJuly, July(" 3,08,00,07,30,C"));
+    Form1& window = Start();
+    window.Menu().MonthRecord->trigger();
+    MonthWindow* month = window.Menu().Month();
+    ASSERT_EQ(month->LookButtons.size(), 1);
+    QString heading;
+    WhenAsked([&heading](OpenDayDialog& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            heading += label->text();
+        }
+        QTest::keyClicks(dialog.focusWidget(), "1730");
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    month->LookButtons[0]->click();
+    EXPECT_TRUE(heading.contains("始業より前の 07:30")) << heading.toStdString();
+    EXPECT_FALSE(heading.contains("記録されていません"));
+    EXPECT_EQ(ReadFile(kJuly), July(" 3,08,00,17,30,C"));
     EXPECT_EQ(messages, QStringList());
 }
 
