@@ -88,7 +88,7 @@ QByteArray MonthPdf(const MonthReport& r) {
         PaperLines(r.paper,
                    QStringLiteral("%1   氏名 %2").arg(FormatMonth(r.year, r.month), r.person)),
         r.paper.seals};
-    pages.addBlock(kPaperHeadingHeight,
+    pages.addBlock(PaperHeadingHeight(heading),
                    [heading](QPainter& p, const QRectF& box) { DrawPaperHeading(p, box, heading); });
     QString rules = BreakNote(r.breakMinutes, true).trimmed();
     if (!r.calendarFile.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "pages/pdf_pages.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -122,39 +124,96 @@ void DrawPdfRow(QPainter& painter, const QRectF& box, const PdfTable& table, con
     }
 }
 
+namespace {
+
+constexpr double kSealGap = 12;
+constexpr double kSealHeight = kPaperHeadingHeight - 16;
+constexpr double kTitleLine = 62;
+constexpr double kHeadingLine = 44;
+
+// The seal boxes at the right of the heading: 150 wide while they fit in three fifths of the
+// page, narrower down to 100 when there are many, and in more rows beyond that, so that the
+// school's name and the person keep room beside them.
+struct SealGrid {
+    double width = 0;
+    int perRow = 0;
+    int rows = 0;
+    double rowWidth() const { return perRow * (width + kSealGap); }
+    double height() const { return rows * kSealHeight + (rows - 1) * kSealGap; }
+};
+
+SealGrid SealGridFor(qsizetype count) {
+    SealGrid grid;
+    if (count == 0) {
+        return grid;
+    }
+    const double room = kPdfContentWidth * 3 / 5;
+    grid.width = std::clamp(room / double(count) - kSealGap, 100.0, 150.0);
+    grid.perRow = int(std::min<qsizetype>(count, qsizetype(room / (grid.width + kSealGap))));
+    grid.rows = int((count + grid.perRow - 1) / grid.perRow);
+    return grid;
+}
+
+// The heading's text, wrapped beside the seals: the title's lines, then the others'.
+QList<QStringList> HeadingText(const PaperHeading& heading, double width) {
+    return {WrapText(heading.title, QFontMetricsF(PdfFont(48, true)), width),
+            [&] {
+                QStringList lines;
+                for (const QString& line : heading.lines) {
+                    lines << WrapText(line, QFontMetricsF(PdfFont(32)), width);
+                }
+                return lines;
+            }()};
+}
+
+double HeadingTextWidth(const SealGrid& seals) {
+    return kPdfContentWidth - (seals.rows ? seals.rowWidth() + 30 : 0);
+}
+
+}  // namespace
+
+double PaperHeadingHeight(const PaperHeading& heading) {
+    const SealGrid seals = SealGridFor(heading.seals.size());
+    const QList<QStringList> text = HeadingText(heading, HeadingTextWidth(seals));
+    const double textHeight = text[0].size() * kTitleLine + text[1].size() * kHeadingLine;
+    return std::max({kPaperHeadingHeight, textHeight + 16, seals.height() + 16});
+}
+
 void DrawPaperHeading(QPainter& p, const QRectF& box, const PaperHeading& heading) {
-    constexpr double kSealWidth = 150;
-    constexpr double kSealGap = 12;
-    const double sealsWidth = heading.seals.size() * (kSealWidth + kSealGap);
-    const QRectF text = box.adjusted(0, 0, -sealsWidth - 30, 0);
+    const SealGrid seals = SealGridFor(heading.seals.size());
+    const double textWidth = std::min(box.width(), HeadingTextWidth(seals));
+    const QList<QStringList> text = HeadingText(heading, textWidth);
     p.setPen(Qt::black);
     p.setFont(PdfFont(48, true));
-    const QStringList title = WrapText(heading.title, QFontMetricsF(p.font()), text.width());
-    double y = text.top();
-    for (const QString& line : title) {
-        p.drawText(QRectF(text.left(), y, text.width(), 62), int(Qt::AlignLeft | Qt::AlignVCenter),
-                   line);
-        y += 62;
+    double y = box.top();
+    for (const QString& line : text[0]) {
+        p.drawText(QRectF(box.left(), y, textWidth, kTitleLine),
+                   int(Qt::AlignLeft | Qt::AlignVCenter), line);
+        y += kTitleLine;
     }
     p.setFont(PdfFont(32));
-    for (const QString& line : heading.lines) {
-        for (const QString& part : WrapText(line, QFontMetricsF(p.font()), text.width())) {
-            p.drawText(QRectF(text.left(), y, text.width(), 44),
-                       int(Qt::AlignLeft | Qt::AlignVCenter), part);
-            y += 44;
-        }
+    for (const QString& line : text[1]) {
+        p.drawText(QRectF(box.left(), y, textWidth, kHeadingLine),
+                   int(Qt::AlignLeft | Qt::AlignVCenter), line);
+        y += kHeadingLine;
     }
-    double x = box.right() - sealsWidth + kSealGap;
-    for (const QString& seal : heading.seals) {
-        const QRectF frame(x, box.top(), kSealWidth, box.height() - 16);
+    for (qsizetype i = 0; i < heading.seals.size(); ++i) {
+        const double x = box.right() - seals.rowWidth() + kSealGap +
+                         double(i % seals.perRow) * (seals.width + kSealGap);
+        const double top = box.top() + double(i / seals.perRow) * (kSealHeight + kSealGap);
+        const QRectF frame(x, top, seals.width, kSealHeight);
         p.setPen(QPen(Qt::black, 3));
         p.drawRect(frame);
         const QRectF label(frame.left(), frame.top(), frame.width(), 46);
         p.drawLine(label.bottomLeft(), label.bottomRight());
-        p.setFont(PdfFont(24, true));
-        const QStringList words = WrapText(seal, QFontMetricsF(p.font()), label.width() - 8);
-        p.drawText(label, int(Qt::AlignCenter), words.join(QString()));
-        x += kSealWidth + kSealGap;
+        // A long title is set smaller until it fits its box.
+        int size = 24;
+        while (size > 14 && QFontMetricsF(PdfFont(size, true)).horizontalAdvance(heading.seals[i]) >
+                                label.width() - 8) {
+            --size;
+        }
+        p.setFont(PdfFont(size, true));
+        p.drawText(label, int(Qt::AlignCenter), heading.seals[i]);
     }
 }
 

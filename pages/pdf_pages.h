@@ -63,6 +63,9 @@ struct PaperHeading {
     QStringList seals;  // none for a page nobody signs
 };
 inline constexpr double kPaperHeadingHeight = 210;
+// The height the heading takes: kPaperHeadingHeight, or more when its text wraps to more lines
+// than fit beside the seals, or the seals take more than one row.
+double PaperHeadingHeight(const PaperHeading& heading);
 void DrawPaperHeading(QPainter& painter, const QRectF& box, const PaperHeading& heading);
 
 // A chart drawn for a picture of `size`, scaled to the width of `box`.

@@ -15,7 +15,7 @@ const QSize kYearChartSize(1000, 600);
 const QSize kStaffChartSize(1000, 560);
 
 void AddHeading(PdfPages& pages, const PaperHeading& heading, int breakMinutes) {
-    pages.addBlock(kPaperHeadingHeight, [heading](QPainter& p, const QRectF& box) {
+    pages.addBlock(PaperHeadingHeight(heading), [heading](QPainter& p, const QRectF& box) {
         DrawPaperHeading(p, box, heading);
     });
     for (const QString& line : BreakNote(breakMinutes, true).trimmed().split(u'\n')) {

@@ -1,6 +1,8 @@
 #include "records/name_file.h"
 #include "tests/report/report_fixture.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -82,6 +84,44 @@ TEST_F(Paper, pagesCarryTheSchoolTheSealsAndTheDayButNoCommandWords) {
     EXPECT_TRUE(text.contains(QStringLiteral("北町立北中学校")));
     EXPECT_FALSE(text.contains(QStringLiteral("教頭")));
     EXPECT_FALSE(text.contains(QStringLiteral("--")));
+}
+
+// A long school name and a dozen seal titles: the heading grows to hold its lines, the boxes
+// narrow and take a second row, and nothing of it runs into the notes below.
+TEST_F(Paper, aLongHeadingAndManySealsPushTheTableDownInsteadOfOverlappingIt) {
+    const QStringList seals = {"本人", "学年主任", "教務主任", "教頭", "副校長", "校長",
+                               "主幹教諭", "指導教諭", "事務長", "教育委員会", "学校医", "PTA会長"};
+    const QString pdf = file(QStringLiteral("long.pdf"));
+    const ProgramRun run = RunProgram(
+        {QStringLiteral("--user=Ken"), QStringLiteral("--month=2017-07"),
+         QStringLiteral("--school=さいたま市立北区第二十三みどりが丘小中一貫義務教育学校附属特別支援学級"),
+         QStringLiteral("--seals=") + seals.join(u','), QStringLiteral("--format=pdf"),
+         QStringLiteral("--output"), pdf, dir_.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    // Each word with its box: <word xMin=".." yMin=".." xMax=".." yMax="..">text</word>.
+    const QString boxes = Output(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                  QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    const QRegularExpression word(QStringLiteral(
+        R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
+    double headingBottom = 0;
+    double notesTop = 1e9;
+    QString words;
+    for (const auto& match : word.globalMatch(boxes)) {
+        const QString text = match.captured(3);
+        words += text;
+        if (text.startsWith(QStringLiteral("作成日")) || text.contains(QStringLiteral("支援学級"))) {
+            headingBottom = std::max(headingBottom, match.captured(2).toDouble());
+        }
+        if (text.startsWith(QStringLiteral("休憩は"))) {
+            notesTop = std::min(notesTop, match.captured(1).toDouble());
+        }
+    }
+    EXPECT_GT(headingBottom, 0);
+    EXPECT_LT(headingBottom, notesTop);
+    for (const QString& seal : seals) {
+        EXPECT_TRUE(words.contains(seal)) << seal.toStdString();
+    }
 }
 #endif
 
