@@ -154,16 +154,19 @@ SealGrid SealGridFor(qsizetype count) {
     return grid;
 }
 
-// The heading's text, wrapped beside the seals: the title's lines, then the others'.
-QList<QStringList> HeadingText(const PaperHeading& heading, double width) {
-    return {WrapText(heading.title, QFontMetricsF(PdfFont(48, true)), width),
-            [&] {
-                QStringList lines;
-                for (const QString& line : heading.lines) {
-                    lines << WrapText(line, QFontMetricsF(PdfFont(32)), width);
-                }
-                return lines;
-            }()};
+// The heading's text, wrapped beside the seals.
+struct HeadingLines {
+    QStringList title;
+    QStringList others;
+    double height() const { return title.size() * kTitleLine + others.size() * kHeadingLine; }
+};
+
+HeadingLines WrapHeading(const PaperHeading& heading, double width) {
+    HeadingLines wrapped{WrapText(heading.title, QFontMetricsF(PdfFont(48, true)), width), {}};
+    for (const QString& line : heading.lines) {
+        wrapped.others << WrapText(line, QFontMetricsF(PdfFont(32)), width);
+    }
+    return wrapped;
 }
 
 double HeadingTextWidth(const SealGrid& seals) {
@@ -174,25 +177,24 @@ double HeadingTextWidth(const SealGrid& seals) {
 
 double PaperHeadingHeight(const PaperHeading& heading) {
     const SealGrid seals = SealGridFor(heading.seals.size());
-    const QList<QStringList> text = HeadingText(heading, HeadingTextWidth(seals));
-    const double textHeight = text[0].size() * kTitleLine + text[1].size() * kHeadingLine;
+    const double textHeight = WrapHeading(heading, HeadingTextWidth(seals)).height();
     return std::max({kPaperHeadingHeight, textHeight + 16, seals.height() + 16});
 }
 
 void DrawPaperHeading(QPainter& p, const QRectF& box, const PaperHeading& heading) {
     const SealGrid seals = SealGridFor(heading.seals.size());
-    const double textWidth = std::min(box.width(), HeadingTextWidth(seals));
-    const QList<QStringList> text = HeadingText(heading, textWidth);
+    const double textWidth = HeadingTextWidth(seals);
+    const HeadingLines text = WrapHeading(heading, textWidth);
     p.setPen(Qt::black);
     p.setFont(PdfFont(48, true));
     double y = box.top();
-    for (const QString& line : text[0]) {
+    for (const QString& line : text.title) {
         p.drawText(QRectF(box.left(), y, textWidth, kTitleLine),
                    int(Qt::AlignLeft | Qt::AlignVCenter), line);
         y += kTitleLine;
     }
     p.setFont(PdfFont(32));
-    for (const QString& line : text[1]) {
+    for (const QString& line : text.others) {
         p.drawText(QRectF(box.left(), y, textWidth, kHeadingLine),
                    int(Qt::AlignLeft | Qt::AlignVCenter), line);
         y += kHeadingLine;

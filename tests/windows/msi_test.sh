@@ -28,6 +28,18 @@ fail() {
   echo "FAILED: $*"
   exit 1
 }
+# Looks at the programs' visible windows every 0.2 s, up to TRIES times, until their count
+# stands in RELATION (-ge, =) to N; leaves the last count in `windows`.
+#   wait_for_windows RELATION N TRIES
+windows=0
+wait_for_windows() {
+  for _ in $(seq "$3"); do
+    windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
+    [ "$windows" "$1" "$2" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
@@ -71,21 +83,11 @@ xdotool mousemove 0 0
 for key in Return Escape; do
   OMBREL_FOLDER=$(winepath -w "$work/not-a-folder/Ombrel") wine "$programs/ombrel-start.exe" \
     >/dev/null 2>&1 &
-  windows=0
-  for _ in $(seq 300); do
-    windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
-    [ "$windows" -ge 1 ] && break
-    sleep 0.2
-  done
+  wait_for_windows -ge 1 300
   [ "$windows" = 1 ] || fail "no message about the folder that cannot be made"
   sleep 1
   xdotool key "$key"
-  for _ in $(seq 50); do
-    windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
-    [ "$windows" = 0 ] && break
-    sleep 0.2
-  done
-  [ "$windows" = 0 ] || fail "$key did not answer the launcher's message"
+  wait_for_windows = 0 50 || fail "$key did not answer the launcher's message"
 done
 wineserver -k
 sleep 1
@@ -134,21 +136,10 @@ mkdir -p "$work/other"
 printf '~$x\r\n' >"$work/other/omb.ini"
 xdotool mousemove 1000 700
 OMBREL_FOLDER=$(winepath -w "$work/other") wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
-windows=0
-for _ in $(seq 300); do
-  windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
-  [ "$windows" -ge 2 ] && break
-  sleep 0.2
-done
-[ "$windows" -ge 2 ] || fail "no message about the refused name file"
+wait_for_windows -ge 2 300 || fail "no message about the refused name file"
 sleep 1
 xdotool key Return
-for _ in $(seq 50); do
-  windows=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | wc -l)
-  [ "$windows" = 1 ] && break
-  sleep 0.2
-done
-[ "$windows" = 1 ] || fail "Return did not answer the message"
+wait_for_windows = 1 50 || fail "Return did not answer the message"
 wineserver -k
 sleep 1
 
