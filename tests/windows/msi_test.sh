@@ -65,6 +65,20 @@ wait_for_file() {
   done
   return 1
 }
+# Starts the clock from the Start-menu shortcut and waits for its window; its place goes into X
+# and Y.
+start_clock() {
+  local clock=
+  wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
+  for _ in $(seq 300); do
+    clock=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | head -n1)
+    [ -n "$clock" ] && break
+    sleep 0.2
+  done
+  [ -n "$clock" ] || fail "$1's window did not show"
+  eval "$(xdotool getwindowgeometry --shell "$clock")"
+  sleep 1
+}
 msiexec() {
   timeout 300 wine msiexec "$@" || fail "msiexec $* ended with $?"
 }
@@ -157,17 +171,8 @@ ln -s "$work/share" "$WINEPREFIX/dosdevices/s:"
 printf 'S:\\\x90\x45\x88\xf5\\\x8f\x6f\x8b\xce\x95\xeb\\%%USERNAME%%\r\n' \
   >"$drive/ProgramData/Ombrel/folder"
 records=$work/share/職員/出勤簿/$user
-wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
-clock=
-for _ in $(seq 300); do
-  clock=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | head -n1)
-  [ -n "$clock" ] && break
-  sleep 0.2
-done
-[ -n "$clock" ] || fail "the clock's window did not show"
+start_clock "the clock"
 [ -d "$records" ] || fail "the records folder $records was not made: $(find "$work/share")"
-eval "$(xdotool getwindowgeometry --shell "$clock")"
-sleep 1
 xdotool mousemove $((X + 70)) $((Y + 16)) click --repeat 3 1   # the name box
 sleep 0.5
 xdotool type --delay 50 Taro
@@ -236,16 +241,7 @@ wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/
   grep -q "DisplayVersion.*$msi_version" || fail "the upgrade did not install $msi_version"
 starts_with_windows || fail "the upgrade dropped the start with Windows"
 records_kept "the upgrade"
-wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
-clock=
-for _ in $(seq 300); do
-  clock=$(xdotool search --onlyvisible --name '^Ombrel$' 2>/dev/null | head -n1)
-  [ -n "$clock" ] && break
-  sleep 0.2
-done
-[ -n "$clock" ] || fail "the upgraded clock's window did not show"
-eval "$(xdotool getwindowgeometry --shell "$clock")"
-sleep 1
+start_clock "the upgraded clock"
 xdotool mousemove $((X + 76)) $((Y + 44)) click 1               # OUT
 for _ in $(seq 100); do
   sed -n "$((day + 1))p" "$sheet" | grep -qE "^ $day,[0-9]{2},[0-9]{2},[0-9]{2},[0-9]{2}," && break
