@@ -7,10 +7,6 @@
 #include <QDir>
 #include <QStyleFactory>
 
-#ifdef Q_OS_WIN
-#include "platform/wine_keyboard.h"
-#endif
-
 #include <cstdio>
 #include <cstring>
 
@@ -50,9 +46,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     ProvideRuntimeFolder();
-#ifdef Q_OS_WIN
-    LetWineGiveTheKeyboardToTheWindows();
-#endif
     QApplication app(argc, argv);
     // A second clock in the same folder would save over the first one's day: the running clock
     // comes to the front instead, and this start ends having written nothing.

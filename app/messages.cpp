@@ -39,6 +39,8 @@ QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& a
             return SheetRefusedMessage(outcome, again);
         case FileFailure::TooLarge:
             return SheetTooLargeMessage(outcome, again);
+        case FileFailure::HeldOpen:
+            return SheetHeldOpenMessage(outcome.path, again);
         case FileFailure::Absent:
         case FileFailure::Unreadable:
         case FileFailure::NotText:
@@ -55,6 +57,13 @@ QString SheetNotSavedMessage(const FileOutcome& written, const QString& again) {
                              : QStringLiteral("もう一度 %1 を押すと保存し直します。").arg(again);
     return QStringLiteral("出勤簿を保存できませんでした。") + next +
            QStringLiteral("\nファイル: %1\n理由: %2").arg(written.path, written.why());
+}
+
+QString SheetHeldOpenMessage(const QString& path, const QString& again) {
+    return QStringLiteral(
+               "出勤簿をほかのプログラム (Excel など) が開いているため、保存できませんでした。"
+               "そのプログラムで出勤簿を閉じてから、") +
+           PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
 }
 
 QString SheetNotReadAtInMessage(const QString& path) {

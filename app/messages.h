@@ -23,6 +23,8 @@ QString TypeNameFirstMessage();
 QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& again);
 
 QString SheetNotSavedMessage(const FileOutcome& written, const QString& again);
+// Another program (a spreadsheet) holds the sheet open, so it could not be replaced.
+QString SheetHeldOpenMessage(const QString& path, const QString& again);
 // Something other than a sheet stands where the sheet is: a link, a FIFO, a folder.
 QString SheetRefusedMessage(const FileOutcome& refused, const QString& again);
 QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again);

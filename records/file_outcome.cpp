@@ -64,6 +64,11 @@ QString FileOutcome::why() const {
             return QStringLiteral("%1 は保存できない文字です").arg(DescribeCharacter(character));
         case FileFailure::Unwritable:
             return QStringLiteral("%1 (%2)").arg(WriteErrorText(writeError), systemReason);
+        case FileFailure::HeldOpen:
+            return QStringLiteral(
+                       "ほかのプログラム (Excel など) がこのファイルを開いているため、"
+                       "置き換えられません (%1)")
+                .arg(systemReason);
     }
     return {};
 }
@@ -111,6 +116,12 @@ FileOutcome FileOutcome::unwritable(const QString& path, QFileDevice::FileError 
                                     const QString& systemReason) {
     FileOutcome outcome = WithFailure(FileFailure::Unwritable, path);
     outcome.writeError = error;
+    outcome.systemReason = systemReason;
+    return outcome;
+}
+
+FileOutcome FileOutcome::heldOpen(const QString& path, const QString& systemReason) {
+    FileOutcome outcome = WithFailure(FileFailure::HeldOpen, path);
     outcome.systemReason = systemReason;
     return outcome;
 }

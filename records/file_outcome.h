@@ -19,6 +19,8 @@ enum class FileFailure {
     NotText,     // bytes that are not text in `encoding`
     Unstorable,  // text holding `character`, which the file cannot hold
     Unwritable,  // the system did not take the bytes: `writeError` and `systemReason`
+    HeldOpen,    // another program (a spreadsheet) holds the file open, so it cannot be replaced
+                 // until that program lets go (Windows): `systemReason`
 };
 
 // What became of one file operation: done, or the kind of failure, on which file, with what the
@@ -52,4 +54,5 @@ struct FileOutcome {
     static FileOutcome unstorable(const QString& path, char32_t character);
     static FileOutcome unwritable(const QString& path, QFileDevice::FileError error,
                                   const QString& systemReason);
+    static FileOutcome heldOpen(const QString& path, const QString& systemReason);
 };

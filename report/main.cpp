@@ -51,8 +51,9 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     }
     switch (options.format) {
         case OutputFormat::Text:
-            return options.output ? WriteOutput(*options.output, outputs.text(report).toUtf8())
-                                  : WriteTextToStandardOutput(outputs.text(report));
+            return options.output
+                       ? WriteOutput(*options.output, TextFileBytes(outputs.text(report)))
+                       : WriteTextToStandardOutput(outputs.text(report));
         case OutputFormat::Csv:
         case OutputFormat::CsvUtf8: {
             const EncodedCsv csv =

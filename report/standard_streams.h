@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -18,3 +19,7 @@ void UseBinaryStandardOutput();
 // Windows) when redirected. Writing to standard output returns an error text, or an empty one.
 QString WriteTextToStandardOutput(const QString& text);
 void WriteTextToStandardError(const QString& text);
+
+// The text report as a file (--output): UTF-8, its lines ending as the platform's editors expect
+// (CR LF on Windows, where Notepad before Windows 10 runs LF-only lines together).
+QByteArray TextFileBytes(const QString& text);

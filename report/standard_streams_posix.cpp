@@ -21,3 +21,7 @@ QString WriteTextToStandardOutput(const QString& text) {
 void WriteTextToStandardError(const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stderr);
 }
+
+QByteArray TextFileBytes(const QString& text) {
+    return text.toUtf8();
+}

@@ -89,6 +89,32 @@ TEST_F(ReportOutput, csvToStandardOutputWithoutOutput) {
     EXPECT_TRUE(run.out.contains("\r\n2017\x94\x4e\x38\x8c\x8e,50:00,"));  // 2017年8月,50:00
 }
 
+// The text report redirected to a file, or written with --output, has the line ends the
+// platform's editors expect: CR LF on Windows (old Notepad runs LF-only lines together), LF
+// elsewhere. Redirected it is in the console's encoding (CP932 under the Japanese Wine), written
+// it is UTF-8.
+TEST_F(ReportOutput, textInAFileEndsItsLinesAsThePlatformsEditorsExpect) {
+    QStringList month = Month(QStringLiteral("text"), QStringLiteral("m.txt"));
+    const ProgramRun written = RunProgram(month);
+    ASSERT_EQ(written.exitCode, 0) << written.errText().toStdString();
+    month.remove(month.indexOf(QStringLiteral("--output")), 2);
+    const ProgramRun redirected = RunProgram(month);
+    ASSERT_EQ(redirected.exitCode, 0) << redirected.errText().toStdString();
+#ifdef _WIN32
+    const bool crlf = true;
+#else
+    const bool crlf = false;
+#endif
+    const QByteArray file = Read(QStringLiteral("m.txt"));
+    for (const QByteArray& bytes : {file, redirected.out}) {
+        EXPECT_GT(bytes.count('\n'), 5);
+        EXPECT_EQ(bytes.count("\r\n"), crlf ? bytes.count('\n') : 0);
+        EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+    }
+    EXPECT_TRUE(QString::fromUtf8(file).contains(kHanako));
+    EXPECT_TRUE(redirected.outText().contains(kHanako));
+}
+
 TEST_F(ReportOutput, staffYearCsvIsCp932Too) {
     const ProgramRun run =
         RunProgram({QStringLiteral("--year=2017"), QStringLiteral("--format=csv"), sheets_.path()});

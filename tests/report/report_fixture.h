@@ -14,9 +14,14 @@ struct ProgramRun {
     QByteArray out;
     QByteArray err;
     // Text as the console shows it: UTF-8 on Linux, the code page on Windows (932 under the
-    // Japanese Wine the tests run in).
-    QString outText() const { return QString::fromLocal8Bit(out); }
-    QString errText() const { return QString::fromLocal8Bit(err); }
+    // Japanese Wine the tests run in), lines ending in \n (Windows writes \r\n).
+    QString outText() const { return Lines(out); }
+    QString errText() const { return Lines(err); }
+
+private:
+    static QString Lines(const QByteArray& bytes) {
+        return QString::fromLocal8Bit(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    }
 };
 
 // Fails the test and kills the program when it runs longer than `timeoutMs`.
