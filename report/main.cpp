@@ -78,6 +78,11 @@ void Warn(const QString& message) {
 }
 
 int RunReport(ReportOptions options, QDate today) {
+    // Every path below is joined to the folder as resolved here, once.
+    options.folder = ResolveFolder(options.folder);
+    if (options.calendar) {
+        options.calendar = ResolvePath(*options.calendar);
+    }
     if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
         return FailWith(problem);
     }

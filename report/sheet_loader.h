@@ -27,9 +27,14 @@ LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, Month
 LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
                       bool keepDays);
 
+// What the walk of the folder found of a person besides the sheets counted: a month found in two
+// places (counted once, the other listed), and the person's folders that could not be opened.
+QList<LookItem> OtherPlaces(const PersonSheets& sheets);
+
 // One person's figures over consecutive months, from `first` on.
 struct PersonMonths {
     QString person;
+    QString sheetFile;  // one of the person's sheets, to name where a text of theirs comes from
     std::vector<std::optional<MonthTotals>> months;  // nothing for a month without a sheet
     QList<LookItem> looks;
 };
