@@ -3,8 +3,10 @@
 
 #include "pages/pdf_report.h"
 #include "pages/png_report.h"
+#include "pages/shown_text.h"
 #include "platform/runtime_folder.h"
 #include "report/csv_report.h"
+#include "report/output_texts.h"
 #include "report/report_builder.h"
 #include "report/report_options.h"
 #include "report/report_output.h"
@@ -23,8 +25,14 @@ namespace {
 
 constexpr int kFailure = 2;
 
+// A message may name a file of the share: its name reaches the terminal with no control
+// character left in it.
+void Say(const QString& message) {
+    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(ShownText(message)));
+}
+
 int FailWith(const QString& message) {
-    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
+    Say(message);
     return kFailure;
 }
 
@@ -49,10 +57,12 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     if (QString error = outputs.build(options, today, report); !error.isEmpty()) {
         return error;
     }
+    FitTexts(report, TextFitFor(options.format));
     switch (options.format) {
         case OutputFormat::Text:
-            return options.output ? WriteOutput(*options.output, outputs.text(report).toUtf8())
-                                  : WriteTextToStandardOutput(outputs.text(report));
+            return options.output
+                       ? WriteOutput(*options.output, TerminalText(outputs.text(report)).toUtf8())
+                       : WriteTextToStandardOutput(TerminalText(outputs.text(report)));
         case OutputFormat::Csv:
         case OutputFormat::CsvUtf8: {
             const EncodedCsv csv =
@@ -73,10 +83,6 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     return {};
 }
 
-void Warn(const QString& message) {
-    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
-}
-
 int RunReport(ReportOptions options, QDate today) {
     // Every path below is joined to the folder as resolved here, once.
     options.folder = ResolveFolder(options.folder);
@@ -94,7 +100,7 @@ int RunReport(ReportOptions options, QDate today) {
         }
     }
     for (const QString& warning : ApplyFolderSettings(options)) {
-        Warn(warning);
+        Say(warning);
     }
     // One folder per person, as a staff's clocks keep them on a share.
     options.recursive = options.recursive || NoSheetAtTop(options.folder);

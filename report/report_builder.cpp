@@ -1,6 +1,7 @@
 #include "report/report_builder.h"
 
 #include "pages/report_labels.h"
+#include "pages/shown_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -121,6 +122,7 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
         return error;
     }
     report.sheet.looks.append(calendarLooks);
+    ShowTexts(report);
     return {};
 }
 
@@ -189,6 +191,7 @@ QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& r
         return NoneReadable(options, person, first);
     }
     report.verdict = JudgeYear(overtime, report.lead);
+    ShowTexts(report);
     return {};
 }
 
@@ -271,5 +274,6 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     std::stable_sort(
         report.rows.begin(), report.rows.end(),
         [](const StaffRow& a, const StaffRow& b) { return a.overtimeSeconds > b.overtimeSeconds; });
+    ShowTexts(report);
     return {};
 }

@@ -213,19 +213,4 @@ TEST_F(ReportOutput, sheetsAreNeverWrittenOrReplaced) {
     EXPECT_EQ(FolderEntries(sheets_.path()), before);
 }
 
-TEST_F(ReportOutput, aNameCp932CannotHoldAsksForUtf8) {
-    WriteOvertimeSheet(sheets_.path(), QStringLiteral("Ann"), 2017, 7, 60);
-    QDir(sheets_.path())
-        .rename(QStringLiteral("Ann 17 7.csv"), QStringLiteral("Ann \U0001F600 17 7.csv"));
-    const ProgramRun run = RunProgram(
-        {QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv"), sheets_.path()});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.errText().contains(QStringLiteral("csv-utf8")));
-    EXPECT_EQ(RunProgram({QStringLiteral("--month=2017-07"), QStringLiteral("--format=csv-utf8"),
-                          sheets_.path()})
-                  .exitCode,
-              0);
-}
-
 }  // namespace
