@@ -48,7 +48,8 @@ struct Outputs {
 };
 
 QString WriteBytes(const ReportOptions& options, const QByteArray& bytes) {
-    return options.output ? WriteOutput(*options.output, bytes) : WriteStandardOutput(bytes);
+    return ToStandardOutput(options.output) ? WriteStandardOutput(bytes)
+                                            : WriteOutput(*options.output, bytes);
 }
 
 template <typename Report>
@@ -60,7 +61,7 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     FitTexts(report, TextFitFor(options.format));
     switch (options.format) {
         case OutputFormat::Text:
-            return options.output
+            return !ToStandardOutput(options.output)
                        ? WriteOutput(*options.output, TerminalText(outputs.text(report)).toUtf8())
                        : WriteTextToStandardOutput(TerminalText(outputs.text(report)));
         case OutputFormat::Csv:
@@ -69,8 +70,10 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
                 EncodeCsv(outputs.csv(report), options.format == OutputFormat::CsvUtf8);
             return csv.ok ? WriteBytes(options, csv.bytes) : csv.error;
         }
-        case OutputFormat::Png:
-            return WritePng(*options.output, outputs.png(report));
+        case OutputFormat::Png: {
+            const QByteArray png = PngBytes(outputs.png(report));
+            return png.isEmpty() ? QStringLiteral("PNG を作れません") : WriteBytes(options, png);
+        }
         case OutputFormat::Pdf: {
             const QByteArray pdf = outputs.pdf(report);
             return pdf.isEmpty() ? QStringLiteral("PDF を作れません") : WriteBytes(options, pdf);
@@ -92,7 +95,15 @@ int RunReport(ReportOptions options, QDate today) {
     if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
         return FailWith(problem);
     }
-    if (options.output) {
+    const bool drawnOrBook = options.format == OutputFormat::Png ||
+                             options.format == OutputFormat::Pdf ||
+                             options.format == OutputFormat::Xlsx;
+    if (ToStandardOutput(options.output) && drawnOrBook && StandardOutputIsTerminal()) {
+        return FailWith(QStringLiteral(
+            "png、pdf、xlsx は端末には出せません。--output でファイル名を指定するか、"
+            "パイプかファイルに向けてください (--output - | lpr、--output - > 7月.pdf)"));
+    }
+    if (!ToStandardOutput(options.output)) {
         const QString problem = OutputPathProblem(
             *options.output, {SchoolCalendarPath(options), ReportSettingsPath(options)});
         if (!problem.isEmpty()) {
