@@ -30,7 +30,7 @@ QString Escaped(QStringView text, bool keepLineFeeds) {
 bool NeedsWork(QStringView text) {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        // Below the combining marks and above none of the characters named: nothing to do.
+        // Printable ASCII has nothing to compose and nothing to write as a code.
         if (u < 0x20 || u >= 0x7F) {
             return true;
         }

@@ -12,6 +12,8 @@ const QString kNoSuchCharacter = QStringLiteral("〓");
 constexpr qsizetype kNamedCharacters = 5;
 // Room kept in a cell for the note on what was changed in it.
 constexpr qsizetype kNoteRoom = 300;
+// The characters of a changed text an item of its own quotes.
+constexpr qsizetype kQuotedChars = 60;
 
 QString Thousands(qsizetype n) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(qint64(n));
@@ -95,8 +97,15 @@ public:
         if (!fitted.changed()) {
             return false;
         }
+        // The text itself stands in its own cell; the item quotes its beginning.
+        QString quoted = fitted.text;
+        if (quoted.size() > kQuotedChars) {
+            quoted.truncate(quoted[kQuotedChars - 1].isHighSurrogate() ? kQuotedChars - 1
+                                                                       : kQuotedChars);
+            quoted += u'…';
+        }
         added_.append({file, line, day, LookReason::AlteredText,
-                       QStringLiteral("%1「%2」: %3").arg(what, fitted.text, fitted.note())});
+                       QStringLiteral("%1「%2」: %3").arg(what, quoted, fitted.note())});
         text = fitted.text;
         return true;
     }
@@ -129,9 +138,9 @@ public:
         added_.clear();
     }
 
+    // What a spreadsheet shows of a month (its file's name is the text report's alone).
     void month(MonthReport& r) {
-        const QString file = r.fileName;
-        text(r.fileName, QStringLiteral("シートのファイル名"), file);
+        const QString& file = r.fileName;
         text(r.person, QStringLiteral("氏名"), file);
         text(r.calendarFile, QStringLiteral("学校カレンダーのファイル名"), r.calendarFile);
         for (DayEntry& day : r.sheet.days) {

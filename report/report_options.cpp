@@ -29,7 +29,7 @@ const ValuedOption kValued[] = {
      "text (既定、画面向けの表)、csv (CP932、Excel でそのまま開けます)、\n"
      "csv-utf8 (UTF-8、BOM 付き)、png (グラフ)、pdf (印刷用、A4)、\n"
      "xlsx (Excel のブック。時間は [h]:mm の数値で、そのまま合計できます)。\n"
-     "png、pdf、xlsx には --output が要ります\n"
+     "png、pdf、xlsx には --output が要ります (- で標準出力へ)\n"
      "例: --format pdf --output 7月.pdf"},
     {"output", "ファイル",
      "出力先 (省くか - で標準出力)。ふつうのファイルにだけ書き、\n"
