@@ -7,15 +7,9 @@
 
 namespace {
 
+// The system's words for the error, as Qt gets them from FormatMessage.
 QString Reason(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    const QString reason = length > 0 ? QString::fromWCharArray(text, int(length)).trimmed()
-                                      : QStringLiteral("Windows error %1").arg(error);
-    LocalFree(text);
-    return reason;
+    return qt_error_string(int(error));
 }
 
 // "\\?\C:\..." or "\\?\UNC\server\...": a folder deep in a share may be longer than the 260
