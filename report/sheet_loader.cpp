@@ -2,12 +2,6 @@
 
 #include <QtConcurrent/QtConcurrentMap>
 
-LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
-                      bool keepDays) {
-    return LoadSheet(settings, SheetFileName(person, YearOfKey(month), MonthOfKey(month)), month,
-                     keepDays);
-}
-
 LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
                       bool keepDays) {
     return ReadMonthFile(

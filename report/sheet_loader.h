@@ -21,9 +21,8 @@ struct LoadSettings {
     const DaysOff* daysOff = nullptr;  // the months' days off; none without it
 };
 
-LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
-                      bool keepDays);
-// The same for a sheet at `file`, a path from the folder (in a subfolder, perhaps).
+// One month's sheet at `file`, a path from the folder (in a subfolder, perhaps), as the month
+// `month`.
 LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
                       bool keepDays);
 
