@@ -14,6 +14,9 @@ QStringList ProgramArguments(int argc, char** argv);
 // into CR LF on the way).
 void UseBinaryStandardOutput();
 
+// Whether standard output is a terminal (a console), where the bytes of a PDF do not belong.
+bool StandardOutputIsTerminal();
+
 // Text for a person to read, in the encoding the console or the file it is redirected to expects:
 // UTF-8 on Linux; on Windows the console's own characters, or its code page (932 on a Japanese
 // Windows) when redirected. Writing to standard output returns an error text, or an empty one.

@@ -2,6 +2,8 @@
 
 #include "report/report_output.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
 QStringList ProgramArguments(int argc, char** argv) {
@@ -13,6 +15,10 @@ QStringList ProgramArguments(int argc, char** argv) {
 }
 
 void UseBinaryStandardOutput() {}
+
+bool StandardOutputIsTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
 
 QString WriteTextToStandardOutput(const QString& text) {
     return WriteStandardOutput(text.toUtf8());

@@ -70,6 +70,12 @@ void UseBinaryStandardOutput() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+bool StandardOutputIsTerminal() {
+    const HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
+}
+
 QString WriteTextToStandardOutput(const QString& text) {
     return WriteText(STD_OUTPUT_HANDLE, stdout, text, true)
                ? QString()

@@ -24,8 +24,10 @@ private:
     }
 };
 
-// Fails the test and kills the program when it runs longer than `timeoutMs`.
-ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000);
+// Fails the test and kills the program when it runs longer than `timeoutMs`. With `folder`, the
+// program runs in that folder, as a person who typed the command there.
+ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000,
+                      const QString& folder = {});
 
 // POSIX only (report_fixture_posix.cpp): runs the program in a child that, when the tests run as
 // root, first drops to uid and gid 65534, so that permission bits bind it as they bind a user. The
