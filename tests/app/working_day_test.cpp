@@ -51,8 +51,12 @@ TEST_F(WorkingDay, inAsksForANameOverThePromptAndRefusesANameThatCannotBeStored)
     EXPECT_EQ(messages[0], "名前を入力してから IN を押してください。");
     EXPECT_EQ(form->focusWidget(), form->Text1);
     EXPECT_EQ(form->Text1->selectedText(), Form1::kPromptText);
-    for (const QString& name : {QStringLiteral("../Taro"), QStringLiteral("Ta:ro"),
-                                QStringLiteral("Taro?"), QStringLiteral("たろう😀")}) {
+    // A spreadsheet runs a cell starting with =, +, - or @ (or a tab) as a formula: the name stands
+    // alone in a cell of every sheet's header.
+    for (const QString& name :
+         {QStringLiteral("=1+2"), QStringLiteral("+81 Taro"), QStringLiteral("-Taro"),
+          QStringLiteral("@Taro"), QStringLiteral("\tTaro"), QStringLiteral("../Taro"),
+          QStringLiteral("Ta:ro"), QStringLiteral("Taro?"), QStringLiteral("たろう😀")}) {
         messages.clear();
         form->Text1->setText(name);
         Click(form->Command1);
