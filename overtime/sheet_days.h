@@ -15,14 +15,14 @@
 // look. A day that needs a look is listed as it stands and adds nothing to the totals.
 
 enum class LookReason {
-    MissingOut,      // an in-time but no end time, on a day that is over
-    StillOpen,       // an in-time but no end time, today: the day is still being worked
-    EndBeforeIn,     // the end time lies before the in-time (a day left open past midnight?)
-    OutWithoutIn,    // an end time but no in-time
-    UnreadableRow,   // a row that is not a day row of this sheet
-    DayNotInMonth,   // times on the 30th of February and the like
-    MissingRows,     // the file ended before the row of day 31
-    UnreadableSheet,  // the whole file
+    MissingOut,         // an in-time but no end time, on a day that is over
+    StillOpen,          // an in-time but no end time, today: the day is still being worked
+    EndBeforeIn,        // the end time lies before the in-time (a day left open past midnight?)
+    OutWithoutIn,       // an end time but no in-time
+    UnreadableRow,      // a row that is not a day row of this sheet
+    DayNotInMonth,      // times on the 30th of February and the like
+    MissingRows,        // the file ended before the row of day 31
+    UnreadableSheet,    // the whole file
     UnreadableReasons,  // words in the reasons cell: the day counts, the cell is shown
     DuplicateSheet,     // the same person's month in another folder too: counted once
     CalendarLine        // a line of the school calendar that was left out
@@ -73,7 +73,8 @@ struct SheetContext {
 // that ends no line (a sheet saved with CR line ends reads as one long line) gets its own.
 SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetContext& context);
 
-// The row's times read back: minutes since midnight, or nothing for a time not set.
+// The row's times read back: minutes since the row's midnight (an end past the next midnight as
+// 24:00 and on), or nothing for a time not set.
 struct RowTimes {
     std::optional<int> in;
     std::optional<int> out;
