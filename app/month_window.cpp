@@ -21,6 +21,8 @@ namespace {
 constexpr int kTextPixels = 13;
 // The width the window was drawn for; wider when the days' columns need it.
 constexpr int kDesignWidth = 780;
+// The lines of looks kept in view however small the screen: a heading and two or three looks.
+constexpr int kLooksInViewLines = 8;
 // What a window frame adds around the window before the platform says: a title bar and borders.
 const QMargins kFrameGuess(8, 40, 8, 8);
 const QString kOverColour = QStringLiteral("#b00000");
@@ -88,10 +90,10 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     Days->setTabKeyNavigation(false);
     Days->verticalHeader()->hide();
     Days->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(Days, 3);
+    layout->addWidget(Days, 2);
 
     // The days that need a look and the notes scroll together below the days; on a small screen
-    // both lists share what is left above the buttons.
+    // the two lists share what is left above the buttons, the looks never more than they fill.
     auto* below = new QWidget;
     auto* belowLayout = new QVBoxLayout(below);
     belowLayout->setContentsMargins(0, 0, 0, 0);
@@ -146,14 +148,24 @@ void MonthWindow::Show(const OwnMonth& own) {
     notes_->setVisible(!notes.isEmpty());
     SavePdf->setEnabled(own.problem.isEmpty());
     ensurePolished();
+    FitLooks();
     layout()->activate();
     resize(FittedSize());
     show();
     raise();
     activateWindow();
+    // Shown, the looks have their final fonts and width.
+    FitLooks();
     KeepOnScreen();
     // Where the window system puts the frame on later, once more then.
     QTimer::singleShot(0, this, &MonthWindow::KeepOnScreen);
+}
+
+// The looks take what they fill, up to a few of them, before the days; more scroll.
+void MonthWindow::FitLooks() {
+    const int looksHeight = LooksArea->widget()->sizeHint().height();
+    LooksArea->setMaximumHeight(looksHeight);
+    LooksArea->setMinimumHeight(qMin(looksHeight, fontMetrics().height() * kLooksInViewLines));
 }
 
 QRect MonthWindow::ScreenArea() const {

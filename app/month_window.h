@@ -45,6 +45,7 @@ signals:
 private:
     void FillDays(const MonthReport& report);
     void FillLooks(const MonthReport& report);
+    void FitLooks();
     // The size that shows every day and every look, within the room the screen leaves.
     QSize FittedSize() const;
     // Moved and shrunk where the frame around it stands over the screen's edge.
