@@ -149,10 +149,10 @@ QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& 
                   .arg(day, inTime, recordedEnd);
     if (!filledIn.isEmpty()) {
         return what + QStringLiteral(
-                          "\n\n日付が変わったいまの時刻を、24 時から数えて %1 と入れてあります。"
+                          "\n\n日付が変わったいまの時刻を、24 時から数えて %1 と入れてあります。\n"
                           "いままで働いていたなら、そのまま Enter を押してください。\n"
                           "先に帰っていたなら、終業時刻を 4 桁で入力して Enter を押してください"
-                          " (例: 17時30分なら 1730)。記録しないときは Esc を押してください。")
+                          " (例: 17時30分なら 1730)。\n記録しないときは Esc を押してください。")
                           .arg(filledIn);
     }
     return what + QStringLiteral(
@@ -164,8 +164,9 @@ QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& 
 QString StartQuestionHeading(const QDate& date, const QString& endTime) {
     return QStringLiteral(
                "%1 の始業時刻が記録されていません (IN が押されていません)。\n\n"
-               "今日の始業時刻を 4 桁で入力して Enter を押してください (例: 8時30分なら 0830)。"
-               "いまの %2 を終業時刻として保存します。記録しないときは Esc を押してください。")
+               "今日の始業時刻を 4 桁で入力して Enter を押してください\n"
+               "(例: 8時30分なら 0830)。いまの %2 を終業時刻として保存します。\n"
+               "記録しないときは Esc を押してください。")
         .arg(JapaneseDate(date), endTime);
 }
 
