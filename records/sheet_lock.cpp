@@ -76,11 +76,6 @@ QString SheetLockPath(const QString& sheetPath) {
     return QDir(sheet.path()).filePath(QLatin1Char('.') + sheet.fileName() + kLockMark);
 }
 
-bool IsSheetLockName(const QString& name) {
-    return name.startsWith(QLatin1Char('.')) && name.size() > 1 + kLockMark.size() &&
-           name.endsWith(kLockMark);
-}
-
 SheetLock::SheetLock(const QString& sheetPath, std::chrono::milliseconds wait)
     : path_(SheetLockPath(sheetPath)) {
     const QDeadlineTimer deadline(wait);

@@ -26,7 +26,6 @@ inline constexpr std::chrono::seconds kSheetLockStaleAfter{60};
 
 // ".Taro 17 7.csv.ombrel-lock" beside "Taro 17 7.csv".
 QString SheetLockPath(const QString& sheetPath);
-bool IsSheetLockName(const QString& name);
 
 class SheetLock {
 public:
