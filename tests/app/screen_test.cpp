@@ -8,6 +8,7 @@
 #include "tests/support/form_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +18,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -70,20 +73,25 @@ TEST_F(MonthOnScreen, fitsTheLaptopScreenAtEitherScaleWithTheButtonsInView) {
 
 int main(int argc, char* argv[]) {
     // Two laptop screens side by side, the second one scaled to 150 %: the platform gives its
-    // 1366 x 768 pixels as 910 x 512 device-independent ones.
+    // 1366 x 768 pixels as 910 x 512 device-independent ones. The platform's options are split at
+    // colons, so the file is named from its own folder, without a Windows drive.
     QTemporaryDir configFolder;
-    const QString config = configFolder.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const QString started = QDir::currentPath();
+    QFile file(configFolder.filePath(QStringLiteral("screens.json")));
+    if (!configFolder.isValid() || !file.open(QIODevice::WriteOnly) ||
+        !QDir::setCurrent(configFolder.path())) {
+        std::fprintf(stderr, "cannot write the screens' file in %s\n",
+                     qPrintable(configFolder.path()));
         return 2;
     }
     file.write(R"({"screens": [
         {"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768, "dpr": 1.0},
         {"name": "laptop-150", "x": 1366, "y": 0, "width": 910, "height": 512, "dpr": 1.5}]})");
     file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
     ProvideRuntimeFolder();
     QApplication app(argc, argv);
+    QDir::setCurrent(started);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
