@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -88,11 +87,13 @@ OpenDayDialog::OpenDayDialog(const DayQuestion& question, QWidget* parent)
     TimeField->setFocus();
 }
 
-void OpenDayDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // A time offered is typed over as a whole, or taken with Return; selected once the window is
-    // active, whose focus-in would place the cursor anew.
-    QTimer::singleShot(0, TimeField, &QLineEdit::selectAll);
+void OpenDayDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    // A time offered is typed over as a whole, or taken with Return. Selected once shown: the
+    // focus the dialog gives its field on showing puts a masked field's cursor at its start.
+    if (visible) {
+        TimeField->selectAll();
+    }
 }
 
 void OpenDayDialog::accept() {

@@ -31,11 +31,10 @@ public:
     QLabel* Problem;
     std::array<QCheckBox*, kReasonCount> ReasonChecks;
 
+    void setVisible(bool visible) override;
+
 public slots:
     void accept() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     DayQuestion question_;
