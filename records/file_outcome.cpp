@@ -130,6 +130,9 @@ FileOutcome FileOutcome::unwritable(const QString& path, QFileDevice::FileError 
 FileOutcome FileOutcome::heldOpen(const QString& path, const QString& systemReason) {
     FileOutcome outcome = WithFailure(FileFailure::HeldOpen, path);
     outcome.systemReason = systemReason;
+    return outcome;
+}
+
 FileOutcome FileOutcome::busy(const QString& path, const QString& holder, const QDateTime& since) {
     FileOutcome outcome = WithFailure(FileFailure::Busy, path);
     outcome.holder = holder;
