@@ -1,7 +1,12 @@
+#include "clock/work_clock.h"
+#include "records/day_save.h"
 #include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 #include "tests/records/sheet_test_support.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -46,6 +51,33 @@ protected:
 
     QTemporaryDir dir_;
 };
+
+TEST_F(MonthSheetFile, theWindowReadsTheSheetItsSavesWriteAndTheReportKnowsItsMonth) {
+    const QString names[] = {QString(), QStringLiteral(" Taro "), QStringLiteral("Room 12"),
+                             QStringLiteral("山田 太郎"), QStringLiteral("ﾐｷ")};
+    const QDate dates[] = {QDate(2000, 1, 1), QDate(2009, 9, 30), QDate(2010, 10, 31),
+                           QDate(2099, 12, 31)};
+    for (const QString& name : names) {
+        for (const QDate& date : dates) {
+            const std::string what = name.toStdString() + " " + date.toString().toStdString();
+            DayToSave day{dir_.path(), name, date, "08", "30", "17", "45", "A", {}, false};
+            const DaySaveResult saved = SaveDay(day, BlankMonth());
+            ASSERT_TRUE(saved.ok()) << what << " " << saved.outcome.why().toStdString();
+
+            WindowState state;
+            state.AppDir = dir_.path();
+            CaptureDate(state, QDateTime(date, QTime(18, 0)));
+            SheetTable lines = Marked();
+            ASSERT_TRUE(LoadMonthSheet(state, lines, name).ok()) << what;
+            EXPECT_EQ(lines[date.day()].text(), saved.row) << what;
+
+            const auto parsed = ParseSheetFileName(QFileInfo(MonthSheetPath(state, name)).fileName());
+            ASSERT_TRUE(parsed.has_value()) << what;
+            EXPECT_EQ(parsed->person, name) << what;
+            EXPECT_EQ(QDate(parsed->year, parsed->month, date.day()), date) << what;
+        }
+    }
+}
 
 TEST_F(MonthSheetFile, missingSheetMakesTheBlankMonthInMemoryAndItsSaveIsExact) {
     SheetState state = July();
