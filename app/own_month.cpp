@@ -7,15 +7,6 @@
 
 #include <QDir>
 
-namespace {
-
-MonthKey FirstOfSchoolYear(MonthKey key) {
-    const int year = MonthOfKey(key) >= 4 ? YearOfKey(key) : YearOfKey(key) - 1;
-    return KeyOf(year, 4);
-}
-
-}  // namespace
-
 OwnMonth ReadOwnMonth(const QString& folder, const QString& person, QDate today) {
     OwnMonth own;
     const SchoolSettings settings =
@@ -26,7 +17,7 @@ OwnMonth ReadOwnMonth(const QString& folder, const QString& person, QDate today)
                           settings.seals.value_or(DefaultSeals()), today};
 
     const MonthKey key = KeyOf(today.year(), today.month());
-    own.yearFirst = FirstOfSchoolYear(key);
+    own.yearFirst = FirstMonthOfSchoolYear(SchoolYearOf(key));
     DaysOff daysOff;
     QList<LookItem> calendarLooks;
     if (const QString error =

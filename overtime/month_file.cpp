@@ -6,15 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-// The school year a month falls in.
-int SchoolYearOf(MonthKey key) {
-    return MonthOfKey(key) >= 4 ? YearOfKey(key) : YearOfKey(key) - 1;
-}
-
-}  // namespace
-
 LoadedMonth ReadMonthFile(const QString& folder, const QString& fileName, MonthKey month,
                           const MonthFileSettings& settings) {
     LoadedMonth loaded;
@@ -33,7 +24,7 @@ LoadedMonth ReadMonthFile(const QString& folder, const QString& fileName, MonthK
     loaded.presence = SheetPresence::Read;
     const SheetContext context{loaded.fileName,  YearOfKey(month),      MonthOfKey(month),
                                settings.today,   settings.breakMinutes, settings.keepDays,
-                               settings.calendar};
+                               settings.calendar,  read.encoding};
     loaded.sheet = ReadSheetDays(file.lines, context);
     return loaded;
 }

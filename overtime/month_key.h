@@ -11,3 +11,16 @@ inline int YearOfKey(MonthKey key) {
 inline int MonthOfKey(MonthKey key) {
     return key % 12 + 1;
 }
+
+// The school year runs from April to March and is named by the year of its April.
+inline constexpr int kSchoolYearFirstMonth = 4;
+inline MonthKey FirstMonthOfSchoolYear(int schoolYear) {
+    return KeyOf(schoolYear, kSchoolYearFirstMonth);
+}
+inline int SchoolYearOf(MonthKey key) {
+    return YearOfKey(key - (kSchoolYearFirstMonth - 1));
+}
+// The month `month` (1 to 12) of the school year `schoolYear`.
+inline MonthKey MonthInSchoolYear(int schoolYear, int month) {
+    return month >= kSchoolYearFirstMonth ? KeyOf(schoolYear, month) : KeyOf(schoolYear + 1, month);
+}

@@ -1,5 +1,6 @@
 #include "overtime/school_calendar.h"
 
+#include "overtime/month_key.h"
 #include "records/cp932.h"
 #include "records/small_file.h"
 
@@ -52,9 +53,8 @@ std::optional<QDate> ValidDate(int year, int month, int day) {
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-// April to December in the school year's own year, January to March in the next.
 int YearInSchoolYear(int schoolYear, int month) {
-    return month >= 4 ? schoolYear : schoolYear + 1;
+    return YearOfKey(MonthInSchoolYear(schoolYear, month));
 }
 
 // The month of "Mar", as an English spreadsheet writes it; 0 for none.

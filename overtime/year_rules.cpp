@@ -1,6 +1,7 @@
 #include "overtime/year_rules.h"
 
 #include "overtime/guideline.h"
+#include "overtime/month_key.h"
 
 #include <algorithm>
 
@@ -21,12 +22,12 @@ bool YearVerdict::overSpecialYearLimit() const {
     return totalSeconds > kYearSpecialLimitSeconds;
 }
 
-bool YearVerdict::tooManyMonthsOver45() const {
-    return monthsOver45 > kMonthsOver45Allowed;
+bool YearVerdict::tooManyMonthsOverLimit() const {
+    return monthsOverLimit > kMonthsOverLimitAllowed;
 }
 
 bool YearVerdict::breaksAny() const {
-    return overYearLimit() || tooManyMonthsOver45() || monthsAt100 > 0 || spansOver80 > 0;
+    return overYearLimit() || tooManyMonthsOverLimit() || monthsAtCeiling > 0 || spansOverAverageLimit > 0;
 }
 
 YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& before) {
@@ -42,8 +43,8 @@ YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& befo
         const qint64 overtime = *months[m];
         ++verdict.monthsPresent;
         verdict.totalSeconds += overtime;
-        verdict.monthsOver45 += overtime > kMonthLimitSeconds ? 1 : 0;
-        verdict.monthsAt100 += overtime >= kMonthCeilingSeconds ? 1 : 0;
+        verdict.monthsOverLimit += overtime > kMonthLimitSeconds ? 1 : 0;
+        verdict.monthsAtCeiling += overtime >= kMonthCeilingSeconds ? 1 : 0;
 
         const int end = m + kLeadMonths;
         for (int span = kShortestSpan; span <= kLongestSpan; ++span) {
@@ -57,7 +58,7 @@ YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& befo
                 break;  // a longer span holds the same missing month
             }
             verdict.averages[m][span - kShortestSpan] = average;
-            verdict.spansOver80 += average.overLimit() ? 1 : 0;
+            verdict.spansOverAverageLimit += average.overLimit() ? 1 : 0;
             if (!verdict.highestAverage ||
                 average.averageSeconds() > verdict.highestAverage->averageSeconds()) {
                 verdict.highestAverage = average;
@@ -69,12 +70,9 @@ YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& befo
 }
 
 int CalendarYearOf(int schoolYear, int monthIndex) {
-    if (monthIndex < -3) {
-        return schoolYear - 1;  // November and December before the year
-    }
-    return monthIndex < 9 ? schoolYear : schoolYear + 1;
+    return YearOfKey(FirstMonthOfSchoolYear(schoolYear) + monthIndex);
 }
 
 int CalendarMonthOf(int monthIndex) {
-    return ((monthIndex + 3) % 12 + 12) % 12 + 1;
+    return ((kSchoolYearFirstMonth - 1 + monthIndex) % 12 + 12) % 12 + 1;
 }

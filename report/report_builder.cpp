@@ -14,10 +14,6 @@ QString FormatMonthKey(MonthKey key) {
     return FormatMonth(YearOfKey(key), MonthOfKey(key));
 }
 
-MonthKey FirstMonthOf(int schoolYear) {
-    return KeyOf(schoolYear, 4);
-}
-
 // Whether anyone listed has a sheet from `first` on (months are ascending).
 bool AnySheetFrom(const QList<PersonSheets>& people, MonthKey first) {
     return std::any_of(people.begin(), people.end(), [first](const PersonSheets& p) {
@@ -127,7 +123,7 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
 }
 
 QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report) {
-    const MonthKey first = FirstMonthOf(*options.schoolYear);
+    const MonthKey first = FirstMonthOfSchoolYear(*options.schoolYear);
     const MonthKey lead = first - kLeadMonths;
     DaysOff daysOff;
     const MonthKey last = first + kSchoolYearMonths - 1;
@@ -231,7 +227,7 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
 QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report) {
     const bool wholeYear = options.schoolYear.has_value();
     const MonthKey first =
-        wholeYear ? FirstMonthOf(*options.schoolYear) : KeyOf(options.year, options.month);
+        wholeYear ? FirstMonthOfSchoolYear(*options.schoolYear) : KeyOf(options.year, options.month);
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
     const int leadMonths = wholeYear ? kLeadMonths : 0;
     DaysOff daysOff;
