@@ -79,7 +79,8 @@ QString AppFilePath(const QString& appDir, const QString& fileName) {
 QString MonthSheetPath(const WindowState& state, const QString& userName) {
     // The window holds its date as the texts it shows ("17", "07"); the name is built from their
     // numbers by the one rule every sheet is named by.
-    return AppFilePath(state.AppDir, SheetFileName(userName, state.YearText.toInt(), state.MonthText.toInt()));
+    return AppFilePath(state.AppDir,
+                       SheetFileName(userName, state.YearText.toInt(), state.MonthText.toInt()));
 }
 
 QString MonthSheetPath(const QString& appDir, const QString& userName, const QDate& date) {

@@ -226,8 +226,8 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
 
 QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report) {
     const bool wholeYear = options.schoolYear.has_value();
-    const MonthKey first =
-        wholeYear ? FirstMonthOfSchoolYear(*options.schoolYear) : KeyOf(options.year, options.month);
+    const MonthKey first = wholeYear ? FirstMonthOfSchoolYear(*options.schoolYear)
+                                     : KeyOf(options.year, options.month);
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
     const int leadMonths = wholeYear ? kLeadMonths : 0;
     DaysOff daysOff;

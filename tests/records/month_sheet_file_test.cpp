@@ -6,8 +6,8 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -71,7 +71,8 @@ TEST_F(MonthSheetFile, theWindowReadsTheSheetItsSavesWriteAndTheReportKnowsItsMo
             ASSERT_TRUE(LoadMonthSheet(state, lines, name).ok()) << what;
             EXPECT_EQ(lines[date.day()].text(), saved.row) << what;
 
-            const auto parsed = ParseSheetFileName(QFileInfo(MonthSheetPath(state, name)).fileName());
+            const auto parsed =
+                ParseSheetFileName(QFileInfo(MonthSheetPath(state, name)).fileName());
             ASSERT_TRUE(parsed.has_value()) << what;
             EXPECT_EQ(parsed->person, name) << what;
             EXPECT_EQ(QDate(parsed->year, parsed->month, date.day()), date) << what;
