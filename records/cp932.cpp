@@ -16,43 +16,21 @@ bool IsControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
-std::optional<char32_t> FirstControl(QStringView text) {
-    for (QChar c : text) {
-        if (IsControl(c.unicode())) {
-            return c.unicode();
+// The place of the first control character in the text, or -1.
+qsizetype FirstControl(QStringView text) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (IsControl(text[at].unicode())) {
+            return at;
         }
     }
-    return std::nullopt;
+    return -1;
 }
 
-Cp932Result Failure(QString error) {
+Cp932Result Failure(char32_t character, qsizetype at) {
     Cp932Result result;
-    result.error = std::move(error);
+    result.character = character;
+    result.at = at;
     return result;
-}
-
-Cp932Result CannotStore(char32_t c) {
-    Cp932Result result =
-        Failure(QStringLiteral("%1 cannot be stored in CP932").arg(DescribeCharacter(c)));
-    result.unstorable = c;
-    return result;
-}
-
-QString ByteText(const QByteArray& bytes, qsizetype at) {
-    QString shown;
-    for (qsizetype i = at; i < bytes.size() && i < at + 2; ++i) {
-        if (!shown.isEmpty()) {
-            shown += QLatin1Char(' ');
-        }
-        shown += QStringLiteral("%1")
-                     .arg(static_cast<uchar>(bytes[i]), 2, 16, QLatin1Char('0'))
-                     .toUpper();
-    }
-    return shown;
-}
-
-QString NotCp932(const QByteArray& bytes, qsizetype at) {
-    return QStringLiteral("bytes %1 at offset %2 are not CP932").arg(ByteText(bytes, at)).arg(at);
 }
 
 #ifdef _WIN32
@@ -105,10 +83,10 @@ std::optional<QByteArray> StoredBytes(QStringView text) {
 
 Cp932Result EncodeText(QStringView text) {
     if (text.isEmpty()) {
-        return {true, {}, {}, {}};
+        return {true, {}, {}};
     }
     if (auto bytes = StoredBytes(text)) {
-        return {true, *bytes, {}, {}};
+        return {true, *bytes, {}};
     }
     // The first character that has no exact place, looked for one character at a time; a lone
     // surrogate is a character of its own here, and never storable.
@@ -118,12 +96,13 @@ Cp932Result EncodeText(QStringView text) {
                                                                                                 : 1;
         const QStringView one = text.mid(at, length);
         if (!StoredBytes(one)) {
-            return CannotStore(length == 2 ? QChar::surrogateToUcs4(one[0], one[1])
-                                           : char32_t(one[0].unicode()));
+            return Failure(
+                length == 2 ? QChar::surrogateToUcs4(one[0], one[1]) : char32_t(one[0].unicode()),
+                at);
         }
         at += length;
     }
-    return CannotStore(0xFFFD);
+    return Failure(0xFFFD, 0);
 }
 
 // Decoding goes a character at a time only to name where bytes stop being CP932: a lead byte
@@ -141,12 +120,12 @@ qsizetype FirstUndecodable(const QByteArray& bytes) {
 
 Cp932Result DecodeBytes(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
-        return {true, {}, {}, {}};
+        return {true, {}, {}};
     }
     if (auto text = WindowsText(bytes)) {
-        return {true, {}, *text, {}};
+        return {true, {}, *text};
     }
-    return Failure(NotCp932(bytes, FirstUndecodable(bytes)));
+    return Failure(0, FirstUndecodable(bytes));
 }
 
 #else
@@ -165,15 +144,15 @@ Cp932Result EncodeText(QStringView text) {
             // A surrogate pair is one character, and CP932 holds none beyond U+FFFF.
             const bool pair = QChar::isHighSurrogate(c) && at + 1 < text.size() &&
                               text[at + 1].isLowSurrogate();
-            return CannotStore(pair ? QChar::surrogateToUcs4(c, text[at + 1].unicode())
-                                    : char32_t(c));
+            return Failure(pair ? QChar::surrogateToUcs4(c, text[at + 1].unicode()) : char32_t(c),
+                           at);
         }
         if (code > 0xFF) {
             bytes.append(char(code >> 8));
         }
         bytes.append(char(code & 0xFF));
     }
-    return {true, bytes, {}, {}};
+    return {true, bytes, {}};
 }
 
 Cp932Result DecodeBytes(const QByteArray& bytes) {
@@ -190,12 +169,12 @@ Cp932Result DecodeBytes(const QByteArray& bytes) {
             length = 2;
         }
         if (unit == kCp932NoCharacter) {
-            return Failure(NotCp932(bytes, at));
+            return Failure(0, at);
         }
         text.append(QChar(unit));
         at += length;
     }
-    return {true, {}, text, {}};
+    return {true, {}, text};
 }
 
 #endif
@@ -213,8 +192,8 @@ QString DescribeCharacter(char32_t codePoint) {
 }
 
 Cp932Result EncodeCp932(QStringView text) {
-    if (const auto control = FirstControl(text)) {
-        return CannotStore(*control);
+    if (const qsizetype at = FirstControl(text); at >= 0) {
+        return Failure(text[at].unicode(), at);
     }
     return EncodeText(text);
 }
@@ -222,9 +201,8 @@ Cp932Result EncodeCp932(QStringView text) {
 Cp932Result DecodeCp932(const QByteArray& bytes) {
     Cp932Result result = DecodeBytes(bytes);
     if (result.ok) {
-        if (const auto control = FirstControl(result.text)) {
-            return Failure(QStringLiteral("the bytes hold the control character %1")
-                               .arg(DescribeCharacter(*control)));
+        if (const qsizetype at = FirstControl(result.text); at >= 0) {
+            return Failure(result.text[at].unicode(), at);
         }
     }
     return result;

@@ -8,12 +8,19 @@
 // Nothing is ever replaced by '?' or U+FFFD: text that CP932 cannot hold, and bytes that are not
 // CP932, are errors. Control characters count as text that cannot be stored: no line, name or
 // field of this program may carry one.
+//
+// A failure says what and where, not why in words: the caller knows the file and the person it
+// speaks to, and puts it into a message of its own (DescribeCharacter names the character).
 struct Cp932Result {
     bool ok = false;
     QByteArray bytes;  // encoding: the CP932 bytes
     QString text;      // decoding: the text
-    QString error;     // when !ok: what went wrong, naming the first offending character or byte
-    char32_t unstorable = 0;  // encoding: the first character CP932 cannot hold
+    // When !ok, the first character that cannot be stored, or the control character the decoded
+    // bytes hold; 0 when the bytes themselves are no text in the encoding.
+    char32_t character = 0;
+    // When !ok, where: the character's place in the text (in UTF-16 units), or the offset of the
+    // first byte that is no text.
+    qsizetype at = 0;
 };
 
 Cp932Result EncodeCp932(QStringView text);

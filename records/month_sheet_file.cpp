@@ -132,7 +132,7 @@ std::optional<FileOutcome> SheetBytes(const QString& path, const QList<SheetLine
         } else {
             const Cp932Result encoded = EncodeLine(line.text(), encoding);
             if (!encoded.ok) {
-                return FileOutcome::unstorable(path, encoded.unstorable);
+                return FileOutcome::unstorable(path, encoded.character);
             }
             content += encoded.bytes;
         }

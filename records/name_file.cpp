@@ -40,7 +40,7 @@ QString NameProblem(const QString& name) {
     const Cp932Result encoded = EncodeCp932(name);
     if (!encoded.ok) {
         return QStringLiteral("名前の %1 は保存できない文字です。別の字で入力してください。")
-            .arg(DescribeCharacter(encoded.unstorable));
+            .arg(DescribeCharacter(encoded.character));
     }
     // The name file holds the name in CP932; bytes that would read back as UTF-8 would give
     // another name, and so another sheet, at the next start.

@@ -7,23 +7,26 @@ namespace {
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-std::optional<char32_t> FirstControl(QStringView text) {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+// The place of the first control character in the text, or -1.
+qsizetype FirstControl(QStringView text) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t u = text[at].unicode();
         if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
-            return u;
+            return at;
         }
     }
-    return std::nullopt;
+    return -1;
 }
 
-// Whether the bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
-// form, no surrogate, nothing past U+10FFFF. Stops at the first fault, which in CP932 text is
-// usually the first byte beyond ASCII.
-bool IsUtf8(const QByteArray& bytes) {
-    const auto* at = reinterpret_cast<const uchar*>(bytes.constData());
-    const uchar* const end = at + bytes.size();
+// The offset of the first character that is not well-formed UTF-8 (a stray or missing
+// continuation byte, an overlong form, a surrogate, anything past U+10FFFF), or -1 when all of it
+// is. In CP932 text that is usually the first byte beyond ASCII.
+qsizetype FirstNonUtf8(const QByteArray& bytes) {
+    const auto* const begin = reinterpret_cast<const uchar*>(bytes.constData());
+    const uchar* const end = begin + bytes.size();
+    const uchar* at = begin;
     while (at < end) {
+        const uchar* const start = at;
         const uchar lead = *at++;
         if (lead < 0x80) {
             continue;
@@ -31,24 +34,28 @@ bool IsUtf8(const QByteArray& bytes) {
         // How many continuation bytes follow the lead byte, and the bits it carries.
         const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
         if (lead < 0xC2 || lead > 0xF4) {
-            return false;
+            return start - begin;
         }
         char32_t c = lead & (0x3F >> more);
         if (end - at < more) {
-            return false;
+            return start - begin;
         }
         for (int i = 0; i < more; ++i, ++at) {
             if ((*at & 0xC0) != 0x80) {
-                return false;
+                return start - begin;
             }
             c = (c << 6) | (*at & 0x3F);
         }
         const char32_t least = more == 2 ? 0x800 : more == 3 ? 0x10000 : 0x80;
         if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return false;
+            return start - begin;
         }
     }
-    return true;
+    return -1;
+}
+
+bool IsUtf8(const QByteArray& bytes) {
+    return FirstNonUtf8(bytes) < 0;
 }
 
 bool HasNonAscii(const QByteArray& bytes) {
@@ -100,9 +107,10 @@ bool Utf8ReadsBetter(const QString& text) {
     return latinInWords;
 }
 
-Cp932Result Utf8Failure(const QString& error) {
+Cp932Result Utf8Failure(char32_t character, qsizetype at) {
     Cp932Result result;
-    result.error = error;
+    result.character = character;
+    result.at = at;
     return result;
 }
 
@@ -127,14 +135,13 @@ Cp932Result DecodeLine(const QByteArray& bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         return DecodeCp932(bytes);
     }
-    if (!IsUtf8(bytes)) {
-        return Utf8Failure(QStringLiteral("the bytes are not UTF-8"));
+    if (const qsizetype at = FirstNonUtf8(bytes); at >= 0) {
+        return Utf8Failure(0, at);
     }
     Cp932Result result;
     result.text = QString::fromUtf8(bytes);
-    if (const auto control = FirstControl(result.text)) {
-        return Utf8Failure(QStringLiteral("the bytes hold the control character %1")
-                               .arg(DescribeCharacter(*control)));
+    if (const qsizetype at = FirstControl(result.text); at >= 0) {
+        return Utf8Failure(result.text[at].unicode(), at);
     }
     result.ok = true;
     return result;
@@ -144,12 +151,10 @@ Cp932Result EncodeLine(QStringView text, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         return EncodeCp932(text);
     }
-    Cp932Result result;
-    if (const auto control = FirstControl(text)) {
-        result.error = QStringLiteral("%1 cannot be stored").arg(DescribeCharacter(*control));
-        result.unstorable = *control;
-        return result;
+    if (const qsizetype at = FirstControl(text); at >= 0) {
+        return Utf8Failure(text[at].unicode(), at);
     }
+    Cp932Result result;
     result.ok = true;
     result.bytes = text.toUtf8();
     return result;

@@ -81,7 +81,8 @@ EncodedCsv EncodeCsv(const CsvRows& rows, bool utf8) {
     if (utf8) {
         csv.bytes = QByteArray("\xEF\xBB\xBF");
     }
-    for (const QStringList& row : rows) {
+    for (qsizetype lineIndex = 0; lineIndex < rows.size(); ++lineIndex) {
+        const QStringList& row = rows[lineIndex];
         QStringList fields;
         fields.reserve(row.size());
         for (const QString& cell : row) {
@@ -93,10 +94,11 @@ EncodedCsv EncodeCsv(const CsvRows& rows, bool utf8) {
         } else {
             const Cp932Result encoded = EncodeCp932(line);
             if (!encoded.ok) {
-                csv.error = QStringLiteral(
-                                "CSV を CP932 で書けません: %1"
-                                " (--format csv-utf8 なら書けます)")
-                                .arg(encoded.error);
+                csv.error =
+                    QStringLiteral(
+                        "CSV を CP932 で書けません: %1 行目の %2 は CP932 の"
+                        " CSV に書けない文字です (--format csv-utf8 なら書けます)")
+                        .arg(QString::number(lineIndex + 1), DescribeCharacter(encoded.character));
                 csv.bytes.clear();
                 return csv;
             }

@@ -27,4 +27,15 @@ TEST(CsvEncode, cellsASpreadsheetWouldEvaluateStayText) {
     EXPECT_EQ(EncodeCsv({{QStringLiteral("\r=1")}}, true).bytes, "\xEF\xBB\xBF\"'\r=1\"\r\n");
 }
 
+// The code page layer says which character and where; the message around it is the report's own.
+TEST(CsvEncode, aCharacterCp932CannotHoldIsNamedWithItsLineInJapanese) {
+    const EncodedCsv csv = EncodeCsv(
+        {{QStringLiteral("氏名")}, {QStringLiteral("Jose"), QStringLiteral("5€")}}, false);
+    EXPECT_FALSE(csv.ok);
+    EXPECT_TRUE(csv.bytes.isEmpty());
+    EXPECT_EQ(csv.error,
+              QStringLiteral("CSV を CP932 で書けません: 2 行目の \"€\" (U+20AC) は CP932 の"
+                             " CSV に書けない文字です (--format csv-utf8 なら書けます)"));
+}
+
 }  // namespace

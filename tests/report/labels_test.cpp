@@ -28,7 +28,8 @@ TEST(ReportLabels, everyFixedTextEncodesInCp932) {
           << FormatMonth(2017, 7);
     for (const QString& text : texts) {
         const Cp932Result encoded = EncodeCp932(text);
-        EXPECT_TRUE(encoded.ok) << text.toStdString() << ": " << encoded.error.toStdString();
+        EXPECT_TRUE(encoded.ok) << text.toStdString() << ": U+" << std::hex
+                                << uint(encoded.character);
     }
 }
 

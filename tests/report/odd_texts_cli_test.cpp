@@ -80,7 +80,7 @@ TEST(OddTexts, oneOddFileNeverCostsTheOthersTheirOutput) {
             // Every line is CP932 through and through.
             for (const QByteArray& line : run.out.split('\n')) {
                 const Cp932Result decoded = DecodeCp932(line.chopped(line.endsWith('\r') ? 1 : 0));
-                ASSERT_TRUE(decoded.ok) << decoded.error.toStdString();
+                ASSERT_TRUE(decoded.ok) << "stopped at " << decoded.at;
                 text += decoded.text + QStringLiteral("\r\n");
             }
         }
