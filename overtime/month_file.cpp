@@ -22,9 +22,9 @@ LoadedMonth ReadMonthFile(const QString& folder, const QString& fileName, MonthK
         return loaded;
     }
     loaded.presence = SheetPresence::Read;
-    const SheetContext context{loaded.fileName,  YearOfKey(month),      MonthOfKey(month),
-                               settings.today,   settings.breakMinutes, settings.keepDays,
-                               settings.calendar,  read.encoding};
+    const SheetContext context{loaded.fileName,   YearOfKey(month),      MonthOfKey(month),
+                               settings.today,    settings.breakMinutes, settings.keepDays,
+                               settings.calendar, read.encoding};
     loaded.sheet = ReadSheetDays(file.lines, context);
     return loaded;
 }

@@ -1,11 +1,10 @@
 #include "overtime/school_calendar.h"
 
 #include "overtime/month_key.h"
-#include "records/cp932.h"
 #include "records/small_file.h"
+#include "records/text_encoding.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <optional>
 
@@ -137,38 +136,25 @@ QString TakeLine(const QStringList& fields, int lineNumber, int schoolYear,
     return {};
 }
 
-QString Decode(const QByteArray& bytes, bool utf8, QString& text) {
+QString Decode(const QByteArray& bytes, TextEncoding encoding, QString& text) {
     if (bytes.contains('\r')) {
         return QStringLiteral("行の途中に CR があります (改行は CR LF か LF のはずです)");
     }
-    if (utf8) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        text = decoder.decode(bytes);
-        return decoder.hasError() ? QStringLiteral("UTF-8 として読めない文字があります")
-                                  : QString();
-    }
-    const Cp932Result decoded = DecodeCp932(bytes);
+    const Cp932Result decoded = DecodeLine(bytes, encoding);
     text = decoded.text;
     return decoded.ok ? QString()
-                      : QStringLiteral("CP932 として読めない文字か制御文字があります");
-}
-
-// With a byte-order mark, or valid UTF-8 throughout (CP932's Japanese text almost never is).
-bool IsUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+                      : QStringLiteral("%1 として読めない文字か制御文字があります")
+                            .arg(encoding == TextEncoding::Cp932 ? QStringLiteral("CP932")
+                                                                 : QStringLiteral("UTF-8"));
 }
 
 }  // namespace
 
-QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int schoolYear,
-                            SchoolCalendar& calendar) {
+void ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int schoolYear,
+                         SchoolCalendar& calendar) {
     calendar = {file, {}, {}};
-    const QByteArray bom("\xEF\xBB\xBF");
-    const QByteArray body = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
-    const bool utf8 = bytes.startsWith(bom) || IsUtf8(body);
-    QList<QByteArray> lines = body.split('\n');
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    QList<QByteArray> lines = bytes.mid(EncodingMark(encoding).size()).split('\n');
     QHash<QDate, int> lineOf;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
@@ -177,7 +163,7 @@ QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int sc
             raw.chop(1);
         }
         QString text;
-        QString error = Decode(raw, utf8, text);
+        QString error = Decode(raw, encoding, text);
         std::optional<QStringList> fields;
         if (error.isEmpty()) {
             fields = SplitFields(text);
@@ -197,7 +183,6 @@ QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int sc
                 {number, text.isEmpty() ? error : QStringLiteral("%1: 「%2」").arg(error, text)});
         }
     }
-    return {};
 }
 
 QString ReadSchoolCalendar(const QString& path, int schoolYear, SchoolCalendar& calendar) {
@@ -205,5 +190,6 @@ QString ReadSchoolCalendar(const QString& path, int schoolYear, SchoolCalendar& 
     if (!file.outcome.ok()) {
         return QStringLiteral("学校カレンダー「%1」を使えません: %2").arg(path, file.outcome.why());
     }
-    return ParseSchoolCalendar(file.bytes, path, schoolYear, calendar);
+    ParseSchoolCalendar(file.bytes, path, schoolYear, calendar);
+    return {};
 }

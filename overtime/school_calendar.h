@@ -34,8 +34,10 @@ struct SchoolCalendar {
 // without its year ("3月8日", "3/8", "Mar 08", as a spreadsheet may save it) falls in the school
 // year `schoolYear` (April of that year to March of the next). Nothing else is guessed: a line
 // is a date and a kind, or it is skipped and listed.
-QString ReadSchoolCalendar(const QString& path, int schoolYear, SchoolCalendar& calendar);
+[[nodiscard]] QString ReadSchoolCalendar(const QString& path, int schoolYear,
+                                         SchoolCalendar& calendar);
 
-// The same from the file's bytes; `file` names it in the messages.
-QString ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int schoolYear,
-                            SchoolCalendar& calendar);
+// The same from the file's bytes, which always give a calendar (a line that is no date and kind
+// is skipped and listed); `file` names it in the messages.
+void ParseSchoolCalendar(const QByteArray& bytes, const QString& file, int schoolYear,
+                         SchoolCalendar& calendar);

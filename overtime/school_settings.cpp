@@ -1,10 +1,9 @@
 #include "overtime/school_settings.h"
 
-#include "records/cp932.h"
 #include "records/small_file.h"
+#include "records/text_encoding.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace {
 
@@ -12,26 +11,19 @@ namespace {
 constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 constexpr int kMaxBreakMinutes = 480;
 
-// Notepad writes UTF-8, with or without a mark; Excel and older editors write CP932. CP932's
-// Japanese text is almost never valid UTF-8, so valid UTF-8 is taken as UTF-8.
+// Notepad writes UTF-8, with or without a mark; Excel and older editors write CP932. The
+// encoding is guessed as for every text file the programs read (text_encoding.h).
 QString Decode(const QByteArray& bytes, bool& ok) {
-    const QByteArray bom("\xEF\xBB\xBF");
-    const QByteArray body = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(body);
-    if (!utf8.hasError()) {
-        ok = true;
-        return text;
-    }
-    // CP932 is decoded a line at a time: the strict decoder takes line ends for control characters.
+    const TextEncoding encoding = DetectTextEncoding(bytes);
     QStringList lines;
-    for (const QByteArray& line : body.split('\n')) {
-        const Cp932Result cp932 = DecodeCp932(line.endsWith('\r') ? line.chopped(1) : line);
-        if (!cp932.ok) {
+    for (const QByteArray& line : bytes.mid(EncodingMark(encoding).size()).split('\n')) {
+        const Cp932Result decoded =
+            DecodeLine(line.endsWith('\r') ? line.chopped(1) : line, encoding);
+        if (!decoded.ok) {
             ok = false;
             return {};
         }
-        lines << cp932.text;
+        lines << decoded.text;
     }
     ok = true;
     return lines.join(u'\n');

@@ -26,14 +26,16 @@ std::optional<int> TimeOfDay(QStringView hour, QStringView minute, const char* w
 }
 
 // A line the records could not decode: why, in the words a person can act on.
-QString UndecodableLine(const QByteArray& bytes) {
-    // CP932's second bytes start at 0x40: a byte below 0x20, or 0x7F, is a control character.
+QString UndecodableLine(const QByteArray& bytes, TextEncoding encoding) {
+    // Neither CP932's second bytes (from 0x40) nor UTF-8's (from 0x80) fall below 0x20: such a
+    // byte, or 0x7F, is a control character.
     for (const char byte : bytes) {
         if (uchar(byte) < 0x20 || uchar(byte) == 0x7F) {
             return QStringLiteral("制御文字 (タブなど) があります");
         }
     }
-    return QStringLiteral("CP932 として読めない文字があります");
+    return QStringLiteral("%1 として読めない文字があります")
+        .arg(encoding == TextEncoding::Cp932 ? QStringLiteral("CP932") : QStringLiteral("UTF-8"));
 }
 
 // The rows a file that ended early lacks.
@@ -113,7 +115,7 @@ void ReadDay(const SheetLine& line, qsizetype index, int day, const SheetContext
              int daysInMonth, SheetMonth& month) {
     LookItem look{context.fileName, int(index) + 1, day, LookReason::UnreadableRow, {}};
     if (line.isFromDisk() && line.text().isEmpty() && !line.originalBytes().isEmpty()) {
-        look.detail = UndecodableLine(line.originalBytes());
+        look.detail = UndecodableLine(line.originalBytes(), context.encoding);
         month.looks.append(look);
         return;
     }
@@ -157,9 +159,9 @@ void ReadDay(const SheetLine& line, qsizetype index, int day, const SheetContext
 }
 
 // A line as the look at it shows it: its text, or why its bytes are no text.
-QString ShownLine(const SheetLine& line) {
+QString ShownLine(const SheetLine& line, TextEncoding encoding) {
     if (line.isFromDisk() && line.text().isEmpty() && !line.originalBytes().isEmpty()) {
-        return UndecodableLine(line.originalBytes());
+        return UndecodableLine(line.originalBytes(), encoding);
     }
     return QStringLiteral("「%1」").arg(line.text());
 }
@@ -201,7 +203,7 @@ SheetMonth ReadSheetDays(const QList<SheetLine>& lines, const SheetContext& cont
             for (const qsizetype line : place.lines) {
                 dayOfLine[line] = day;
                 where << QStringLiteral("%1行目").arg(line + 1);
-                shown << ShownLine(lines[line]);
+                shown << ShownLine(lines[line], context.encoding);
             }
             month.looks.append({context.fileName, int(place.lines.first()) + 1, day,
                                 LookReason::DuplicateRow,
@@ -256,10 +258,12 @@ SheetMonth ReadSheetDays(const QList<SheetLine>& lines, const SheetContext& cont
         if (between.size() == 1) {
             look.day = between.first();
             missing.removeOne(look.day);
-            look.detail = QStringLiteral("日付の欄が %1 ではありません: %2")
-                              .arg(QString::number(look.day), ShownLine(lines[i]));
+            look.detail =
+                QStringLiteral("日付の欄が %1 ではありません: %2")
+                    .arg(QString::number(look.day), ShownLine(lines[i], context.encoding));
         } else {
-            look.detail = QStringLiteral("どの日の行か分かりません: %1").arg(ShownLine(lines[i]));
+            look.detail = QStringLiteral("どの日の行か分かりません: %1")
+                              .arg(ShownLine(lines[i], context.encoding));
         }
         month.looks.append(look);
     }

@@ -4,6 +4,7 @@
 #include "overtime/day_figures.h"
 #include "overtime/days_off.h"
 #include "records/sheet_lines.h"
+#include "records/text_encoding.h"
 
 #include <QDate>
 #include <QList>
@@ -70,6 +71,7 @@ struct SheetContext {
     int breakMinutes = kBreakMinutes;
     bool keepDays = true;
     const MonthCalendar* calendar = nullptr;  // the month's days off; none without one
+    TextEncoding encoding = TextEncoding::Cp932;  // the sheet's, for a line that does not decode
 };
 
 // Reads days 1 to 31 from every line of a sheet. A day's row is the line whose first field is

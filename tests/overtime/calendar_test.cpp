@@ -1,6 +1,8 @@
 #include "overtime/days_off.h"
 #include "overtime/holidays.h"
 #include "overtime/school_calendar.h"
+#include "overtime/school_settings.h"
+#include "records/text_encoding.h"
 
 #include <QFile>
 #include <QMap>
@@ -42,7 +44,7 @@ TEST(SchoolCalendar, readsWhatExcelWritesInEitherEncoding) {
     const QByteArray utf8 =
         "\xEF\xBB\xBF日付,区分,備考\r\n2018-12-01,出,\"学芸会, 午前\"\r\n2018/12/3,休,,\r\n,,\r\n";
     SchoolCalendar calendar;
-    ASSERT_EQ(ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), 2018, calendar), QString());
+    ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), 2018, calendar);
     ASSERT_EQ(calendar.days.size(), 2);
     EXPECT_TRUE(calendar.days.value(QDate(2018, 12, 1)).working);
     EXPECT_EQ(calendar.days.value(QDate(2018, 12, 1)).note, QStringLiteral("学芸会, 午前"));
@@ -50,8 +52,31 @@ TEST(SchoolCalendar, readsWhatExcelWritesInEitherEncoding) {
 
     // CP932 with LF and no header: "2018/12/3,休,代休".
     const QByteArray cp932 = "2018/12/3,\x8b\x78,\x91\xe3\x8b\x78\n";
-    ASSERT_EQ(ParseSchoolCalendar(cp932, QStringLiteral("k.csv"), 2018, calendar), QString());
+    ParseSchoolCalendar(cp932, QStringLiteral("k.csv"), 2018, calendar);
     EXPECT_EQ(calendar.days.value(QDate(2018, 12, 3)).note, QStringLiteral("代休"));
+}
+
+// Every text file is read by the sheets' guess: "ﾐｷ" in CP932 is also valid UTF-8 ("з"), and it
+// must read as the same name in a sheet, the calendar and the settings; kanji in UTF-8 stay UTF-8.
+TEST(SchoolCalendar, theSameBytesReadAsTheSameTextInEveryFileTheProgramsRead) {
+    const std::pair<QByteArray, QString> names[] = {
+        {"\xD0\xB7", QStringLiteral("ﾐｷ")},
+        {"\xE5\xB1\xB1\xE7\x94\xB0", QStringLiteral("山田")},
+    };
+    for (const auto& [bytes, text] : names) {
+        EXPECT_EQ(DecodeLine(bytes, DetectTextEncoding(bytes)).text, text);
+        SchoolCalendar calendar;
+        ParseSchoolCalendar("2018/12/3,x," + bytes + "\r\n", QStringLiteral("k.csv"), 2018,
+                            calendar);
+        ASSERT_EQ(calendar.skipped.size(), 1);
+        EXPECT_TRUE(calendar.skipped[0].why.contains(text))
+            << calendar.skipped[0].why.toStdString();
+        const SchoolSettings settings =
+            ParseSchoolSettings(bytes + "=1\r\n", QStringLiteral("s.txt"));
+        ASSERT_EQ(settings.warnings.size(), 1);
+        EXPECT_TRUE(settings.warnings[0].contains(QStringLiteral("「%1」").arg(text)))
+            << settings.warnings[0].toStdString();
+    }
 }
 
 // As a spreadsheet saves it again: dates without their year fall in the school year read (April
@@ -61,7 +86,7 @@ TEST(SchoolCalendar, yearlessDatesFallInTheSchoolYearAndBadLinesAreSkipped) {
         "日付,区分\n3月8日,休,開校記念日\n3/9,休\nMar 12,休\n12/1,出\n"
         "2017年10月7日,出\nxx,休\n3/9,出\n2018/2/30,休\n";
     SchoolCalendar calendar;
-    ASSERT_EQ(ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), 2017, calendar), QString());
+    ParseSchoolCalendar(utf8, QStringLiteral("k.csv"), 2017, calendar);
     EXPECT_EQ(calendar.days.keys().size(), 5);
     for (const QDate date : {QDate(2018, 3, 8), QDate(2018, 3, 9), QDate(2018, 3, 12),
                              QDate(2017, 12, 1), QDate(2017, 10, 7)}) {
