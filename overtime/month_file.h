@@ -40,5 +40,5 @@ QString FolderCalendarPath(const QString& folder);
 // The days off of the months `first` to `last`, with the school's calendar at `calendarPath`
 // (none when empty); a date without its year is read in the school year of `last`. The
 // calendar's lines left out are listed in `looks`; an error text when it cannot be read at all.
-QString PrepareDaysOff(const QString& calendarPath, MonthKey first, MonthKey last, DaysOff& daysOff,
-                       QList<LookItem>& looks);
+[[nodiscard]] QString PrepareDaysOff(const QString& calendarPath, MonthKey first, MonthKey last,
+                                     DaysOff& daysOff, QList<LookItem>& looks);

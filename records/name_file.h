@@ -13,7 +13,7 @@ inline const QString kNameFileName = QStringLiteral("omb.ini");
 
 // Why a name cannot be used, or an empty text when it can: it becomes part of a file name and is
 // stored in CP932. In the words the window shows.
-QString NameProblem(const QString& name);
+[[nodiscard]] QString NameProblem(const QString& name);
 
 struct NameFileRead {
     FileOutcome outcome;

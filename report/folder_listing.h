@@ -27,4 +27,4 @@ FolderListing ListFolder(const QString& path);
 
 // Why the folder at `path` cannot be opened for listing, in the system's words; an empty text
 // when it can. Nothing of it is listed.
-QString FolderOpenProblem(const QString& path);
+[[nodiscard]] QString FolderOpenProblem(const QString& path);

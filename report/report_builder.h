@@ -13,9 +13,12 @@
 QString SchoolCalendarPath(const ReportOptions& options);
 
 // Each builder gives an error text for the user when there is nothing to report.
-QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport& report);
-QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& report);
-QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report);
+[[nodiscard]] QString BuildMonthReport(const ReportOptions& options, QDate today,
+                                       MonthReport& report);
+[[nodiscard]] QString BuildYearReport(const ReportOptions& options, QDate today,
+                                      YearReport& report);
+[[nodiscard]] QString BuildStaffReport(const ReportOptions& options, QDate today,
+                                       StaffReport& report);
 
 // A staff row from one person's months: the group goes by the highest month. For a school year
 // the months start kLeadMonths before April; those count for the averages alone.

@@ -32,7 +32,7 @@ struct ReportOptions {
 
 // Why `name` cannot be a person's name in a sheet's file name, or an empty text: a folder
 // separator, a character no file name may hold, or dots alone would lead outside the folder.
-QString PersonNameProblem(const QString& name);
+[[nodiscard]] QString PersonNameProblem(const QString& name);
 
 struct OptionsParse {
     enum class Outcome { Run, Help, Error };

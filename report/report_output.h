@@ -14,8 +14,8 @@
 bool ToStandardOutput(const std::optional<QString>& output);
 
 // An error text naming the file and the system's reason, or an empty text.
-QString WriteOutput(const QString& path, const QByteArray& bytes);
-QString WriteStandardOutput(const QByteArray& bytes);
+[[nodiscard]] QString WriteOutput(const QString& path, const QByteArray& bytes);
+[[nodiscard]] QString WriteStandardOutput(const QByteArray& bytes);
 
 // The picture as a PNG file's bytes; empty when it cannot be made.
 QByteArray PngBytes(const QImage& image);

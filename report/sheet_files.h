@@ -60,7 +60,7 @@ struct PersonSheets {
 };
 
 // Why the folder cannot serve as a sheet folder, or an empty text.
-QString FolderProblem(const QString& folder);
+[[nodiscard]] QString FolderProblem(const QString& folder);
 
 // Everyone with a sheet from `first` to `last` in the folder, by name; `first` and `last`
 // included. With `person` set, only that person. With `subfolders`, the folders inside are read

@@ -20,7 +20,7 @@ bool StandardOutputIsTerminal();
 // Text for a person to read, in the encoding the console or the file it is redirected to expects:
 // UTF-8 on Linux; on Windows the console's own characters, or its code page (932 on a Japanese
 // Windows) when redirected. Writing to standard output returns an error text, or an empty one.
-QString WriteTextToStandardOutput(const QString& text);
+[[nodiscard]] QString WriteTextToStandardOutput(const QString& text);
 void WriteTextToStandardError(const QString& text);
 
 // The text report as a file (--output): UTF-8, its lines ending as the platform's editors expect
