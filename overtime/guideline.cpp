@@ -6,26 +6,26 @@ QString HoursText(qint64 seconds) {
 
 StaffGroup GroupFor(qint64 overtimeSeconds) {
     if (overtimeSeconds >= kMonthCeilingSeconds) {
-        return StaffGroup::AtLeast100;
+        return StaffGroup::AtCeiling;
     }
     if (overtimeSeconds > kAverageLimitSeconds) {
-        return StaffGroup::Over80;
+        return StaffGroup::OverAverageLimit;
     }
     if (overtimeSeconds > kMonthLimitSeconds) {
-        return StaffGroup::Over45;
+        return StaffGroup::OverLimit;
     }
-    return StaffGroup::UpTo45;
+    return StaffGroup::WithinLimit;
 }
 
 QString GroupName(StaffGroup group) {
     switch (group) {
-        case StaffGroup::UpTo45:
+        case StaffGroup::WithinLimit:
             return HoursText(kMonthLimitSeconds) + QStringLiteral("以下");
-        case StaffGroup::Over45:
+        case StaffGroup::OverLimit:
             return HoursText(kMonthLimitSeconds) + QStringLiteral("超");
-        case StaffGroup::Over80:
+        case StaffGroup::OverAverageLimit:
             return HoursText(kAverageLimitSeconds) + QStringLiteral("超");
-        case StaffGroup::AtLeast100:
+        case StaffGroup::AtCeiling:
             return HoursText(kMonthCeilingSeconds) + QStringLiteral("以上");
     }
     return {};

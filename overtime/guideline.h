@@ -14,13 +14,13 @@ inline constexpr qint64 kAverageLimitSeconds = 80 * kHourSeconds;   // any 2 to 
 inline constexpr qint64 kMonthCeilingSeconds = 100 * kHourSeconds;  // a month must stay below
 inline constexpr qint64 kYearLimitSeconds = 360 * kHourSeconds;
 inline constexpr qint64 kYearSpecialLimitSeconds = 720 * kHourSeconds;
-inline constexpr int kMonthsOver45Allowed = 6;
+inline constexpr int kMonthsOverLimitAllowed = 6;
 
 // "45時間": a line in whole hours.
 QString HoursText(qint64 seconds);
 
 // The groups a school reports its staff in, by a month's overtime.
-enum class StaffGroup { UpTo45, Over45, Over80, AtLeast100 };
+enum class StaffGroup { WithinLimit, OverLimit, OverAverageLimit, AtCeiling };
 inline constexpr int kStaffGroupCount = 4;
 StaffGroup GroupFor(qint64 overtimeSeconds);
 // "45時間以下", "45時間超", "80時間超", "100時間以上".

@@ -27,7 +27,8 @@ bool YearVerdict::tooManyMonthsOverLimit() const {
 }
 
 bool YearVerdict::breaksAny() const {
-    return overYearLimit() || tooManyMonthsOverLimit() || monthsAtCeiling > 0 || spansOverAverageLimit > 0;
+    return overYearLimit() || tooManyMonthsOverLimit() || monthsAtCeiling > 0 ||
+           spansOverAverageLimit > 0;
 }
 
 YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& before) {

@@ -34,18 +34,18 @@ struct SpanAverage {
 struct YearVerdict {
     qint64 totalSeconds = 0;
     int monthsPresent = 0;
-    int monthsOver45 = 0;
-    int monthsAt100 = 0;  // months at 100 h or more
+    int monthsOverLimit = 0;
+    int monthsAtCeiling = 0;  // months at 100 h or more
     // [month][span - 2]: the average of the span ending with that month, when there is a sheet
     // for every month of it (months before April from the lead months).
     std::array<std::array<std::optional<SpanAverage>, kSpanCount>, kSchoolYearMonths> averages{};
     std::optional<SpanAverage> highestAverage;
     int highestAverageEnd = -1;  // the month the highest average ends with
-    int spansOver80 = 0;
+    int spansOverAverageLimit = 0;
 
     bool overYearLimit() const;         // more than 360 h
     bool overSpecialYearLimit() const;  // more than 720 h
-    bool tooManyMonthsOver45() const;   // a seventh month over 45 h
+    bool tooManyMonthsOverLimit() const;  // a seventh month over 45 h
     bool breaksAny() const;
 };
 

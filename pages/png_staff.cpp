@@ -80,18 +80,18 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
     }
     if (year) {
         canvas.referenceLine(canvas.yLeft(kYearLimitSeconds / kHour),
-                             GroupColour(StaffGroup::Over45),
+                             GroupColour(StaffGroup::OverLimit),
                              QStringLiteral("年 ") + HoursText(kYearLimitSeconds), Qt::DashLine);
         if (top >= kYearSpecialLimitSeconds / kHour) {
             canvas.referenceLine(
-                canvas.yLeft(kYearSpecialLimitSeconds / kHour), GroupColour(StaffGroup::AtLeast100),
+                canvas.yLeft(kYearSpecialLimitSeconds / kHour), GroupColour(StaffGroup::AtCeiling),
                 QStringLiteral("年 ") + HoursText(kYearSpecialLimitSeconds), Qt::DashLine);
         }
     } else {
         for (const auto& [line, group] :
-             {std::pair{kMonthLimitSeconds, StaffGroup::Over45},
-              std::pair{kAverageLimitSeconds, StaffGroup::Over80},
-              std::pair{kMonthCeilingSeconds, StaffGroup::AtLeast100}}) {
+             {std::pair{kMonthLimitSeconds, StaffGroup::OverLimit},
+              std::pair{kAverageLimitSeconds, StaffGroup::OverAverageLimit},
+              std::pair{kMonthCeilingSeconds, StaffGroup::AtCeiling}}) {
             canvas.referenceLine(canvas.yLeft(line / kHour), GroupColour(group), HoursText(line),
                                  Qt::DashLine);
         }

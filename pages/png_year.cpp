@@ -13,13 +13,13 @@ const QColor kAverageColour(110, 40, 160);
 
 QColor GroupColour(StaffGroup group) {
     switch (group) {
-        case StaffGroup::UpTo45:
+        case StaffGroup::WithinLimit:
             return QColor(86, 150, 220);
-        case StaffGroup::Over45:
+        case StaffGroup::OverLimit:
             return QColor(245, 170, 40);
-        case StaffGroup::Over80:
+        case StaffGroup::OverAverageLimit:
             return QColor(232, 84, 28);
-        case StaffGroup::AtLeast100:
+        case StaffGroup::AtCeiling:
             return QColor(160, 0, 30);
     }
     return Qt::gray;
@@ -34,8 +34,8 @@ void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
             .arg(r.breakMinutes)
             .arg(FormatDuration(v.totalSeconds), HoursText(kYearLimitSeconds),
                  HoursText(kMonthLimitSeconds))
-            .arg(v.monthsOver45)
-            .arg(kMonthsOver45Allowed);
+            .arg(v.monthsOverLimit)
+            .arg(kMonthsOverLimitAllowed);
     ChartCanvas canvas(painter, size,
                        QStringLiteral("%1 さん %2年度 の月ごとの残業")
                            .arg(r.person, QString::number(r.schoolYear)),
@@ -79,13 +79,14 @@ void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
             averages << QPointF(left + slot / 2, canvas.yLeft(best->averageSeconds() / kHour));
         }
     }
-    canvas.referenceLine(canvas.yLeft(kMonthLimitSeconds / kHour), GroupColour(StaffGroup::Over45),
-                         HoursText(kMonthLimitSeconds), Qt::DashLine);
+    canvas.referenceLine(canvas.yLeft(kMonthLimitSeconds / kHour),
+                         GroupColour(StaffGroup::OverLimit), HoursText(kMonthLimitSeconds),
+                         Qt::DashLine);
     canvas.referenceLine(canvas.yLeft(kAverageLimitSeconds / kHour), kAverageColour,
                          QStringLiteral("平均 ") + HoursText(kAverageLimitSeconds), Qt::DashLine);
     if (top >= kMonthCeilingSeconds / kHour) {
         canvas.referenceLine(canvas.yLeft(kMonthCeilingSeconds / kHour),
-                             GroupColour(StaffGroup::AtLeast100), HoursText(kMonthCeilingSeconds),
+                             GroupColour(StaffGroup::AtCeiling), HoursText(kMonthCeilingSeconds),
                              Qt::DotLine);
     }
     canvas.markedLine(averages, kAverageColour, 3, 3.5);
@@ -94,12 +95,13 @@ void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
     for (const auto& [box, text] : labels) {
         canvas.textWithBackdrop(box, Qt::AlignCenter, text);
     }
-    canvas.legend({{GroupColour(StaffGroup::UpTo45), GroupName(StaffGroup::UpTo45)},
-                   {GroupColour(StaffGroup::Over45), GroupName(StaffGroup::Over45)},
-                   {GroupColour(StaffGroup::Over80), GroupName(StaffGroup::Over80)},
-                   {GroupColour(StaffGroup::AtLeast100), GroupName(StaffGroup::AtLeast100)},
-                   {kAverageColour, QStringLiteral("2～6か月平均の最高")}},
-                  plot.bottom() + 36);
+    canvas.legend(
+        {{GroupColour(StaffGroup::WithinLimit), GroupName(StaffGroup::WithinLimit)},
+         {GroupColour(StaffGroup::OverLimit), GroupName(StaffGroup::OverLimit)},
+         {GroupColour(StaffGroup::OverAverageLimit), GroupName(StaffGroup::OverAverageLimit)},
+         {GroupColour(StaffGroup::AtCeiling), GroupName(StaffGroup::AtCeiling)},
+         {kAverageColour, QStringLiteral("2～6か月平均の最高")}},
+        plot.bottom() + 36);
     canvas.finish();
 }
 

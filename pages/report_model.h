@@ -61,7 +61,7 @@ struct StaffRow {
     QString sheetFile;             // one of the person's sheets, that their name comes from
     qint64 overtimeSeconds = 0;    // the month's, or the year's
     qint64 groupBasisSeconds = 0;  // the month's, or the year's highest month
-    StaffGroup group = StaffGroup::UpTo45;
+    StaffGroup group = StaffGroup::WithinLimit;
     MonthTotals totals;
     int monthsPresent = 0;
     int lookCount = 0;

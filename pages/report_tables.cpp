@@ -6,11 +6,11 @@
 
 namespace table {
 
-QString MonthsOver45Words() {
+QString MonthsOverLimitWords() {
     return HoursText(kMonthLimitSeconds) + QStringLiteral("を超えた月");
 }
 
-QString MonthsAt100Words() {
+QString MonthsAtCeilingWords() {
     return HoursText(kMonthCeilingSeconds) + QStringLiteral("以上の月");
 }
 
@@ -32,7 +32,7 @@ Cell DayCountCell(int count, Audience audience) {
 
 QString MonthMarks(qint64 overtime) {
     const StaffGroup group = GroupFor(overtime);
-    return group == StaffGroup::UpTo45 ? QString() : GroupName(group);
+    return group == StaffGroup::WithinLimit ? QString() : GroupName(group);
 }
 
 CellRow TotalsCells(const Cell& label, const MonthTotals& t) {

@@ -24,8 +24,8 @@ ReportTable StaffTable(const StaffReport& r, Audience audience) {
     table.header = {kRank, kPerson, yearTitles ? kYearOvertime : kOvertime,
                     yearTitles ? kGroupOfHighest : kGroup};
     if (year && sheet) {
-        table.header << kHighestMonth << kMonthsPresent << MonthsOver45Words() << MonthsAt100Words()
-                     << HighestAverageWords();
+        table.header << kHighestMonth << kMonthsPresent << MonthsOverLimitWords()
+                     << MonthsAtCeilingWords() << HighestAverageWords();
     } else if (year) {
         table.aligns << Align::Right << Align::Right << Align::Left;
         table.header << kHighestMonthShort << kMonthsPresentShort;
@@ -52,7 +52,7 @@ ReportTable StaffTable(const StaffReport& r, Audience audience) {
         const YearVerdict v = row.verdict.value_or(YearVerdict{});
         if (year && sheet) {
             cells << Cell::duration(row.groupBasisSeconds) << Cell::number(row.monthsPresent)
-                  << Cell::number(v.monthsOver45) << Cell::number(v.monthsAt100)
+                  << Cell::number(v.monthsOverLimit) << Cell::number(v.monthsAtCeiling)
                   << (v.highestAverage ? Cell::duration(v.highestAverage->averageSeconds())
                                        : Cell());
         } else if (year) {
@@ -113,13 +113,14 @@ QString BrokenLimits(const YearVerdict& v) {
     } else if (v.overYearLimit()) {
         broken << QStringLiteral("年%1h").arg(hours(kYearLimitSeconds));
     }
-    if (v.tooManyMonthsOver45()) {
-        broken << QStringLiteral("%1h超%2か月").arg(hours(kMonthLimitSeconds)).arg(v.monthsOver45);
+    if (v.tooManyMonthsOverLimit()) {
+        broken
+            << QStringLiteral("%1h超%2か月").arg(hours(kMonthLimitSeconds)).arg(v.monthsOverLimit);
     }
-    if (v.spansOver80 > 0) {
+    if (v.spansOverAverageLimit > 0) {
         broken << QStringLiteral("平均%1h").arg(hours(kAverageLimitSeconds));
     }
-    if (v.monthsAt100 > 0) {
+    if (v.monthsAtCeiling > 0) {
         broken << QStringLiteral("月%1h").arg(hours(kMonthCeilingSeconds));
     }
     return broken.join(QLatin1Char(' '));

@@ -62,8 +62,8 @@ inline const QString kItem = QStringLiteral("項目");
 inline const QString kValue = QStringLiteral("値");
 
 // "45時間を超えた月", "100時間以上の月", "2～6か月平均の最高", "3か月平均".
-QString MonthsOver45Words();
-QString MonthsAt100Words();
+QString MonthsOverLimitWords();
+QString MonthsAtCeilingWords();
 QString HighestAverageWords();
 QString SpanWords(int span);
 

@@ -85,10 +85,10 @@ ReportTable YearLimitTable(const YearVerdict& v) {
                       .arg(FormatDuration(v.highestAverage->averageSeconds()),
                            QString::number(CalendarMonthOf(v.highestAverageEnd)),
                            QString::number(v.highestAverage->months));
-        verdict = v.spansOver80 > 0 ? QStringLiteral("超過 (%1超の区間 %2)")
-                                          .arg(HoursText(kAverageLimitSeconds))
-                                          .arg(v.spansOver80)
-                                    : Verdict(false);
+        verdict = v.spansOverAverageLimit > 0 ? QStringLiteral("超過 (%1超の区間 %2)")
+                                                    .arg(HoursText(kAverageLimitSeconds))
+                                                    .arg(v.spansOverAverageLimit)
+                                              : Verdict(false);
     }
     return {
         {Align::Left, Align::Left, Align::Left},
@@ -97,15 +97,17 @@ ReportTable YearLimitTable(const YearVerdict& v) {
           FormatDuration(v.totalSeconds), AgainstLine(v.totalSeconds, kYearLimitSeconds)},
          {QStringLiteral("年間 %1 (特例)").arg(HoursText(kYearSpecialLimitSeconds)),
           FormatDuration(v.totalSeconds), AgainstLine(v.totalSeconds, kYearSpecialLimitSeconds)},
-         {QStringLiteral("%1 (%2か月まで)").arg(MonthsOver45Words()).arg(kMonthsOver45Allowed),
-          QStringLiteral("%1 か月").arg(v.monthsOver45), Verdict(v.tooManyMonthsOver45())},
+         {QStringLiteral("%1 (%2か月まで)")
+              .arg(MonthsOverLimitWords())
+              .arg(kMonthsOverLimitAllowed),
+          QStringLiteral("%1 か月").arg(v.monthsOverLimit), Verdict(v.tooManyMonthsOverLimit())},
          {QStringLiteral("%1～%2か月平均 (%3まで)")
               .arg(kShortestSpan)
               .arg(kLongestSpan)
               .arg(HoursText(kAverageLimitSeconds)),
           highest, verdict},
-         {QStringLiteral("%1 (ないこと)").arg(MonthsAt100Words()),
-          QStringLiteral("%1 か月").arg(v.monthsAt100), Verdict(v.monthsAt100 > 0)}}};
+         {QStringLiteral("%1 (ないこと)").arg(MonthsAtCeilingWords()),
+          QStringLiteral("%1 か月").arg(v.monthsAtCeiling), Verdict(v.monthsAtCeiling > 0)}}};
 }
 
 ReportTable YearFactsTable(const YearReport& r, Audience audience) {
@@ -118,11 +120,11 @@ ReportTable YearFactsTable(const YearReport& r, Audience audience) {
     }
     const YearVerdict& v = r.verdict;
     table.rows.append({kBreak, Cell::number(r.breakMinutes)});
-    table.rows.append({MonthsOver45Words(), Cell::number(v.monthsOver45)});
-    table.rows.append({MonthsAt100Words(), Cell::number(v.monthsAt100)});
-    table.rows.append(
-        {QStringLiteral("%1を超えた平均の区間").arg(HoursText(kAverageLimitSeconds)),
-         v.highestAverage ? Cell::number(v.spansOver80) : Cell(QStringLiteral("判定できません"))});
+    table.rows.append({MonthsOverLimitWords(), Cell::number(v.monthsOverLimit)});
+    table.rows.append({MonthsAtCeilingWords(), Cell::number(v.monthsAtCeiling)});
+    table.rows.append({QStringLiteral("%1を超えた平均の区間").arg(HoursText(kAverageLimitSeconds)),
+                       v.highestAverage ? Cell::number(v.spansOverAverageLimit)
+                                        : Cell(QStringLiteral("判定できません"))});
     for (int m = 0; m < kLeadMonths; ++m) {
         if (r.lead[m]) {
             const int index = m - kLeadMonths;

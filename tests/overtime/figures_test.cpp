@@ -84,10 +84,13 @@ TEST(MonthProjection, followsThePaceOfTheDaysDoneInWholeMinutes) {
 
 TEST(StaffGroups, limitsBelongToTheLowerGroupExceptOneHundred) {
     const std::pair<qint64, StaffGroup> cases[] = {
-        {0, StaffGroup::UpTo45},           {45 * H, StaffGroup::UpTo45},
-        {45 * H + M, StaffGroup::Over45},  {80 * H, StaffGroup::Over45},
-        {80 * H + M, StaffGroup::Over80},  {100 * H - M, StaffGroup::Over80},
-        {100 * H, StaffGroup::AtLeast100},
+        {0, StaffGroup::WithinLimit},
+        {45 * H, StaffGroup::WithinLimit},
+        {45 * H + M, StaffGroup::OverLimit},
+        {80 * H, StaffGroup::OverLimit},
+        {80 * H + M, StaffGroup::OverAverageLimit},
+        {100 * H - M, StaffGroup::OverAverageLimit},
+        {100 * H, StaffGroup::AtCeiling},
     };
     for (const auto& [overtime, group] : cases) {
         EXPECT_EQ(GroupFor(overtime), group) << overtime;

@@ -50,9 +50,9 @@ TEST(YearRules, eachLimitBrokenOnItsOwn) {
         const YearVerdict v = JudgeYear(c.months);
         EXPECT_EQ(v.overYearLimit(), c.year360) << c.name;
         EXPECT_EQ(v.overSpecialYearLimit(), c.year720) << c.name;
-        EXPECT_EQ(v.tooManyMonthsOver45(), c.sevenOver45) << c.name;
-        EXPECT_EQ(v.spansOver80 > 0, c.average80) << c.name;
-        EXPECT_EQ(v.monthsAt100 > 0, c.month100) << c.name;
+        EXPECT_EQ(v.tooManyMonthsOverLimit(), c.sevenOver45) << c.name;
+        EXPECT_EQ(v.spansOverAverageLimit > 0, c.average80) << c.name;
+        EXPECT_EQ(v.monthsAtCeiling > 0, c.month100) << c.name;
         EXPECT_EQ(v.breaksAny(), c.year360 || c.sevenOver45 || c.average80 || c.month100) << c.name;
     }
     EXPECT_TRUE(JudgeYear(Every(60 * H + 5 * M)).overSpecialYearLimit());  // 721 h
@@ -63,8 +63,8 @@ TEST(YearRules, averagesOfTwoToSixMonthsEndingEachMonth) {
     const YearVerdict v = JudgeYear(Months({60 * H, 90 * H, 30 * H, 100 * H, 20 * H, 40 * H}));
     EXPECT_EQ(v.totalSeconds, 340 * H);
     EXPECT_EQ(v.monthsPresent, 6);
-    EXPECT_EQ(v.monthsOver45, 3);
-    EXPECT_EQ(v.monthsAt100, 1);
+    EXPECT_EQ(v.monthsOverLimit, 3);
+    EXPECT_EQ(v.monthsAtCeiling, 1);
     ASSERT_FALSE(v.averages[0][0].has_value());  // no sheet for March before it
     // May: (60 + 90) / 2 = 75.
     EXPECT_EQ(v.averages[1][0]->sumSeconds, 150 * H);
@@ -80,7 +80,7 @@ TEST(YearRules, averagesOfTwoToSixMonthsEndingEachMonth) {
     ASSERT_TRUE(v.highestAverage.has_value());
     EXPECT_EQ(v.highestAverage->sumSeconds, 150 * H);
     EXPECT_EQ(v.highestAverageEnd, 1);
-    EXPECT_EQ(v.spansOver80, 0);
+    EXPECT_EQ(v.spansOverAverageLimit, 0);
 }
 
 TEST(YearRules, aMissingMonthBreaksTheSpansThatHoldIt) {
@@ -92,7 +92,7 @@ TEST(YearRules, aMissingMonthBreaksTheSpansThatHoldIt) {
     EXPECT_FALSE(v.averages[3][0].has_value());  // June-July
     EXPECT_TRUE(v.averages[4][0].has_value());   // July-August
     EXPECT_FALSE(v.averages[4][1].has_value());  // June-August
-    EXPECT_EQ(v.spansOver80, 2);
+    EXPECT_EQ(v.spansOverAverageLimit, 2);
     // Months after the year's end are not looked at: March ends the last span.
     EXPECT_EQ(CalendarMonthOf(11), 3);
     EXPECT_EQ(CalendarYearOf(2017, 11), 2018);
@@ -111,12 +111,12 @@ TEST(YearRules, averagesReachBackBeforeApril) {
     EXPECT_FALSE(v.averages[0][2].has_value());
     EXPECT_EQ(v.averages[1][2]->sumSeconds, 295 * H);  // February to May
     EXPECT_FALSE(v.averages[1][3].has_value());
-    EXPECT_EQ(v.spansOver80, 2);
+    EXPECT_EQ(v.spansOverAverageLimit, 2);
     EXPECT_EQ(v.highestAverageEnd, 0);
     EXPECT_EQ(v.highestAverage->months, 3);
     // The year's own limits leave the months before it out.
     EXPECT_EQ(v.totalSeconds, 115 * H);
-    EXPECT_EQ(v.monthsOver45, 1);
+    EXPECT_EQ(v.monthsOverLimit, 1);
     EXPECT_EQ(CalendarMonthOf(-5), 11);
     EXPECT_EQ(CalendarYearOf(2017, -5), 2016);
     EXPECT_EQ(CalendarMonthOf(-3), 1);

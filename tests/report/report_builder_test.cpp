@@ -77,7 +77,7 @@ TEST(YearReport, averagesReachBackToTheYearBefore) {
     options.schoolYear = 2017;
     YearReport year;
     ASSERT_TRUE(BuildYearReport(options, QDate(2018, 4, 1), year).isEmpty());
-    EXPECT_EQ(year.verdict.spansOver80, 2);  // 82:30 and 85:00
+    EXPECT_EQ(year.verdict.spansOverAverageLimit, 2);  // 82:30 and 85:00
     EXPECT_EQ(year.total.overtimeSeconds, 75 * H);
     EXPECT_TRUE(YearText(year).contains(QStringLiteral("2017年3月 90:00")));
 
@@ -87,7 +87,7 @@ TEST(YearReport, averagesReachBackToTheYearBefore) {
     ASSERT_EQ(staff.rows.size(), 1);
     EXPECT_EQ(staff.rows[0].overtimeSeconds, 75 * H);
     EXPECT_EQ(staff.rows[0].monthsPresent, 1);
-    EXPECT_EQ(staff.rows[0].verdict->spansOver80, 2);
+    EXPECT_EQ(staff.rows[0].verdict->spansOverAverageLimit, 2);
 }
 
 // A '%' in a name is text, not a place for the next figure; and a year with no two months in a
@@ -128,11 +128,11 @@ TEST(StaffReport, theYearGroupGoesByTheHighestMonth) {
     ASSERT_TRUE(BuildStaffReport(options, QDate(2018, 4, 1), report).isEmpty());
     ASSERT_EQ(report.rows.size(), 2);
     EXPECT_EQ(report.rows[0].person, QStringLiteral("Steady"));  // 88 h in the year
-    EXPECT_EQ(report.rows[0].group, StaffGroup::UpTo45);
-    EXPECT_EQ(report.rows[1].group, StaffGroup::Over80);
+    EXPECT_EQ(report.rows[0].group, StaffGroup::WithinLimit);
+    EXPECT_EQ(report.rows[1].group, StaffGroup::OverAverageLimit);
     EXPECT_EQ(report.rows[1].monthsPresent, 1);
     ASSERT_TRUE(report.rows[1].verdict.has_value());
-    EXPECT_EQ(report.rows[1].verdict->monthsOver45, 1);
+    EXPECT_EQ(report.rows[1].verdict->monthsOverLimit, 1);
     EXPECT_EQ(report.groupCounts, (std::array<int, kStaffGroupCount>{1, 0, 1, 0}));
 }
 
