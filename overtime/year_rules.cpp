@@ -26,11 +26,6 @@ bool YearVerdict::tooManyMonthsOverLimit() const {
     return monthsOverLimit > kMonthsOverLimitAllowed;
 }
 
-bool YearVerdict::breaksAny() const {
-    return overYearLimit() || tooManyMonthsOverLimit() || monthsAtCeiling > 0 ||
-           spansOverAverageLimit > 0;
-}
-
 YearVerdict JudgeYear(const SchoolYearOvertime& months, const LeadOvertime& before) {
     // Month k of the year is k + kLeadMonths here; the lead months come first.
     std::array<std::optional<qint64>, kLeadMonths + kSchoolYearMonths> all;

@@ -43,10 +43,9 @@ struct YearVerdict {
     int highestAverageEnd = -1;  // the month the highest average ends with
     int spansOverAverageLimit = 0;
 
-    bool overYearLimit() const;         // more than 360 h
-    bool overSpecialYearLimit() const;  // more than 720 h
+    bool overYearLimit() const;           // more than 360 h
+    bool overSpecialYearLimit() const;    // more than 720 h
     bool tooManyMonthsOverLimit() const;  // a seventh month over 45 h
-    bool breaksAny() const;
 };
 
 // The year's limits over its own months; the averages also over the lead months before it.
