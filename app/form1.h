@@ -2,6 +2,7 @@
 
 #include "app/day_phase.h"
 #include "app/day_question.h"
+#include "app/reason_boxes.h"
 #include "clock/reason_captions.h"
 #include "clock/time_source.h"
 #include "clock/window_state.h"
@@ -55,8 +56,6 @@ public:
     const FormState& State() const { return state_; }
     // The phase of the window's day (day_phase.h), read off the controls.
     DayPhase Phase() const;
-    // The date of the day the window holds: the start-up date, or that of an IN on a later date.
-    QDate DayDate() const { return dayDate_; }
     int HeightTwips() const { return heightTwips_; }
     static constexpr int kWidthTwips = 2670;
     // The name box's prompt.
@@ -170,7 +169,7 @@ private:
     QString workingFolder_;
     FormState state_;
     QDate dayDate_;
-    int heightTwips_ = 3705;
+    int heightTwips_ = kLaidOutHeightTwips;
     QImage picture_;
     MessageHook messageHook_;
     // Where the pointer grabbed the window, for platforms that cannot move it themselves.
