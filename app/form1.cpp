@@ -30,7 +30,6 @@ namespace {
 constexpr quint32 kFormBackColour = 4505855;                 // RGB(255, 192, 68), orange
 constexpr quint32 kDateBackColour = 12632319;                // RGB(255, 192, 192), pink
 constexpr quint32 kBreakBoxBackColour = Rgb(255, 192, 128);  // light orange
-constexpr int kCreatedHeightTwips = 3705;
 
 // 12 pt, 8.25 pt and the 9 pt default at 96 dots per inch.
 const int kLargePixels = 16;
@@ -67,7 +66,7 @@ Form1::Form1(TimeSource& clock, const QString& workingFolder, QWidget* parent)
     setWindowIcon(WindowIcon());
     setFont(GothicFont(kDefaultPixels));
     move(TwipsToPixels(165), TwipsToPixels(810));
-    SetHeightTwips(kCreatedHeightTwips);
+    SetHeightTwips(kLaidOutHeightTwips);
     CreateControls();
     ConnectHandlers();
     Form_Load();
@@ -110,7 +109,7 @@ void Form1::CreateControls() {
 
     for (const ReasonBox& box : kReasonBoxes) {
         auto* check = Place(new QCheckBox(QString::fromUtf8(box.caption), this), "Check2", 120,
-                            box.top, 2295, 255);
+                            box.top, 2295, kReasonBoxHeightTwips);
         check->setProperty("Index", box.index);
         SetBackColour(check, ButtonFaceColour);
         SetForeColour(check, ButtonTextColour);

@@ -9,7 +9,6 @@ namespace {
 const QString kOut = QStringLiteral("OUT");
 const QString kSave = QStringLiteral("SAVE");
 constexpr int kStartUpHeightTwips = 900;
-constexpr int kReasonsHeightTwips = 3700;
 constexpr int kAfterReasonsHeightTwips = 1000;
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/colours.h"
 #include "app/fonts.h"
 #include "clock/overtime_bands.h"
+#include "clock/reason_captions.h"
 #include "clock/working_day.h"
 
 #include <QDialog>
@@ -51,7 +52,7 @@ QString GuideText() {
                "<p><b>IN</b>: 出勤したら押します。初めての日は、白い欄に自分の名前を入力してから"
                "押します。名前は次から入力しなくても出ます。</p>"
                "<p><b>OUT</b>: 帰るときに押します。7 時間 45 分を超えて働いた日は残業の理由"
-               " (A～K) が並ぶので、当てはまるものにチェックを入れて <b>SAVE</b> を押します。"
+               " (%2) が並ぶので、当てはまるものにチェックを入れて <b>SAVE</b> を押します。"
                "OUT を押さずに <b>×</b> で閉じても、その時刻を終業としてその日を保存します。</p>"
                "<p><b>時刻の色</b>: 時刻の欄は、IN から働いた時間 (「休憩アリ」なら休憩 45 "
                "分を除く)"
@@ -71,7 +72,7 @@ QString GuideText() {
                "学校の休みの日と出勤日、学校名と"
                "押印欄 (作った場合だけあります)。</li></ul>"
                "<p>窓は、ボタンや文字のない所をつかんで動かせます。</p>")
-        .arg(BandRows());
+        .arg(BandRows(), ReasonRange());
 }
 
 QDialog* MakeWindow(QWidget* parent, const QString& title, const QString& html, bool scrolled) {

@@ -2,6 +2,8 @@
 
 #include "clock/reason_captions.h"
 
+#include <iterator>
+
 // The eleven overtime reasons, as the window and the question about a day left open show them.
 struct ReasonBox {
     int index;  // the element of Form1::Check2
@@ -19,3 +21,19 @@ inline constexpr ReasonBox kReasonBoxes[] = {
     {8, kReasonCaptions[8], 2880, 15},  {9, kReasonCaptions[9], 3120, 16},
     {10, kReasonCaptions[10], 3360, 17},
 };
+static_assert(std::size(kReasonBoxes) == kReasonCount, "every reason has its box");
+
+inline constexpr int kReasonBoxHeightTwips = 255;
+
+constexpr int LowestReasonBoxTop() {
+    int lowest = 0;
+    for (const ReasonBox& box : kReasonBoxes) {
+        lowest = box.top > lowest ? box.top : lowest;
+    }
+    return lowest;
+}
+
+// The window's height while it asks for the reasons: the lowest box and a margin below it.
+inline constexpr int kReasonsHeightTwips = LowestReasonBoxTop() + 340;
+// The height the window is laid out at, before any phase sets its own.
+inline constexpr int kLaidOutHeightTwips = kReasonsHeightTwips + 5;

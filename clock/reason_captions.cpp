@@ -16,6 +16,18 @@ std::optional<int> ReasonIndex(QChar letter) {
     return std::nullopt;
 }
 
+QString ReasonRange() {
+    return ReasonLetter(0) + QStringLiteral("～") + ReasonLetter(kReasonCount - 1);
+}
+
+QString ReasonLetters() {
+    QString letters;
+    for (int i = 0; i < kReasonCount; ++i) {
+        letters += ReasonLetter(i);
+    }
+    return letters;
+}
+
 QString ToggleReason(QString letters, QChar letter, bool ticked) {
     if (ticked) {
         letters += letter;

@@ -21,6 +21,10 @@ QString ReasonCaption(int index);
 QChar ReasonLetter(int index);
 // 0 for 'A' to 10 for 'K'; nothing for any other character.
 std::optional<int> ReasonIndex(QChar letter);
+// "A～K", as the texts that speak of all the reasons name them.
+QString ReasonRange();
+// "ABCDEFGHIJK".
+QString ReasonLetters();
 
 // The reason letters after a box is ticked or unticked: a tick adds the box's letter at the end,
 // an untick takes back its latest one, so the letters are always those of the ticked boxes in the

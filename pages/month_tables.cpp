@@ -1,4 +1,5 @@
 // One person's month: the days, the totals, the lines.
+#include "clock/reason_captions.h"
 #include "pages/report_labels.h"
 #include "pages/report_tables.h"
 #include "pages/table_parts.h"
@@ -11,8 +12,8 @@ namespace {
 // Counted or not, what a look at the day says on paper, whole.
 QString DayNote(const LookItem& look) {
     if (look.reason == LookReason::UnreadableReasons) {
-        return QStringLiteral("残業内容 %1 は A～K の記号ではありません (時間は数えています)")
-            .arg(look.detail);
+        return QStringLiteral("残業内容 %1 は %2 の記号ではありません (時間は数えています)")
+            .arg(look.detail, ReasonRange());
     }
     return LookReasonText(look.reason) + QStringLiteral("。この日は合計に含めていません");
 }

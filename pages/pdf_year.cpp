@@ -1,5 +1,6 @@
 // One person's school year, and the whole staff, over as many A4 pages as they need.
 
+#include "clock/reason_captions.h"
 #include "pages/pdf_pages.h"
 #include "pages/pdf_report.h"
 #include "pages/png_report.h"
@@ -71,10 +72,13 @@ QByteArray StaffPdf(const StaffReport& r) {
     const bool year = r.schoolYear.has_value();
     // The staff's list goes to the board; no one signs it here.
     AddHeading(pages, {StaffHeading(r), PaperLines(r.paper, QString()), {}}, r.breakMinutes);
-    const QList<double> widths =
+    QList<double> widths =
         year ? QList<double>{80, 220, 150, 200, 140, 100, 400, 120, 100, 120, 140, 90}
-             : QList<double>{80, 330, 150, 220, 120, 100, 120, 150, 45, 45,
-                             45, 45,  45,  45,  45,  45,  45,  45,  45, 95};
+             : QList<double>{80, 330, 150, 220, 120, 100, 120, 150};
+    if (!year) {
+        widths.append(QList<double>(kReasonCount, 45));  // a narrow column for each reason's days
+        widths.append(95);
+    }
     pages.addTable(PdfTableOf(StaffTable(r, Audience::Paper), widths, 22));
     if (!year) {
         pages.addLine(ReasonLegend(), 20, false, QColor(60, 60, 60));

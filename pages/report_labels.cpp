@@ -2,6 +2,7 @@
 
 #include "clock/colour_value.h"
 #include "clock/overtime_bands.h"
+#include "clock/reason_captions.h"
 
 #include <QDate>
 
@@ -72,7 +73,8 @@ QString LookReasonText(LookReason reason) {
         case LookReason::UnreadableSheet:
             return QStringLiteral("シートを読めません");
         case LookReason::UnreadableReasons:
-            return QStringLiteral("残業内容に A～K 以外の文字があります (時間は数えています)");
+            return QStringLiteral("残業内容に %1 以外の文字があります (時間は数えています)")
+                .arg(ReasonRange());
         case LookReason::DuplicateSheet:
             return QStringLiteral("同じ人の同じ月のシートがほかにもあります (一つだけ数えています)");
         case LookReason::CalendarLine:

@@ -1,5 +1,6 @@
 // The help of ombrel-report around what the parser writes from the options themselves.
 
+#include "clock/reason_captions.h"
 #include "pages/text_table.h"
 #include "report/report_options.h"
 
@@ -25,7 +26,7 @@ const char* const kClosing =
     "全員: 残業の多い順に、区分 (45時間以下 / 45時間超 / 80時間超 / 100時間以上) と\n"
     "  区分ごとの人数を出します。\n"
     "終業のない日、終業が始業より前の日、読めない行は「要確認」として挙げ、合計には\n"
-    "含めません。残業内容に A～K 以外の文字 (「部活動」など) がある日は時間を数え、\n"
+    "含めません。残業内容に %1 以外の文字 (「部活動」など) がある日は時間を数え、\n"
     "その欄を「要確認」に挙げます。学校カレンダーの読めない行は使わずに挙げます。\n"
     "\n"
     "学校設定.txt: シートのフォルダに置くと、印刷する表に使います。1 行に「キー=値」で\n"
@@ -98,5 +99,5 @@ QString FramedHelp(const QCommandLineParser& parser) {
     QCoreApplication::installTranslator(&words);
     const QString help = AlignWideNames(parser.helpText());
     QCoreApplication::removeTranslator(&words);
-    return help + QString::fromUtf8(kClosing);
+    return help + QString::fromUtf8(kClosing).arg(ReasonRange());
 }

@@ -7,6 +7,7 @@
 // coaching, and now and then forgets to press OUT. The sheets are written by the clock's own
 // sheet writer.
 
+#include "clock/reason_captions.h"
 #include "records/month_sheet.h"
 #include "records/sheet_layout.h"
 
@@ -35,7 +36,7 @@ QString DayRow(QRandomGenerator& random, const QDate& date, double busyness) {
     const int out = std::min(in + stay, 23 * 60 + 59);
     QString reasons;
     if (stay > 8 * 60 + 30) {
-        static const QString letters = QStringLiteral("ABCDEFGHIJK");
+        static const QString letters = ReasonLetters();
         for (int k = random.bounded(1, 3); k > 0; --k) {
             reasons += letters[random.bounded(int(letters.size()))];
         }

@@ -10,7 +10,10 @@ TEST(ReasonLetters, captionsLettersAndTicksAgree) {
     for (int i = 0; i < kReasonCount; ++i) {
         EXPECT_EQ(ReasonCaption(i).at(0), ReasonLetter(i));
         EXPECT_EQ(ReasonIndex(ReasonLetter(i)), i);
+        EXPECT_EQ(ReasonLetters().at(i), ReasonLetter(i));
     }
+    EXPECT_EQ(ReasonLetters().size(), kReasonCount);
+    EXPECT_EQ(ReasonRange(), QStringLiteral("A～K"));
     EXPECT_FALSE(ReasonIndex(QLatin1Char('L')));
     EXPECT_FALSE(ReasonIndex(QLatin1Char('a')));
     EXPECT_EQ(ToggleReason("ABA", 'A', false), "AB");
