@@ -29,8 +29,8 @@ QString Failed(const QString& path, const QString& reason) {
 // Links followed one after another; a longer chain is taken for a loop.
 constexpr int kMaxLinkHops = 40;
 
-// The file that writing `path` replaces: QSaveFile writes through a symbolic link, also one whose
-// target does not exist yet, and the folders on the way may be links too.
+// The file that writing `path` replaces: SaveWholeFile writes through a symbolic link, also one
+// whose target does not exist yet, and the folders on the way may be links too.
 QString LandingPath(const QString& path) {
     QString current = QFileInfo(path).absoluteFilePath();
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
