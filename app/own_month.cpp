@@ -26,7 +26,11 @@ OwnMonth ReadOwnMonth(const QString& folder, const QString& person, QDate today)
         // The month still shows, with the days off the law knows.
         own.notes << error;
         calendarLooks.clear();
-        PrepareDaysOff(QString(), own.yearFirst, key, daysOff, calendarLooks);
+        if (const QString lawOnly =
+                PrepareDaysOff(QString(), own.yearFirst, key, daysOff, calendarLooks);
+            !lawOnly.isEmpty()) {
+            own.notes << lawOnly;  // a year whose holidays are not known
+        }
     }
 
     for (MonthKey month = own.yearFirst; month <= key; ++month) {
