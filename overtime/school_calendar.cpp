@@ -5,6 +5,7 @@
 #include "records/text_encoding.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -140,12 +141,15 @@ QString Decode(const QByteArray& bytes, TextEncoding encoding, QString& text) {
     if (bytes.contains('\r')) {
         return QStringLiteral("行の途中に CR があります (改行は CR LF か LF のはずです)");
     }
-    const Cp932Result decoded = DecodeLine(bytes, encoding);
+    if (encoding != TextEncoding::Cp932) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = decoder.decode(bytes);
+        return decoder.hasError() ? QStringLiteral("UTF-8 として読めない文字があります")
+                                  : QString();
+    }
+    const Cp932Result decoded = DecodeCp932(bytes);
     text = decoded.text;
-    return decoded.ok ? QString()
-                      : QStringLiteral("%1 として読めない文字か制御文字があります")
-                            .arg(encoding == TextEncoding::Cp932 ? QStringLiteral("CP932")
-                                                                 : QStringLiteral("UTF-8"));
+    return decoded.ok ? QString() : QStringLiteral("CP932 として読めない文字か制御文字があります");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "records/text_encoding.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace {
 
@@ -15,10 +16,18 @@ constexpr int kMaxBreakMinutes = 480;
 // encoding is guessed as for every text file the programs read (text_encoding.h).
 QString Decode(const QByteArray& bytes, bool& ok) {
     const TextEncoding encoding = DetectTextEncoding(bytes);
+    const QByteArray body = bytes.mid(EncodingMark(encoding).size());
+    if (encoding != TextEncoding::Cp932) {
+        // Only read, never written back: a control character stays, for the warning to show.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(body);
+        ok = !utf8.hasError();
+        return text;
+    }
+    // CP932 is decoded a line at a time: the strict decoder takes line ends for control characters.
     QStringList lines;
-    for (const QByteArray& line : bytes.mid(EncodingMark(encoding).size()).split('\n')) {
-        const Cp932Result decoded =
-            DecodeLine(line.endsWith('\r') ? line.chopped(1) : line, encoding);
+    for (const QByteArray& line : body.split('\n')) {
+        const Cp932Result decoded = DecodeCp932(line.endsWith('\r') ? line.chopped(1) : line);
         if (!decoded.ok) {
             ok = false;
             return {};
