@@ -78,9 +78,15 @@ QString Composed(const QString& text) {
 Board FindSchools(FolderWalk walk, const QString& folder) {
     Board board;
     const QSet<QString> personFolders(walk.nameFileFolders.begin(), walk.nameFileFolders.end());
+    // Schools do not nest: a settings file inside a school's folder (a copy in a teacher's
+    // folder, for the clock's printed month) is the school's. The walk's folders come sorted, so
+    // a folder comes after the one it lies in.
     QStringList nested;
     for (const QString& place : walk.settingsFolders) {
-        if (!place.isEmpty() && !personFolders.contains(place)) {
+        const bool inside = std::any_of(nested.begin(), nested.end(), [&place](const QString& s) {
+            return place.startsWith(s + u'/');
+        });
+        if (!place.isEmpty() && !personFolders.contains(place) && !inside) {
             nested << place;
         }
     }

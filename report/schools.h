@@ -13,9 +13,10 @@
 // The schools of a board's folder: one folder a school, each with its staff's folders inside.
 //
 // A folder that holds a school's settings file (and no clock's name file: that is one person's
-// folder) is a school, named by the file's 学校名, else by the folder's own name. A board's folder
-// without such files inside is one school, read as it always was. Inside a board, a sheet belongs
-// to the nearest school folder above it; one in no school folder belongs to the folder at the
+// folder) is a school, named by the file's 学校名, else by the folder's own name; one inside a
+// school's folder (a copy beside a teacher's clock) is that school's. A board's folder without
+// such files inside is one school, read as it always was. Inside a board, a sheet belongs to the
+// school folder above it; one in no school folder belongs to the folder at the
 // depth the school folders stand at (a school whose settings file is missing), or, where that is
 // one person's folder or the sheet lies higher, to the board's own folder. The same name in two
 // schools is two people.
