@@ -13,7 +13,8 @@
 // The short Japanese messages the window shows. Every one names what went wrong and what the
 // person can do about it.
 
-QString TypeNameFirstMessage();
+// `button`: "IN" or "OUT", the button to press again once the name is typed.
+QString TypeNameFirstMessage(const QString& button);
 
 // What the person is told when a save of `day` did not write its row: the sheet could not be
 // read, is not a sheet at all, is far too large, has no line or several for the day, holds an
@@ -28,11 +29,14 @@ QString SheetHeldOpenMessage(const QString& path, const QString& again);
 // Something other than a sheet stands where the sheet is: a link, a FIFO, a folder.
 QString SheetRefusedMessage(const FileOutcome& refused, const QString& again);
 QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again);
+// Another clock's save of the same sheet did not end within the wait.
+QString SheetBusyMessage(const FileOutcome& busy, const QString& again);
 QString NameFileRefusedMessage(const QString& path, const QString& why);
 QString StartTimeFileRefusedMessage(const FileOutcome& refused);
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path, const QString& again);
-QString NothingOpenToSaveMessage();
+// OUT once more after this window saved the day's end.
+QString DayAlreadyClosedMessage(const QString& endTime);
 // No line of the sheet, or more than one, is the day's row: nothing was saved.
 QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place,
                              const QString& again);
@@ -45,9 +49,14 @@ QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, co
 QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day);
 QString CloseUnsavedQuestion();
 
-// The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
-QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd = {});
-QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime);
+// The question about a day left open: "7月4日(火) の終業時刻が記録されていません。...", with
+// the time the field offers (a night's work, "24:30") when there is one.
+QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd = {},
+                       const QString& filledIn = {});
+// The question OUT asks when no day is open and today's row holds no in-time.
+QString StartQuestionHeading(const QDate& date, const QString& endTime);
+QString EndTimeProblemMessage(const TypedTime& typed, const QString& inTime);
+QString StartTimeProblemMessage(const TypedTime& typed, const QString& endTime);
 
 // The question before a save replaces an end time or reasons someone else put into the row.
 QString ReplaceEndHeading(const QDate& date);

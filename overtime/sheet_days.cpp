@@ -12,8 +12,8 @@ namespace {
 
 // Hour and minute, both set or both empty.
 std::optional<int> TimeOfDay(QStringView hour, QStringView minute, const char* which,
-                             QString& error) {
-    const RowTime time = ReadRowTime(hour, minute);
+                             QString& error, int hourLimit = kDayHours) {
+    const RowTime time = ReadRowTime(hour, minute, hourLimit);
     if (time.reading == RowTime::Reading::NotATime) {
         error = QStringLiteral("%1の時刻「%2:%3」が読めません")
                     .arg(QString::fromUtf8(which), hour.toString(), minute.toString());
@@ -84,7 +84,8 @@ RowParse ParseDayRow(const QString& row, int day) {
     }
     parse.times.in = TimeOfDay(fields[1], fields[2], "始業", parse.error);
     if (parse.error.isEmpty()) {
-        parse.times.out = TimeOfDay(fields[3], fields[4], "終業", parse.error);
+        // A night's work ends in the next morning's hours, 24 and on.
+        parse.times.out = TimeOfDay(fields[3], fields[4], "終業", parse.error, kEndHourLimit);
     }
     if (!parse.error.isEmpty()) {
         return parse;

@@ -80,7 +80,8 @@ struct SheetContext {
 // days of the month no line holds, and a sheet in the clock's own layout that ends early.
 SheetMonth ReadSheetDays(const QList<SheetLine>& lines, const SheetContext& context);
 
-// The row's times read back: minutes since midnight, or nothing for a time not set.
+// The row's times read back: minutes since the row's midnight (an end past the next midnight as
+// 24:00 and on), or nothing for a time not set.
 struct RowTimes {
     std::optional<int> in;
     std::optional<int> out;

@@ -69,6 +69,13 @@ QString FileOutcome::why() const {
                        "ほかのプログラム (Excel など) がこのファイルを開いているため、"
                        "置き換えられません (%1)")
                 .arg(systemReason);
+        case FileFailure::Busy: {
+            const QString since = heldSince.isValid()
+                                      ? heldSince.toLocalTime().toString(QStringLiteral("HH:mm:ss"))
+                                      : QStringLiteral("?");
+            return QStringLiteral("ほかの時計が保存しているところです (パソコン「%1」、%2 から)")
+                .arg(holder.isEmpty() ? QStringLiteral("?") : holder, since);
+        }
     }
     return {};
 }
@@ -123,5 +130,12 @@ FileOutcome FileOutcome::unwritable(const QString& path, QFileDevice::FileError 
 FileOutcome FileOutcome::heldOpen(const QString& path, const QString& systemReason) {
     FileOutcome outcome = WithFailure(FileFailure::HeldOpen, path);
     outcome.systemReason = systemReason;
+    return outcome;
+}
+
+FileOutcome FileOutcome::busy(const QString& path, const QString& holder, const QDateTime& since) {
+    FileOutcome outcome = WithFailure(FileFailure::Busy, path);
+    outcome.holder = holder;
+    outcome.heldSince = since;
     return outcome;
 }

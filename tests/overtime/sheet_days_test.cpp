@@ -87,6 +87,8 @@ TEST(SheetDays, rowsThatNeedALook) {
         {QStringLiteral(" 9,008,00,17,00,"), LookReason::UnreadableRow},
         {QStringLiteral(" 9,08,00,17,00,A,x"), LookReason::UnreadableRow},
         {QStringLiteral(" 9,08"), LookReason::UnreadableRow},
+        {QStringLiteral(" 9,08,00,48,00,"), LookReason::UnreadableRow},  // past the next day
+        {QStringLiteral(" 9,24,30,26,00,"), LookReason::UnreadableRow},  // an in-time past 24
     };
     for (const Case& c : cases) {
         const SheetMonth month = ReadSheetDays(Sheet({{9, c.row}}), July());
@@ -95,6 +97,16 @@ TEST(SheetDays, rowsThatNeedALook) {
         EXPECT_EQ(month.looks[0].line, 10) << c.row.toStdString();
         EXPECT_EQ(month.totals.days, 0) << c.row.toStdString();
     }
+}
+
+TEST(SheetDays, aNightInTheNextMorningsHoursIsOneStay) {
+    const SheetMonth month = ReadSheetDays(Sheet({{5, QStringLiteral(" 5,08,00,24,30,A")}}), July());
+    ASSERT_TRUE(month.looks.isEmpty());
+    ASSERT_EQ(month.days.size(), 1);
+    EXPECT_EQ(month.days[0].outMinute, 24 * 60 + 30);
+    EXPECT_EQ(month.days[0].figures.atSchoolSeconds, 15 * H + 45 * M);  // 16:30 less the break
+    EXPECT_EQ(month.days[0].figures.overtimeSeconds, 8 * H);
+    EXPECT_EQ(month.days[0].figures.band, 9);
 }
 
 TEST(SheetDays, undecodableRowsSayWhy) {
