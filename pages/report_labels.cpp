@@ -81,6 +81,8 @@ QString LookReasonText(LookReason reason) {
             return QStringLiteral("フォルダを開けません (中のシートは数えていません)");
         case LookReason::AlteredText:
             return QStringLiteral("この出力に書けない文字を印に替えました");
+        case LookReason::UnusableCalendar:
+            return QStringLiteral("学校カレンダーを使えません (この学校は数えていません)");
     }
     return {};
 }

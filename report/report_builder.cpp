@@ -229,11 +229,22 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
 }
 
 QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report) {
+    return BuildStaffFrom(options, WalkSheetFolder(options.folder, options.recursive), today,
+                          report);
+}
+
+QString BuildStaffFrom(const ReportOptions& options, const FolderWalk& walk, QDate today,
+                       StaffReport& report, bool* noSheets) {
     const bool wholeYear = options.schoolYear.has_value();
     const MonthKey first =
         wholeYear ? FirstMonthOf(*options.schoolYear) : KeyOf(options.year, options.month);
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
     const int leadMonths = wholeYear ? kLeadMonths : 0;
+    report.paper = PaperOf(options, today);
+    report.schoolYear = options.schoolYear;
+    report.year = options.year;
+    report.month = options.month;
+    report.breakMinutes = options.breakMinutes;
     DaysOff daysOff;
     QList<LookItem> calendarLooks;
     if (const QString error = PrepareDaysOff(SchoolCalendarPath(options), first - leadMonths,
@@ -242,24 +253,22 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
         return error;
     }
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
-    QList<PersonSheets> sheets = ScanFolder(options.folder, first - leadMonths,
-                                            first + monthCount - 1, std::nullopt,
-                                            options.recursive);
+    QList<PersonSheets> sheets = ChooseSheets(walk, options.folder, first - leadMonths,
+                                              first + monthCount - 1, std::nullopt,
+                                              options.recursive);
     // Someone with sheets only before April is not on this year's staff; someone with a folder
     // that could not be opened may be.
     sheets.removeIf([first](const PersonSheets& p) {
         return p.unopened.isEmpty() && (p.months.isEmpty() || p.months.last() < first);
     });
     if (sheets.isEmpty()) {
+        if (noSheets) {
+            *noSheets = true;
+        }
         const QString period =
             wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
         return QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period);
     }
-    report.paper = PaperOf(options, today);
-    report.schoolYear = options.schoolYear;
-    report.year = options.year;
-    report.month = options.month;
-    report.breakMinutes = options.breakMinutes;
     const QList<PersonMonths> people =
         LoadPeople(settings, sheets, first - leadMonths, leadMonths + monthCount);
     report.rows.reserve(people.size());
