@@ -3,10 +3,11 @@
 #   ombrel_install_missing                               the clock (scripts/run)
 #   ombrel_install_missing "${OMBREL_TEST_PACKAGES[@]}"  and so on
 
-# Building the clock and the report (libxlsxwriter writes its Excel workbook), showing the clock.
+# Building the clock and the report (libxlsxwriter writes its Excel workbook; Debian's
+# xlsxwriter.pc links zlib, whose -dev package it does not pull in), showing the clock.
 OMBREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libicu-dev libxlsxwriter-dev
+  qt6-base-dev libgl-dev libicu-dev libxlsxwriter-dev zlib1g-dev
   fonts-ipafont-gothic fontconfig
 )
 # Making the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack runs.
