@@ -1,6 +1,7 @@
 #include "report/report_builder.h"
 
 #include "pages/report_labels.h"
+#include "report/sheet_hints.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,14 +37,20 @@ void AddDuplicates(const PersonSheets& sheets, QList<LookItem>& looks) {
     }
 }
 
+// The message, and on a line of its own what may help, when there is one.
+QString WithHint(const QString& message, const QString& hint) {
+    return hint.isEmpty() ? message : message + u'\n' + hint;
+}
+
 // "「Taro」のシートはこのフォルダにありません" or, when the person has other months, those.
 QString NoSheets(const ReportOptions& options, const QString& period) {
     const QList<PersonSheets> any = ScanFolder(options.folder, KeyOf(kFirstSheetYear, 1),
                                                KeyOf(kLastSheetYear, 12), options.user,
                                                options.recursive);
     if (any.isEmpty()) {
-        return QStringLiteral("「%1」のシートはフォルダ「%2」にありません")
-            .arg(*options.user, options.folder);
+        return WithHint(QStringLiteral("「%1」のシートはフォルダ「%2」にありません")
+                            .arg(*options.user, options.folder),
+                        NothingFoundHint(options.folder, options.user, options.recursive));
     }
     const QList<MonthKey>& months = any.first().months;
     return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)")
@@ -246,7 +253,9 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     if (sheets.isEmpty()) {
         const QString period =
             wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
-        return QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period);
+        return WithHint(
+            QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period),
+            NothingFoundHint(options.folder, std::nullopt, options.recursive));
     }
     report.paper = PaperOf(options, today);
     report.schoolYear = options.schoolYear;
