@@ -14,6 +14,8 @@
 // person can do about it.
 
 QString TypeNameFirstMessage();
+// The launcher could neither make nor enter the records folder, so the clock did not start.
+QString UnusableRecordsFolderMessage(const QString& folder);
 
 // What the person is told when a save of `day` did not write its row: the sheet could not be
 // read, is not a sheet at all, is far too large, has no line or several for the day, holds an
