@@ -59,13 +59,18 @@ QtMessageHandler qtsOwnHandler = nullptr;
 void SayDisplayUnreachable(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
     if (type != QtFatalMsg) {
-        qtsOwnHandler(type, context, message);
+        // "Could not load the Qt platform plugin ... even though it was found" reads as a broken
+        // install; the display's own line before it says what failed.
+        if (!(context.category && std::strcmp(context.category, "qt.qpa.plugin") == 0)) {
+            qtsOwnHandler(type, context, message);
+        }
         return;
     }
     QStringList displays;
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         if (!qEnvironmentVariableIsEmpty(name)) {
-            displays << QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
+            displays << QStringLiteral("%1=%2").arg(QLatin1String(name),
+                                                    qEnvironmentVariable(name));
         }
     }
     const QString shown = displays.isEmpty() ? QStringLiteral("the display") : displays.join(u' ');
@@ -96,6 +101,7 @@ int TellUnusableFolder(int argc, char* argv[], const QString& folder) {
     QApplication app(argc, argv);
     qInstallMessageHandler(qtsOwnHandler);
     SpeakJapaneseInToolkitWindows();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Ombrel"), text, QMessageBox::Ok);
     box.exec();
     return 1;

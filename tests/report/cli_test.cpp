@@ -175,7 +175,8 @@ TEST(ReportProgram, findingNothingNamesTheAlikeNamesAndWhereSheetsUsuallyAre) {
     for (const ProgramRun& run : {staff, person}) {
         EXPECT_EQ(run.exitCode, 2);
         const QString said = run.errText();
-        EXPECT_TRUE(said.contains(QStringLiteral("時計を起動したフォルダー"))) << said.toStdString();
+        EXPECT_TRUE(said.contains(QStringLiteral("時計を起動したフォルダー")))
+            << said.toStdString();
 #ifndef _WIN32  // Windows' usual folder is in the person's documents, not below HOME
         EXPECT_TRUE(said.contains(QStringLiteral("~/Ombrel"))) << said.toStdString();
         EXPECT_TRUE(said.contains(
