@@ -19,8 +19,8 @@ struct PhaseMarks {
     bool reasonsShown = false;     // OUT's caption is "SAVE"
 };
 
-// The reasons in view come first (OUT pressed before IN shows them too), then an open day; a run
-// that recorded no clock-in has not started, whatever OUT shows.
+// The reasons in view come first, then an open day; a run that recorded no clock-in has not
+// started, whatever OUT shows.
 constexpr DayPhase PhaseOf(const PhaseMarks& marks) {
     if (marks.reasonsShown) {
         return DayPhase::AskingReasons;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/day_phase.h"
+#include "app/day_question.h"
 #include "clock/reason_captions.h"
 #include "clock/time_source.h"
 #include "clock/window_state.h"
@@ -114,6 +115,11 @@ private:
     void UpdateElapsed();
     void AskForName();
     bool NameCanBeStored(const QString& name);
+    // The name the day is recorded under: the one typed or read; false, having asked or said why,
+    // when there is none the clock can use.
+    bool NameForTheDay();
+    // The day runs in the window: the name box gives way to the date and the time, the tick starts.
+    void ShowDayRunning(const QDateTime& now);
     void RecordClockIn(const QDateTime& pressed);
     void WriteStartTimeFile();
     enum class SaveMoment { AtIn, Later };
@@ -131,11 +137,25 @@ private:
     bool AskAboutDaysLeftOpen(const QDateTime& pressed);
     bool AskAboutStaleOpenDay(const QDateTime& now, bool& asked);
     enum class Answer { Recorded, Declined, NotSaved };
-    Answer AskWhenWindowDayEnded();
+    // `endingPress`: the moment of the OUT, SAVE or × that ends the day, which the question offers
+    // as its end after a night's work; none for IN and the month window.
+    Answer AskWhenWindowDayEnded(const QDateTime& endingPress = QDateTime());
     Answer AskWhenSheetDayEnded(const DayLeftOpen& day);
-    bool AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
-                    const QString& reasons, QString& endHour, QString& endMinute,
-                    QString& answerReasons, const QString& recordedEnd = {});
+    // OUT, SAVE or × with no day open in the window go by today's row on disk (form1_no_day.cpp).
+    void OutWithNoDayOpen(const QDateTime& pressed);
+    void TakeUpDayOpenElsewhere(const QDateTime& pressed);
+    void AskWhenTodayBegan(const QDateTime& pressed, const QString& row);
+    // OUT on the open day, and SAVE with the reasons in view.
+    void CloseOpenDay();
+    void SaveWithReasons();
+    // Every question about a day (its end, today's start) is asked here; false when the person
+    // leaves it unanswered.
+    struct DayAnswer {
+        QString hour;
+        QString minute;
+        QString reasons;
+    };
+    bool AskAboutDay(const DayQuestion& question, DayAnswer& answer);
     void TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment);
     SaveOutcome SaveDayRecord(OthersEnd othersEnd);
     int Check1Value() const;

@@ -44,7 +44,7 @@ size_t Form1::TodayIndex() const {
 }
 
 void Form1::UpdateElapsed() {
-    Label2->setText(::UpdateElapsed(state_, clock_.now(), Check1Value()));
+    Label2->setText(::UpdateElapsed(state_, clock_.now(), Check1Value(), dayDate_));
 }
 
 void Form1::Timer1_Timer() {
@@ -65,22 +65,33 @@ bool Form1::NameCanBeStored(const QString& name) {
 
 // IN before a name was typed: the name box, its prompt selected, is ready to be typed over.
 void Form1::AskForName() {
-    Tell(TypeNameFirstMessage());
+    Tell(TypeNameFirstMessage(pressed_));
     Text1->show();
     Text1->setFocus();
     Text1->selectAll();
 }
 
+bool Form1::NameForTheDay() {
+    if (Text1->text() == kPromptText) {
+        AskForName();
+        return false;
+    }
+    return NameCanBeStored(Text1->text());
+}
+
+void Form1::ShowDayRunning(const QDateTime& now) {
+    Text1->hide();
+    Label1->setText(DateText(now.date()));
+    Label2->setText(TimeText(now.time()));
+    Timer1->start();
+}
+
 void Form1::Command1_Click() {
     pressed_ = Command1->text();
+    if (!NameForTheDay()) {
+        return;
+    }
     const QString name = Text1->text();
-    if (name == kPromptText) {
-        AskForName();
-        return;
-    }
-    if (!NameCanBeStored(name)) {
-        return;
-    }
     // One reading: the date, the time shown and the in-time of a fresh day are the same instant,
     // the instant of the press even when a question about an earlier day comes first.
     const QDateTime pressed = clock_.now();
@@ -93,10 +104,7 @@ void Form1::Command1_Click() {
     Label2->setText(name);
     // Skipped when the folder cannot take it: the day opens all the same.
     WriteNameFile(AppFile(kNameFileName), name);
-    Text1->hide();
-    Label1->setText(DateText(pressed.date()));
-    Label2->setText(TimeText(pressed.time()));
-    Timer1->start();
+    ShowDayRunning(pressed);
     if (!state_.ClockedIn) {
         RecordClockIn(pressed);
         ApplyPhase(DayPhase::Open);
@@ -222,27 +230,46 @@ void Form1::TakeUpEndOnDisk(const DayEnd& end) {
 
 void Form1::Command2_Click() {
     pressed_ = Command2->text();
+    const QDateTime now = clock_.now();
     bool asked = false;
-    if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
+    if (!AskAboutStaleOpenDay(now, asked) || asked) {
+        // The question closed the window's day or let it go; a save that failed keeps it open.
         return;
     }
+    switch (Phase()) {
+        case DayPhase::Open:
+            CloseOpenDay();
+            break;
+        case DayPhase::AskingReasons:
+            SaveWithReasons();
+            break;
+        case DayPhase::NotStarted:
+        case DayPhase::Closed:
+        case DayPhase::LetGo:
+            OutWithNoDayOpen(now);
+            break;
+    }
+}
+
+// Past the regular day the reasons come first, and the next press saves; within it OUT saves.
+void Form1::CloseOpenDay() {
     UpdateElapsed();
-    const bool fromReasons = Phase() == DayPhase::AskingReasons;
-    // After the question the day is closed or let go: the press has nothing left to save.
-    if (!asked && state_.ElapsedSeconds >= kReasonThreshold && !fromReasons) {
+    if (state_.ElapsedSeconds >= kReasonThreshold) {
         ApplyPhase(DayPhase::AskingReasons);
         return;
     }
-    const SaveOutcome outcome = SaveDayRecord(OthersEnd::Ask);
-    if (outcome == SaveOutcome::Failed) {
-        // The day stays open and the reasons stay in view, so the next press tries again.
-        return;
+    if (SaveDayRecord(OthersEnd::Ask) != SaveOutcome::Failed) {
+        ApplyPhase(DayPhase::Closed);
     }
-    if (outcome == SaveOutcome::NothingOpen && fromReasons && !asked) {
-        // Reasons were ticked for a day that is not open: say so rather than drop them unseen.
-        Tell(NothingOpenToSaveMessage());
+}
+
+// A save that fails keeps the day open and the reasons in view, so that the next press tries
+// again.
+void Form1::SaveWithReasons() {
+    UpdateElapsed();
+    if (SaveDayRecord(OthersEnd::Ask) != SaveOutcome::Failed) {
+        ApplyPhase(DayPhase::Closed);
     }
-    ApplyPhase(DayPhase::Closed);
 }
 
 Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
@@ -285,9 +312,15 @@ void Form1::Check1_Click() {
 
 void Form1::Command3_Click() {
     pressed_ = Command3->text();
+    const QDateTime now = clock_.now();
     bool asked = false;
-    if (!AskAboutStaleOpenDay(clock_.now(), asked)) {
+    if (!AskAboutStaleOpenDay(now, asked)) {
         return;
+    }
+    const DayPhase phase = Phase();
+    if (!asked && phase != DayPhase::Open && phase != DayPhase::AskingReasons) {
+        // A day opened elsewhere today is closed here as it would be had start-up taken it up.
+        TakeUpDayOpenElsewhere(now);
     }
     // A day someone else closed meanwhile keeps the end time they gave it.
     if (SaveDayRecord(OthersEnd::Keep) == SaveOutcome::Failed) {

@@ -28,13 +28,15 @@ bool Form1::AskAboutDaysLeftOpen(const QDateTime& pressed) {
 
 bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
     asked = state_.ClockedIn && !declinedDays_.count(dayDate_) && IsLaterDate(dayDate_, now);
-    return !asked || AskWhenWindowDayEnded() != Answer::NotSaved;
+    return !asked || AskWhenWindowDayEnded(now) != Answer::NotSaved;
 }
 
 // The answer closes the window's day as OUT would, with the end time typed. Without an answer
 // the row stays as it is on disk and the window lets go of the day: no end time is made up. A day
 // closed meanwhile by someone else (another PC's clock) needs no answer: it keeps their end.
-Form1::Answer Form1::AskWhenWindowDayEnded() {
+// Pressed to end the day on the next date, within a day of the in-time, the question offers the
+// moment of the press as a night's end ("24:30"), to be taken with Return or typed over.
+Form1::Answer Form1::AskWhenWindowDayEnded(const QDateTime& endingPress) {
     SheetTable scratch = BlankMonth();
     const DayRowRead read =
         ReadDayRow(MonthSheetPath(state_.AppDir, UserName(), dayDate_), dayDate_.day(), scratch);
@@ -44,16 +46,23 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
         ApplyPhase(DayPhase::Closed);
         return Answer::Recorded;
     }
-    QString endHour, endMinute, reasons;
-    if (!AskEndTime(dayDate_, state_.InHour, state_.InMinute, state_.ReasonCodes, endHour,
-                    endMinute, reasons)) {
+    DayQuestion question;
+    question.date = dayDate_;
+    question.hour = state_.InHour;
+    question.minute = state_.InMinute;
+    question.reasons = state_.ReasonCodes;
+    if (endingPress.isValid()) {
+        question.filledIn = NightEndAt(dayDate_, state_.InHour, state_.InMinute, endingPress);
+    }
+    DayAnswer answer;
+    if (!AskAboutDay(question, answer)) {
         declinedDays_.insert(dayDate_);
         ApplyPhase(DayPhase::LetGo);
         return Answer::Declined;
     }
-    state_.OutHour = endHour;
-    state_.OutMinute = endMinute;
-    ShowReasonsOf(reasons);
+    state_.OutHour = answer.hour;
+    state_.OutMinute = answer.minute;
+    ShowReasonsOf(answer.reasons);
     if (WriteDay(SaveMoment::Later, OthersEnd::Ask) == SaveOutcome::Failed) {
         return Answer::NotSaved;
     }
@@ -63,15 +72,23 @@ Form1::Answer Form1::AskWhenWindowDayEnded() {
 
 Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
     const RecordedDay& recorded = day.recorded;
-    QString endHour, endMinute, reasons;
+    DayQuestion question;
+    question.date = day.date;
+    question.hour = recorded.inHour;
+    question.minute = recorded.inMinute;
+    question.reasons = recorded.reasons;
     // A row asked about with an end time holds one before its in-time: the question says so.
-    const QString recordedEnd =
-        recorded.isClosed() ? ClockText(recorded.outHour, recorded.outMinute) : QString();
-    if (!AskEndTime(day.date, recorded.inHour, recorded.inMinute, recorded.reasons, endHour,
-                    endMinute, reasons, recordedEnd)) {
+    if (recorded.isClosed()) {
+        question.recordedEnd = ClockText(recorded.outHour, recorded.outMinute);
+    }
+    DayAnswer answer;
+    if (!AskAboutDay(question, answer)) {
         declinedDays_.insert(day.date);
         return Answer::Declined;
     }
+    const QString& endHour = answer.hour;
+    const QString& endMinute = answer.minute;
+    const QString& reasons = answer.reasons;
     const bool windowsMonth =
         day.date.year() == dayDate_.year() && day.date.month() == dayDate_.month();
     DayToSave save{state_.AppDir,
@@ -104,15 +121,11 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
     return Answer::Recorded;
 }
 
-bool Form1::AskEndTime(const QDate& date, const QString& inHour, const QString& inMinute,
-                       const QString& reasons, QString& endHour, QString& endMinute,
-                       QString& answerReasons, const QString& recordedEnd) {
-    OpenDayDialog dialog(date, inHour, inMinute, reasons, this, recordedEnd);
+bool Form1::AskAboutDay(const DayQuestion& question, DayAnswer& answer) {
+    OpenDayDialog dialog(question, this);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    endHour = dialog.EndHour();
-    endMinute = dialog.EndMinute();
-    answerReasons = dialog.Reasons();
+    answer = {dialog.Hour(), dialog.Minute(), dialog.Reasons()};
     return true;
 }

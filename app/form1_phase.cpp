@@ -35,8 +35,7 @@ void Form1::ApplyPhase(DayPhase phase) {
             SetHeightTwips(kStartUpHeightTwips);
             break;
         case DayPhase::Open:
-            // OUT stays as it is: a day reopened after OUT keeps OUT lit, and reasons shown by an
-            // OUT before IN stay in view.
+            // OUT stays as it is: a day reopened after OUT keeps OUT lit.
             state_.ClockedIn = true;
             SetBackColour(Command1, ActiveButtonColour);
             break;
@@ -46,7 +45,7 @@ void Form1::ApplyPhase(DayPhase phase) {
             SetHeightTwips(kReasonsHeightTwips);
             break;
         case DayPhase::Closed:
-            // IN keeps its colour: an OUT with no clock-in recorded in this run lights OUT alone.
+            // A save reached the disk (or the row holds an end someone else gave the day).
             state_.ClockedIn = false;
             SetBackColour(Command2, ActiveButtonColour);
             if (reasonsShown) {
@@ -55,7 +54,12 @@ void Form1::ApplyPhase(DayPhase phase) {
             }
             break;
         case DayPhase::LetGo:
+            // OUT keeps its colour: nothing was saved. Reasons in view go, as nothing is open.
             state_.ClockedIn = false;
+            if (reasonsShown) {
+                Command2->setText(kOut);
+                SetHeightTwips(kAfterReasonsHeightTwips);
+            }
             break;
     }
 }

@@ -24,11 +24,7 @@ void Form1::ResumeOpenDay() {
         return;
     }
     TakeUpRecordedDay(*recorded);
-    Text1->hide();
-    const QDateTime now = clock_.now();
-    Label1->setText(DateText(now.date()));
-    Label2->setText(TimeText(now.time()));
-    Timer1->start();
+    ShowDayRunning(clock_.now());
     // Taken up as a clock-in of this run, and closed again when the row holds an end.
     ApplyPhase(DayPhase::Open);
     if (recorded->isClosed()) {

@@ -11,10 +11,6 @@
 #include <QStyleFactory>
 #include <QTextStream>
 
-#ifdef Q_OS_WIN
-#include "platform/wine_keyboard.h"
-#endif
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -119,9 +115,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     ProvideRuntimeFolder();
-#ifdef Q_OS_WIN
-    LetWineGiveTheKeyboardToTheWindows();
-#endif
     qtsOwnHandler = qInstallMessageHandler(SayDisplayUnreachable);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtsOwnHandler);

@@ -15,6 +15,9 @@
 #ifndef OMBREL_VERSION
 #define OMBREL_VERSION "?"
 #endif
+#ifndef OMBREL_SOURCE_URL
+#define OMBREL_SOURCE_URL ""
+#endif
 
 namespace {
 
@@ -110,6 +113,19 @@ QDialog* MakeGuideWindow(QWidget* parent) {
 }
 
 QDialog* MakeVersionWindow(QWidget* parent) {
+    const QString source = QStringLiteral(OMBREL_SOURCE_URL).toHtmlEscaped();
+    // A Qt linked into the program can be replaced only by building the program again; one the
+    // system provides is replaced with the system's own.
+#ifdef QT_STATIC
+    const QString qtInside = QStringLiteral(
+        "この版には Qt %1 が組み込まれています (静的リンク)。Qt は GNU 劣等一般公衆利用許諾書 "
+        "(LGPL-3) の下にあり、上のソースコードからご自分の Qt で組み立て直せば、Qt を差し替え"
+        "られます。");
+#else
+    const QString qtInside = QStringLiteral(
+        "システムの Qt %1 を使っています。Qt は GNU 劣等一般公衆利用許諾書 (LGPL-3) の下に"
+        "あります。");
+#endif
     const QString html =
         QStringLiteral(
             "<h3>Ombrel %1</h3>"
@@ -117,10 +133,12 @@ QDialog* MakeVersionWindow(QWidget* parent) {
             "<p>Ombrel はフリーソフトウェアです。GNU 一般公衆利用許諾書 (GNU General Public "
             "License) のバージョン 3 か、それ以降のバージョン (GPL-3.0-or-later) の条件で、"
             "再配布や改変ができます。無保証です。</p>"
-            "<p>Qt %2 を使っています (LGPL-3)。</p>")
-            .arg(QStringLiteral(OMBREL_VERSION), QString::fromLatin1(qVersion()));
+            "<p>ソースコード: <a href=\"%2\">%2</a></p>"
+            "<p>%3</p>")
+            .arg(QStringLiteral(OMBREL_VERSION), source,
+                 qtInside.arg(QString::fromLatin1(qVersion())));
     QDialog* window = MakeWindow(parent, QStringLiteral("バージョン情報 - Ombrel"), html, false);
     window->setObjectName(QStringLiteral("VersionWindow"));
-    window->resize(440, 260);
+    window->resize(440, 300);
     return window;
 }

@@ -22,8 +22,8 @@ QString PressAgain(const QString& again) {
 
 }  // namespace
 
-QString TypeNameFirstMessage() {
-    return QStringLiteral("名前を入力してから IN を押してください。");
+QString TypeNameFirstMessage(const QString& button) {
+    return QStringLiteral("名前を入力してから %1 を押してください。").arg(button);
 }
 
 QString UnusableRecordsFolderMessage(const QString& folder) {
@@ -48,6 +48,10 @@ QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& a
             return SheetRefusedMessage(outcome, again);
         case FileFailure::TooLarge:
             return SheetTooLargeMessage(outcome, again);
+        case FileFailure::HeldOpen:
+            return SheetHeldOpenMessage(outcome.path, again);
+        case FileFailure::Busy:
+            return SheetBusyMessage(outcome, again);
         case FileFailure::Absent:
         case FileFailure::Unreadable:
         case FileFailure::NotText:
@@ -66,6 +70,13 @@ QString SheetNotSavedMessage(const FileOutcome& written, const QString& again) {
            QStringLiteral("\nファイル: %1\n理由: %2").arg(written.path, written.why());
 }
 
+QString SheetHeldOpenMessage(const QString& path, const QString& again) {
+    return QStringLiteral(
+               "出勤簿をほかのプログラム (Excel など) が開いているため、保存できませんでした。"
+               "そのプログラムで出勤簿を閉じてから、") +
+           PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
+}
+
 QString SheetNotReadAtInMessage(const QString& path) {
     return QStringLiteral(
                "出勤簿を読めませんでした。ほかのプログラムで開いていれば閉じて"
@@ -80,10 +91,11 @@ QString SheetNotReadAtSaveMessage(const QString& path, const QString& again) {
            PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
 }
 
-QString NothingOpenToSaveMessage() {
+QString DayAlreadyClosedMessage(const QString& endTime) {
     return QStringLiteral(
-        "記録中の日がないため、保存していません。"
-        "続けて記録するときは IN を押してから OUT を押してください。");
+               "今日は終業時刻 %1 まで保存してあります。"
+               "続けて記録するときは IN を押してから OUT を押してください。")
+        .arg(endTime);
 }
 
 QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place,
@@ -132,7 +144,9 @@ QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, cons
                    .arg(JapaneseDate(end.date()), JapaneseDate(day)) +
                check;
     }
-    return EndTimeProblemMessage(EndTimeProblem::NotAfterInTime, inTime) +
+    TypedTime notAfter;
+    notAfter.problem = TimeProblem::NotAfterInTime;
+    return EndTimeProblemMessage(notAfter, inTime) +
            QStringLiteral("\nいまの時刻 %1 が始業時刻より前になっているため、保存していません。")
                .arg(end.time().toString(QStringLiteral("HH:mm"))) +
            check;
@@ -142,23 +156,75 @@ QString CloseUnsavedQuestion() {
     return QStringLiteral("今日の記録を保存できていません。このまま閉じますか?");
 }
 
-QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd) {
+QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd,
+                       const QString& filledIn) {
     const QString day = JapaneseDate(date);
     const QString what =
         recordedEnd.isEmpty()
-            ? QStringLiteral("%1 は %2 に始業したまま、終業時刻が記録されていません。").arg(day, inTime)
+            ? QStringLiteral("%1 は %2 に始業したまま、終業時刻が記録されていません。")
+                  .arg(day, inTime)
             : QStringLiteral("%1 は %2 に始業し、終業時刻が始業より前の %3 と記録されています。")
                   .arg(day, inTime, recordedEnd);
+    if (!filledIn.isEmpty()) {
+        return what + QStringLiteral(
+                          "\n\n日付が変わったいまの時刻を、24 時から数えて %1 と入れてあります。\n"
+                          "いままで働いていたなら、そのまま Enter を押してください。\n"
+                          "先に帰っていたなら、終業時刻を 4 桁で入力して Enter を押してください"
+                          " (例: 17時30分なら 1730)。\n記録しないときは Esc を押してください。")
+                          .arg(filledIn);
+    }
     return what + QStringLiteral(
                       "\n\n終業時刻を 4 桁で入力して Enter を押してください\n"
-                      "(例: 17時30分なら 1730)。記録しないときは Esc を押してください。");
+                      "(例: 17時30分なら 1730、日付が変わって 0時30分なら 2430)。"
+                      "記録しないときは Esc を押してください。");
 }
 
-QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime) {
-    if (problem == EndTimeProblem::NotAfterInTime) {
-        return QStringLiteral("終業時刻は始業時刻 %1 より後にしてください。").arg(inTime);
+QString StartQuestionHeading(const QDate& date, const QString& endTime) {
+    return QStringLiteral(
+               "%1 の始業時刻が記録されていません (IN が押されていません)。\n\n"
+               "今日の始業時刻を 4 桁で入力して Enter を押してください\n"
+               "(例: 8時30分なら 0830)。いまの %2 を終業時刻として保存します。\n"
+               "記録しないときは Esc を押してください。")
+        .arg(JapaneseDate(date), endTime);
+}
+
+QString EndTimeProblemMessage(const TypedTime& typed, const QString& inTime) {
+    switch (typed.problem) {
+        case TimeProblem::NotAfterInTime: {
+            QString text =
+                QStringLiteral("終業時刻は始業時刻 %1 より後にしてください。").arg(inTime);
+            if (!typed.nextMorning.isEmpty()) {
+                QString digits = typed.nextMorning;
+                text += QStringLiteral(
+                            "日付が変わってからの終業なら、24 を足して %1 と入力して"
+                            "ください。")
+                            .arg(digits.remove(QLatin1Char(':')));
+            }
+            return text;
+        }
+        case TimeProblem::MoreThanADay:
+            return QStringLiteral("終業時刻は始業時刻 %1 から 24 時間以内にしてください。")
+                .arg(inTime);
+        default:
+            return QStringLiteral(
+                "終業時刻を 4 桁の時刻で入力してください (例: 17時30分なら 1730、"
+                "日付が変わって 0時30分なら 2430)。");
     }
-    return QStringLiteral("終業時刻を 00:00 から 23:59 の時刻で入力してください (例: 1730)。");
+}
+
+QString StartTimeProblemMessage(const TypedTime& typed, const QString& endTime) {
+    if (typed.problem == TimeProblem::NotBeforeEnd) {
+        return QStringLiteral("始業時刻は終業時刻 %1 (いま) より前にしてください。").arg(endTime);
+    }
+    return QStringLiteral("始業時刻を 00:00 から 23:59 の時刻で入力してください (例: 0830)。");
+}
+
+QString SheetBusyMessage(const FileOutcome& busy, const QString& again) {
+    return QStringLiteral(
+               "ほかのパソコンか、もう一つの時計がこの出勤簿を保存しているところで、終わるのを"
+               "待ちきれなかったため、保存していません。少したってから、") +
+           PressAgain(again) +
+           QStringLiteral("\nファイル: %1\n理由: %2").arg(busy.path, busy.why());
 }
 
 QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again) {

@@ -13,7 +13,8 @@
 // The short Japanese messages the window shows. Every one names what went wrong and what the
 // person can do about it.
 
-QString TypeNameFirstMessage();
+// `button`: "IN" or "OUT", the button to press again once the name is typed.
+QString TypeNameFirstMessage(const QString& button);
 // The launcher could neither make nor enter the records folder, so the clock did not start.
 QString UnusableRecordsFolderMessage(const QString& folder);
 
@@ -25,14 +26,19 @@ QString UnusableRecordsFolderMessage(const QString& folder);
 QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& again);
 
 QString SheetNotSavedMessage(const FileOutcome& written, const QString& again);
+// Another program (a spreadsheet) holds the sheet open, so it could not be replaced.
+QString SheetHeldOpenMessage(const QString& path, const QString& again);
 // Something other than a sheet stands where the sheet is: a link, a FIFO, a folder.
 QString SheetRefusedMessage(const FileOutcome& refused, const QString& again);
 QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again);
+// Another clock's save of the same sheet did not end within the wait.
+QString SheetBusyMessage(const FileOutcome& busy, const QString& again);
 QString NameFileRefusedMessage(const QString& path, const QString& why);
 QString StartTimeFileRefusedMessage(const FileOutcome& refused);
 QString SheetNotReadAtInMessage(const QString& path);
 QString SheetNotReadAtSaveMessage(const QString& path, const QString& again);
-QString NothingOpenToSaveMessage();
+// OUT once more after this window saved the day's end.
+QString DayAlreadyClosedMessage(const QString& endTime);
 // No line of the sheet, or more than one, is the day's row: nothing was saved.
 QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& place,
                              const QString& again);
@@ -45,9 +51,14 @@ QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, co
 QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day);
 QString CloseUnsavedQuestion();
 
-// The question about a day left open: "7月4日(火) の終業時刻が記録されていません。..."
-QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd = {});
-QString EndTimeProblemMessage(EndTimeProblem problem, const QString& inTime);
+// The question about a day left open: "7月4日(火) の終業時刻が記録されていません。...", with
+// the time the field offers (a night's work, "24:30") when there is one.
+QString OpenDayHeading(const QDate& date, const QString& inTime, const QString& recordedEnd = {},
+                       const QString& filledIn = {});
+// The question OUT asks when no day is open and today's row holds no in-time.
+QString StartQuestionHeading(const QDate& date, const QString& endTime);
+QString EndTimeProblemMessage(const TypedTime& typed, const QString& inTime);
+QString StartTimeProblemMessage(const TypedTime& typed, const QString& endTime);
 
 // The question before a save replaces an end time or reasons someone else put into the row.
 QString ReplaceEndHeading(const QDate& date);

@@ -11,12 +11,22 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kTextPixels = 13;
+// The width the window was drawn for; wider when the days' columns need it.
+constexpr int kDesignWidth = 780;
+// The lines of looks kept in view however small the screen: a heading and two or three looks.
+constexpr int kLooksInViewLines = 8;
+// What a window frame adds around the window before the platform says: a title bar and borders.
+const QMargins kFrameGuess(8, 40, 8, 8);
 const QString kOverColour = QStringLiteral("#b00000");
 
 // "今月の残業 12:30 (上限 45時間まで 残り 32:30)"; red once the line is passed.
@@ -79,7 +89,6 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     setFont(GothicFont(kTextPixels));
     // Closing the clock ends the program, whether or not this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(780, 660);
     auto* layout = new QVBoxLayout(this);
 
     Heading = new QLabel(this);
@@ -103,17 +112,28 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     Days->setTabKeyNavigation(false);
     Days->verticalHeader()->hide();
     Days->horizontalHeader()->setStretchLastSection(true);
-    Days->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    layout->addWidget(Days, 1);
+    layout->addWidget(Days, 2);
 
-    auto* looks = new QGroupBox(QStringLiteral("確認が必要な日"), this);
+    // The days that need a look and the notes scroll together below the days; on a small screen
+    // the two lists share what is left above the buttons, the looks never more than they fill.
+    auto* below = new QWidget;
+    auto* belowLayout = new QVBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    auto* looks = new QGroupBox(QStringLiteral("確認が必要な日"), below);
     looks_ = new QVBoxLayout(looks);
-    layout->addWidget(looks);
-
-    notes_ = new QLabel(this);
+    belowLayout->addWidget(looks);
+    notes_ = new QLabel(below);
     notes_->setWordWrap(true);
     notes_->setStyleSheet(QStringLiteral("color: #505050;"));
-    layout->addWidget(notes_);
+    belowLayout->addWidget(notes_);
+    belowLayout->addStretch(1);
+    LooksArea = new QScrollArea(this);
+    LooksArea->setObjectName(QStringLiteral("LooksArea"));
+    LooksArea->setWidgetResizable(true);
+    LooksArea->setFrameShape(QFrame::NoFrame);
+    LooksArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LooksArea->setWidget(below);
+    layout->addWidget(LooksArea, 1);
 
     auto* buttons = new QHBoxLayout;
     SavePdf = new QPushButton(QStringLiteral("この月を PDF で保存…"), this);
@@ -149,9 +169,74 @@ void MonthWindow::Show(const OwnMonth& own) {
     notes_->setText(notes.join(u'\n'));
     notes_->setVisible(!notes.isEmpty());
     SavePdf->setEnabled(own.problem.isEmpty());
+    ensurePolished();
+    FitLooks();
+    layout()->activate();
+    resize(FittedSize());
     show();
     raise();
     activateWindow();
+    // Shown, the looks have their final fonts and width.
+    FitLooks();
+    KeepOnScreen();
+    // Where the window system puts the frame on later, once more then.
+    QTimer::singleShot(0, this, &MonthWindow::KeepOnScreen);
+}
+
+// The looks take what they fill, up to a few of them, before the days; more scroll.
+void MonthWindow::FitLooks() {
+    const int looksHeight = LooksArea->widget()->sizeHint().height();
+    LooksArea->setMaximumHeight(looksHeight);
+    LooksArea->setMinimumHeight(qMin(looksHeight, fontMetrics().height() * kLooksInViewLines));
+}
+
+QRect MonthWindow::ScreenArea() const {
+    // The screen the clock stands on, where the window opens.
+    const QWidget* over = parentWidget() ? parentWidget() : this;
+    const QScreen* screen = over->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize MonthWindow::FittedSize() const {
+    // Every day's row and column, and every look, in full; then what the screen leaves room for.
+    const int tableWidth = Days->horizontalHeader()->length() + 2 * Days->frameWidth() +
+                           Days->verticalScrollBar()->sizeHint().width();
+    const int tableHeight = Days->horizontalHeader()->sizeHint().height() +
+                            Days->verticalHeader()->length() + 2 * Days->frameWidth();
+    const QMargins margins = layout()->contentsMargins();
+    const QSize hint = layout()->sizeHint();
+    QSize wanted(qMax(kDesignWidth, tableWidth + margins.left() + margins.right()),
+                 hint.height() - Days->sizeHint().height() - LooksArea->sizeHint().height() +
+                     tableHeight + LooksArea->widget()->sizeHint().height());
+    const QRect area = ScreenArea();
+    if (area.isEmpty()) {
+        return wanted;
+    }
+    const QMargins frame = isVisible() ? QMargins(geometry().left() - frameGeometry().left(),
+                                                  geometry().top() - frameGeometry().top(),
+                                                  frameGeometry().right() - geometry().right(),
+                                                  frameGeometry().bottom() - geometry().bottom())
+                                       : kFrameGuess;
+    const QSize room = area.marginsRemoved(frame).size();
+    return wanted.boundedTo(room).expandedTo(minimumSizeHint()).boundedTo(room);
+}
+
+void MonthWindow::KeepOnScreen() {
+    const QRect area = ScreenArea();
+    if (area.isEmpty() || !isVisible()) {
+        return;
+    }
+    if (frameGeometry().width() > area.width() || frameGeometry().height() > area.height()) {
+        resize(FittedSize());
+    }
+    QRect outer = frameGeometry();
+    outer.moveRight(qMin(outer.right(), area.right()));
+    outer.moveBottom(qMin(outer.bottom(), area.bottom()));
+    outer.moveLeft(qMax(outer.left(), area.left()));
+    outer.moveTop(qMax(outer.top(), area.top()));
+    if (outer.topLeft() != frameGeometry().topLeft()) {
+        move(outer.topLeft());
+    }
 }
 
 void MonthWindow::FillDays(const MonthReport& r) {

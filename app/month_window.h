@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -15,7 +16,9 @@ class QVBoxLayout;
 // its own beside the clock. Every day with its times, reasons and overtime, days off shaded;
 // the month's overtime against 45 h and the school year's against 360 h; and the days that need
 // a look, each with a button for the question about its end. The window reads; it writes nothing
-// itself. Tab moves through it, Return presses the button in focus, Escape closes it.
+// itself. Tab moves through it, Return presses the button in focus, Escape closes it. It is never
+// larger than the screen it opens on leaves room for: the days and the days that need a look
+// scroll, the buttons at its foot stay in view.
 class MonthWindow : public QDialog {
     Q_OBJECT
 
@@ -29,6 +32,7 @@ public:
     QLabel* MonthLine;
     QLabel* YearLine;
     QTableWidget* Days;
+    QScrollArea* LooksArea;
     QList<QPushButton*> LookButtons;
     QPushButton* SavePdf;
     QPushButton* Close;
@@ -41,6 +45,12 @@ signals:
 private:
     void FillDays(const MonthReport& report);
     void FillLooks(const MonthReport& report);
+    void FitLooks();
+    // The size that shows every day and every look, within the room the screen leaves.
+    QSize FittedSize() const;
+    // Moved and shrunk where the frame around it stands over the screen's edge.
+    void KeepOnScreen();
+    QRect ScreenArea() const;
 
     QVBoxLayout* looks_;
     QLabel* notes_;

@@ -15,27 +15,40 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-OpenDayDialog::OpenDayDialog(const QDate& date, const QString& inHour, const QString& inMinute,
-                             const QString& reasons, QWidget* parent,
-                             const QString& recordedEnd)
-    : QDialog(parent), inHour_(inHour), inMinute_(inMinute), reasons_(reasons) {
+namespace {
+
+bool AsksStart(const DayQuestion& question) {
+    return question.asked == DayQuestion::Asked::Start;
+}
+
+}  // namespace
+
+OpenDayDialog::OpenDayDialog(const DayQuestion& question, QWidget* parent)
+    : QDialog(parent), question_(question), reasons_(question.reasons) {
     setObjectName(QStringLiteral("OpenDayDialog"));
     setWindowTitle(QStringLiteral("Ombrel"));
     setFont(GothicFont(13));
     auto* layout = new QVBoxLayout(this);
 
-    auto* heading = new QLabel(OpenDayHeading(date, ClockText(inHour, inMinute), recordedEnd), this);
+    const QString known = ClockText(question.hour, question.minute);
+    auto* heading = new QLabel(
+        AsksStart(question)
+            ? StartQuestionHeading(question.date, known)
+            : OpenDayHeading(question.date, known, question.recordedEnd, question.filledIn),
+        this);
     heading->setWordWrap(true);
     heading->setMinimumWidth(420);
     layout->addWidget(heading);
 
     auto* form = new QFormLayout;
-    EndTime = new QLineEdit(this);
-    EndTime->setObjectName(QStringLiteral("EndTime"));
+    TimeField = new QLineEdit(this);
+    TimeField->setObjectName(QStringLiteral("TimeField"));
     // Four digits typed give the time: 1730 shows as 17:30.
-    EndTime->setInputMask(QStringLiteral("99:99"));
-    EndTime->setMaximumWidth(80);
-    form->addRow(QStringLiteral("終業時刻"), EndTime);
+    TimeField->setInputMask(QStringLiteral("99:99"));
+    TimeField->setMaximumWidth(80);
+    form->addRow(
+        AsksStart(question) ? QStringLiteral("今日の始業時刻") : QStringLiteral("終業時刻"),
+        TimeField);
     layout->addLayout(form);
 
     Problem = new QLabel(this);
@@ -51,7 +64,7 @@ OpenDayDialog::OpenDayDialog(const QDate& date, const QString& inHour, const QSt
     for (const ReasonBox& box : kReasonBoxes) {
         auto* check = new QCheckBox(QString::fromUtf8(box.caption), group);
         check->setProperty("Index", box.index);
-        check->setChecked(reasons.contains(check->text().at(0)));
+        check->setChecked(reasons_.contains(check->text().at(0)));
         connect(check, &QCheckBox::toggled, this, [this, check](bool ticked) {
             reasons_ = ToggleReason(reasons_, check->text().at(0), ticked);
         });
@@ -70,19 +83,33 @@ OpenDayDialog::OpenDayDialog(const QDate& date, const QString& inHour, const QSt
     connect(buttons, &QDialogButtonBox::rejected, this, &OpenDayDialog::reject);
     layout->addWidget(buttons);
 
-    EndTime->setFocus();
+    TimeField->setText(question.filledIn);
+    TimeField->setFocus();
+}
+
+void OpenDayDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    // A time offered is typed over as a whole, or taken with Return. Selected once shown: the
+    // focus the dialog gives its field on showing puts a masked field's cursor at its start.
+    if (visible) {
+        TimeField->selectAll();
+    }
 }
 
 void OpenDayDialog::accept() {
-    const EndTimeAnswer answer = ReadEndTime(EndTime->text(), inHour_, inMinute_);
-    if (answer.problem != EndTimeProblem::None) {
-        Problem->setText(EndTimeProblemMessage(answer.problem, ClockText(inHour_, inMinute_)));
+    const QString known = ClockText(question_.hour, question_.minute);
+    const TypedTime answer =
+        AsksStart(question_) ? ReadStartTime(TimeField->text(), question_.hour, question_.minute)
+                             : ReadEndTime(TimeField->text(), question_.hour, question_.minute);
+    if (answer.problem != TimeProblem::None) {
+        Problem->setText(AsksStart(question_) ? StartTimeProblemMessage(answer, known)
+                                              : EndTimeProblemMessage(answer, known));
         Problem->show();
-        EndTime->setFocus();
-        EndTime->selectAll();
+        TimeField->setFocus();
+        TimeField->selectAll();
         return;
     }
-    endHour_ = answer.hour;
-    endMinute_ = answer.minute;
+    hour_ = answer.hour;
+    minute_ = answer.minute;
     QDialog::accept();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/day_question.h"
 #include "clock/reason_captions.h"
 
-#include <QDate>
 #include <QDialog>
 #include <QString>
 
@@ -12,34 +12,33 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-// The question about a day that was left open: the day's date and in-time, a field for its end
-// time (which holds the keyboard focus) and the eleven reasons. Return records, Escape leaves the
-// day as it is. An end time that cannot be one, or is not after the in-time, is refused here and
-// the question stays.
+// The question about a day: its date and the time it is known by, a field for the time asked
+// (which holds the keyboard focus) and the eleven reasons. Return records, Escape leaves the day
+// as it is. A time that cannot be the one asked (an end not after the in-time, a start not before
+// the end) is refused here with a hint, and the question stays.
 class OpenDayDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `recordedEnd`: the end time the row holds, when it lies before the in-time.
-    OpenDayDialog(const QDate& date, const QString& inHour, const QString& inMinute,
-                  const QString& reasons, QWidget* parent, const QString& recordedEnd = {});
+    OpenDayDialog(const DayQuestion& question, QWidget* parent);
 
     // The answer, once the dialog was accepted.
-    QString EndHour() const { return endHour_; }
-    QString EndMinute() const { return endMinute_; }
+    QString Hour() const { return hour_; }
+    QString Minute() const { return minute_; }
     QString Reasons() const { return reasons_; }
 
-    QLineEdit* EndTime;
+    QLineEdit* TimeField;
     QLabel* Problem;
     std::array<QCheckBox*, kReasonCount> ReasonChecks;
+
+    void setVisible(bool visible) override;
 
 public slots:
     void accept() override;
 
 private:
-    QString inHour_;
-    QString inMinute_;
-    QString endHour_;
-    QString endMinute_;
+    DayQuestion question_;
+    QString hour_;
+    QString minute_;
     QString reasons_;
 };

@@ -3,7 +3,8 @@
 // makes (SaveDay: the sheet read as it stands, then written with the header and today's row
 // replaced) and the month read (ReadSheetFile), against the least a Qt program can do for the
 // same file: one QStringEncoder call over the whole text and a QSaveFile, or a QFile read and one
-// QStringDecoder call. The folder is made in the current directory, so the figures are those of
+// QStringDecoder call. The save's lock beside the sheet (SheetLock, taken and let go) is timed
+// alone, against the whole save at OUT it is part of. The folder is made in the current directory, so the figures are those of
 // the disk the program is run on, not of a memory file system.
 //
 //   ombrel_sheet_bench [Google Benchmark flags]
@@ -12,6 +13,7 @@
 #include "clock/work_clock.h"
 #include "records/day_save.h"
 #include "records/month_sheet.h"
+#include "records/sheet_lock.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -95,6 +97,18 @@ void BM_SaveDay_AtOut(benchmark::State& bench) {
     }
 }
 
+// What the lock adds to every save: its file made beside the sheet, written, and removed.
+void BM_SheetLock(benchmark::State& bench) {
+    const QString path = MonthSheetPath(ReadState(), kBenchUserName);
+    for (auto _ : bench) {
+        const SheetLock lock(path);
+        if (!lock.held()) {
+            bench.SkipWithError("SheetLock not taken");
+            break;
+        }
+    }
+}
+
 void BM_FloorWrite(benchmark::State& bench) {
     const SheetState state = ComposedState();
     QString text;
@@ -141,6 +155,7 @@ void BM_FloorRead(benchmark::State& bench) {
 
 BENCHMARK(BM_WriteMonthSheet)->UseRealTime();
 BENCHMARK(BM_SaveDay_AtOut)->UseRealTime();
+BENCHMARK(BM_SheetLock)->UseRealTime();
 BENCHMARK(BM_FloorWrite)->UseRealTime();
 BENCHMARK(BM_ReadMonthSheet)->UseRealTime();
 BENCHMARK(BM_FloorRead)->UseRealTime();
@@ -216,5 +231,7 @@ int main(int argc, char* argv[]) {
     print("save at OUT: SaveDay, sheet read first, two rows encoded (median)", "BM_SaveDay_AtOut",
           "BM_FloorWrite", true);
     print("load: ReadMonthSheet (median)", "BM_ReadMonthSheet", "BM_FloorRead", false);
+    print("the save's lock: SheetLock taken and let go, against the save at OUT (median)",
+          "BM_SheetLock", "BM_SaveDay_AtOut", false);
     return 0;
 }

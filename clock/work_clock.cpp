@@ -2,6 +2,12 @@
 
 #include "clock/working_day.h"
 
+namespace {
+
+constexpr double kSecondsPerDay = 24 * 60 * 60;
+
+}  // namespace
+
 float SecondsOfDay(const QTime& time) {
     // Evaluated in double and stored in single precision: every second of a day is exact there.
     const double hour = time.hour();
@@ -45,10 +51,14 @@ void ReadClock(WindowState& state, const QDateTime& reading) {
     state.ClockSeconds = SecondsOfDay(time);
 }
 
-QString UpdateElapsed(WindowState& state, const QDateTime& reading, int breakBoxValue) {
+QString UpdateElapsed(WindowState& state, const QDateTime& reading, int breakBoxValue,
+                      const QDate& dayDate) {
     ReadClock(state, reading);
     state.EndSeconds = state.ClockSeconds;
-    state.ElapsedSeconds = state.EndSeconds - state.StartSeconds;
+    const qint64 daysLater =
+        dayDate.isValid() ? qMax<qint64>(0, dayDate.daysTo(reading.date())) : 0;
+    state.ElapsedSeconds = static_cast<float>(double(daysLater) * kSecondsPerDay +
+                                              state.EndSeconds - state.StartSeconds);
     if (breakBoxValue == 1) {
         state.ElapsedSeconds -= BreakSeconds;
     }

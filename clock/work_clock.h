@@ -24,6 +24,8 @@ void StartNewDate(WindowState& state, const QDateTime& reading);
 void ReadClock(WindowState& state, const QDateTime& reading);
 
 // Recomputes the worked time from one reading: the break is deducted only while the break box
-// holds exactly 1 (ticked); unticked (0) and greyed (2) deduct nothing. Returns the time text the
-// label shows for that same reading.
-QString UpdateElapsed(WindowState& state, const QDateTime& reading, int breakBoxValue);
+// holds exactly 1 (ticked); unticked (0) and greyed (2) deduct nothing. A reading on a later date
+// than `dayDate`, the date the day began, counts the whole days between (a night's work past
+// midnight). Returns the time text the label shows for that same reading.
+QString UpdateElapsed(WindowState& state, const QDateTime& reading, int breakBoxValue,
+                      const QDate& dayDate = QDate());

@@ -30,6 +30,21 @@ endif()
 # The licence and the package's history where Debian keeps them, in the forms lintian reads: a
 # machine-readable copyright file and, the package being native, changelog.gz.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
+# A version configured past the changelog's latest entry gets an entry of its own on top, so that
+# the package's changelog names the package's version.
+set(ombrel_changelog_top "")
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog.in ombrel_latest REGEX "ombrel \\(" LIMIT_COUNT 1)
+string(REGEX REPLACE ".*ombrel \\(([^)]+)\\).*" "\\1" ombrel_latest "${ombrel_latest}")
+if(NOT PROJECT_VERSION VERSION_EQUAL ombrel_latest)
+  string(TIMESTAMP ombrel_built "%a, %d %b %Y %H:%M:%S +0000" UTC)
+  set(ombrel_changelog_top "ombrel (${PROJECT_VERSION}) unstable; urgency=medium
+
+  * Version ${PROJECT_VERSION}, built from the project's source.
+
+ -- ${OMBREL_PACKAGE_MAINTAINER}  ${ombrel_built}
+
+")
+endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_BINARY_DIR}/debian/changelog @ONLY)
 execute_process(COMMAND gzip -9 --no-name --stdout ${CMAKE_BINARY_DIR}/debian/changelog
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/debian/changelog.gz COMMAND_ERROR_IS_FATAL ANY)

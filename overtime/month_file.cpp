@@ -19,8 +19,8 @@ LoadedMonth ReadMonthFile(const QString& folder, const QString& fileName, MonthK
                           const MonthFileSettings& settings) {
     LoadedMonth loaded;
     loaded.fileName = fileName;
-    SheetTable lines;
-    const SheetReadResult read = ReadSheetFile(folder + u'/' + fileName, lines);
+    const SheetFile file = ReadWholeSheet(folder + u'/' + fileName);
+    const SheetReadResult& read = file.read;
     if (!read.outcome.ok()) {
         if (read.outcome.failure == FileFailure::Absent) {
             return loaded;
@@ -34,7 +34,7 @@ LoadedMonth ReadMonthFile(const QString& folder, const QString& fileName, MonthK
     const SheetContext context{loaded.fileName,  YearOfKey(month),      MonthOfKey(month),
                                settings.today,   settings.breakMinutes, settings.keepDays,
                                settings.calendar};
-    loaded.sheet = ReadSheetDays(lines, read.linesRead, context);
+    loaded.sheet = ReadSheetDays(file.lines, context);
     return loaded;
 }
 

@@ -15,17 +15,20 @@
 // look. A day that needs a look is listed as it stands and adds nothing to the totals.
 
 enum class LookReason {
-    MissingOut,      // an in-time but no end time, on a day that is over
-    StillOpen,       // an in-time but no end time, today: the day is still being worked
-    EndBeforeIn,     // the end time lies before the in-time (a day left open past midnight?)
-    OutWithoutIn,    // an end time but no in-time
-    UnreadableRow,   // a row that is not a day row of this sheet
-    DayNotInMonth,   // times on the 30th of February and the like
-    MissingRows,     // the file ended before the row of day 31
-    UnreadableSheet,  // the whole file
+    MissingOut,         // an in-time but no end time, on a day that is over
+    StillOpen,          // an in-time but no end time, today: the day is still being worked
+    EndBeforeIn,        // the end time lies before the in-time (a day left open past midnight?)
+    OutWithoutIn,       // an end time but no in-time
+    UnreadableRow,      // a row that is not a day row of this sheet
+    DuplicateRow,       // two lines or more hold the same day: none of them counts
+    DayNotInMonth,      // times on the 30th of February and the like
+    MissingRows,        // the file ended before the row of day 31
+    UnreadableSheet,    // the whole file
     UnreadableReasons,  // words in the reasons cell: the day counts, the cell is shown
     DuplicateSheet,     // the same person's month in another folder too: counted once
-    CalendarLine        // a line of the school calendar that was left out
+    CalendarLine,       // a line of the school calendar that was left out
+    UnreadableFolder,   // a folder that could not be opened: its sheets are not counted
+    AlteredText         // text an output cannot hold as it is, shortened or marked there
 };
 
 struct LookItem {
@@ -49,6 +52,7 @@ struct DayEntry {
     int outMinute = 0;
     DayFigures figures;
     QString reasons;
+    int line = 0;  // the row's line in the file, the header being 1 as the clock writes it
 };
 
 struct SheetMonth {
@@ -68,12 +72,15 @@ struct SheetContext {
     const MonthCalendar* calendar = nullptr;  // the month's days off; none without one
 };
 
-// Reads the day rows 1 to 31 of a sheet; `linesRead` is how many of its lines the file had. A
-// file with fewer than 32 lines gets an item naming the rows it lacks, and a line holding a CR
-// that ends no line (a sheet saved with CR line ends reads as one long line) gets its own.
-SheetMonth ReadSheetDays(const SheetTable& lines, int linesRead, const SheetContext& context);
+// Reads days 1 to 31 from every line of a sheet. A day's row is the line whose first field is
+// its number, wherever it stands (records/day_rows.h), as the clock finds it when it saves: a
+// title above the header, or a header deleted, moves no day. Listed besides the rows that need a
+// look: a day held by two lines (neither counts), a line among the days that is no day's row, the
+// days of the month no line holds, and a sheet in the clock's own layout that ends early.
+SheetMonth ReadSheetDays(const QList<SheetLine>& lines, const SheetContext& context);
 
-// The row's times read back: minutes since midnight, or nothing for a time not set.
+// The row's times read back: minutes since the row's midnight (an end past the next midnight as
+// 24:00 and on), or nothing for a time not set.
 struct RowTimes {
     std::optional<int> in;
     std::optional<int> out;

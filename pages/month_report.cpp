@@ -1,5 +1,7 @@
 #include "pages/report_model.h"
 
+#include "pages/shown_text.h"
+
 #include <algorithm>
 
 MonthReport MakeMonthReport(const QString& person, MonthKey key, LoadedMonth loaded,
@@ -28,5 +30,6 @@ MonthReport MakeMonthReport(const QString& person, MonthKey key, LoadedMonth loa
     report.todayUncounted = todayInMonth && report.elapsedDays < today.day();
     report.projection = ProjectMonthEnd(report.sheet.totals.overtimeSeconds, report.elapsedDays,
                                         report.daysInMonth);
+    ShowTexts(report);
     return report;
 }

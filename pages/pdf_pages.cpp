@@ -1,5 +1,7 @@
 #include "pages/pdf_pages.h"
 
+#include "pages/shown_text.h"
+
 #include <algorithm>
 
 #include <QBuffer>
@@ -11,6 +13,11 @@ namespace {
 constexpr double kMargin = 120;
 constexpr double kFooterTop = kMargin + kPdfContentHeight + 40;
 constexpr double kCellPadding = 12;
+// A cell, a line of text and a line of the heading hold so many lines at most; what is longer is
+// cut with a mark that says how much is left out.
+constexpr int kMaxCellLines = 12;
+constexpr int kMaxParagraphLines = 20;
+constexpr int kMaxHeadingLines = 4;
 const QColor kRule(150, 150, 150);
 const QColor kHeaderFill(228, 228, 228);
 
@@ -40,38 +47,146 @@ PdfTable PdfTableOf(const ReportTable& table, const QList<double>& widths, int f
     return pdf;
 }
 
-QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width) {
-    QStringList lines;
-    for (const QString& paragraph : text.split(u'\n')) {
-        QString line;
-        const auto flush = [&lines, &line] {
-            lines << line;
-            line.clear();
-        };
-        for (const QString& word : paragraph.split(u' ')) {
-            const QString joined = line.isEmpty() ? word : line + u' ' + word;
-            if (metrics.horizontalAdvance(joined) <= width || joined.isEmpty()) {
-                line = joined;
-                continue;
-            }
-            if (!line.isEmpty()) {
-                flush();
-            }
-            // A word wider than the line alone: as many characters as fit, then the rest.
-            QString rest = word;
-            while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
-                qsizetype fit = 1;
-                while (fit < rest.size() && metrics.horizontalAdvance(rest.first(fit + 1)) <= width) {
-                    ++fit;
-                }
-                lines << rest.first(fit);
-                rest = rest.sliced(fit);
-            }
-            line = rest;
+namespace {
+
+// Lays out one text line by line. Every measure is of a line's length, never of the text's
+// rest, so that the time grows with the text's length: a note of 60,000 characters without a
+// blank is wrapped as fast, a character count for a character count, as a sentence.
+class Wrapper {
+public:
+    Wrapper(const QString& text, const QFontMetricsF& metrics, double width, int maxLines)
+        : text_(text), metrics_(metrics), width_(width), maxLines_(maxLines) {}
+
+    QStringList wrap() {
+        qsizetype start = 0;
+        while (!full() && start <= text_.size()) {
+            qsizetype end = text_.indexOf(u'\n', start);
+            end = end < 0 ? text_.size() : end;
+            paragraph(start, end);
+            start = end + 1;
         }
-        flush();
+        if (cut_ >= 0) {
+            markCut();
+        }
+        return lines_;
     }
-    return lines;
+
+private:
+    bool fits(qsizetype from, qsizetype to) const {
+        return metrics_.horizontalAdvance(text_.sliced(from, to - from)) <= width_;
+    }
+
+    bool full() const { return cut_ >= 0; }
+
+    // A line from `from` to `to`; once the lines allowed are taken, where the text is cut.
+    void put(qsizetype from, qsizetype to) {
+        if (maxLines_ > 0 && lines_.size() == maxLines_) {
+            cut_ = from;
+            return;
+        }
+        lines_ << text_.sliced(from, to - from);
+        starts_ << from;
+    }
+
+    // The most characters from `from` on (at least one) that fit the line: doubling, then
+    // halving, so that nothing much longer than the line is ever measured.
+    qsizetype longestFit(qsizetype from, qsizetype to, const QString& after = {}) const {
+        const auto fitsWith = [&](qsizetype n) {
+            return metrics_.horizontalAdvance(text_.sliced(from, n) + after) <= width_;
+        };
+        qsizetype good = 0;
+        qsizetype step = 1;
+        qsizetype bad = -1;
+        while (from + good < to) {
+            const qsizetype n = std::min(good + step, to - from);
+            if (!fitsWith(n)) {
+                bad = n;
+                break;
+            }
+            good = n;
+            step *= 2;
+        }
+        if (bad > 0) {
+            while (bad - good > 1) {
+                const qsizetype middle = good + (bad - good) / 2;
+                (fitsWith(middle) ? good : bad) = middle;
+            }
+        }
+        // Never between the halves of a surrogate pair.
+        if (good > 1 && from + good < text_.size() && text_[from + good].isLowSurrogate()) {
+            --good;
+        }
+        return std::max<qsizetype>(good, 1);
+    }
+
+    // Broken at blanks, and within a word only where the word alone is wider than the line.
+    void paragraph(qsizetype start, qsizetype end) {
+        qsizetype lineStart = -1;
+        qsizetype lineEnd = start;
+        qsizetype word = start;
+        while (!full()) {
+            qsizetype wordEnd = text_.indexOf(u' ', word);
+            wordEnd = wordEnd < 0 || wordEnd > end ? end : wordEnd;
+            // A line of nothing yet (a blank at the paragraph's start) takes the word alone.
+            const qsizetype from = lineStart < 0 || lineStart == lineEnd ? word : lineStart;
+            if (wordEnd == from || fits(from, wordEnd)) {
+                lineStart = from;
+                lineEnd = wordEnd;
+            } else {
+                if (lineStart >= 0 && lineEnd > lineStart) {
+                    put(lineStart, lineEnd);
+                }
+                // A word wider than the line alone: as many characters as fit, then the rest.
+                qsizetype rest = word;
+                while (!full()) {
+                    const qsizetype n = longestFit(rest, wordEnd);
+                    if (rest + n >= wordEnd) {
+                        break;
+                    }
+                    put(rest, rest + n);
+                    rest += n;
+                }
+                lineStart = rest;
+                lineEnd = wordEnd;
+            }
+            if (wordEnd >= end) {
+                break;
+            }
+            word = wordEnd + 1;
+        }
+        if (!full()) {
+            put(lineStart < 0 ? start : lineStart, lineEnd);
+        }
+    }
+
+    // The last line allowed ends in the mark that says how much is left out.
+    void markCut() {
+        const qsizetype from = starts_.last();
+        const QString mark = OmittedMark(text_.size() - from);
+        qsizetype keep = 0;
+        if (metrics_.horizontalAdvance(mark) < width_) {
+            keep = longestFit(from, text_.size(), mark);
+            if (metrics_.horizontalAdvance(text_.sliced(from, keep) + mark) > width_) {
+                keep = 0;
+            }
+        }
+        lines_.last() = text_.sliced(from, keep) + OmittedMark(text_.size() - from - keep);
+    }
+
+    const QString& text_;
+    const QFontMetricsF& metrics_;
+    double width_;
+    int maxLines_;
+    QStringList lines_;
+    QList<qsizetype> starts_;
+    qsizetype cut_ = -1;
+};
+
+}  // namespace
+
+QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width,
+                     int maxLines) {
+    return Wrapper(text, metrics, width, maxLines).wrap();
 }
 
 namespace {
@@ -90,8 +205,9 @@ double PdfRowHeight(const PdfTable& table, const PdfRow& row) {
     const QFontMetricsF metrics(PdfFont(table.fontHeight, row.bold));
     qsizetype most = 1;
     for (qsizetype i = 0; i < table.widths.size(); ++i) {
-        most = std::max(most, WrapText(row.cells.value(i), metrics,
-                                       CellTextWidth(table.widths[i])).size());
+        most = std::max(most, WrapText(row.cells.value(i), metrics, CellTextWidth(table.widths[i]),
+                                       kMaxCellLines)
+                                  .size());
     }
     const double wrapped = most * LineHeight(table.fontHeight) + table.fontHeight * 0.45;
     return most == 1 ? table.rowHeight : std::max(table.rowHeight, wrapped);
@@ -109,7 +225,8 @@ void DrawPdfRow(QPainter& painter, const QRectF& box, const PdfTable& table, con
         painter.setPen(QPen(kRule, 2));
         painter.drawRect(cell);
         const QRectF inner = cell.adjusted(kCellPadding, 0, -kCellPadding, 0);
-        const QStringList lines = WrapText(row.cells.value(i), metrics, inner.width());
+        const QStringList lines =
+            WrapText(row.cells.value(i), metrics, inner.width(), kMaxCellLines);
         const Qt::Alignment align =
             table.aligns.value(i) == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
         painter.setPen(row.text);
@@ -162,9 +279,10 @@ struct HeadingLines {
 };
 
 HeadingLines WrapHeading(const PaperHeading& heading, double width) {
-    HeadingLines wrapped{WrapText(heading.title, QFontMetricsF(PdfFont(48, true)), width), {}};
+    HeadingLines wrapped{
+        WrapText(heading.title, QFontMetricsF(PdfFont(48, true)), width, kMaxHeadingLines), {}};
     for (const QString& line : heading.lines) {
-        wrapped.others << WrapText(line, QFontMetricsF(PdfFont(32)), width);
+        wrapped.others << WrapText(line, QFontMetricsF(PdfFont(32)), width, kMaxHeadingLines);
     }
     return wrapped;
 }
@@ -249,8 +367,8 @@ void PdfPages::addGap(double height) {
 }
 
 void PdfPages::addLine(const QString& text, int fontHeight, bool bold, const QColor& colour) {
-    const QStringList lines =
-        WrapText(text, QFontMetricsF(PdfFont(fontHeight, bold)), kPdfContentWidth);
+    const QStringList lines = WrapText(text, QFontMetricsF(PdfFont(fontHeight, bold)),
+                                       kPdfContentWidth, kMaxParagraphLines);
     const double extra = (lines.size() - 1) * LineHeight(fontHeight);
     addBlock(fontHeight * 1.6 + extra, [=](QPainter& p, const QRectF& box) {
         p.setFont(PdfFont(fontHeight, bold));

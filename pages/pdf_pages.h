@@ -46,8 +46,11 @@ PdfTable PdfTableOf(const ReportTable& table, const QList<double>& widths, int f
 
 // Text in lines no wider than `width`: broken at blanks (a no-break space holds a figure and
 // its unit together), and within a word only where the word alone is wider than the line.
-// Line breaks in the text are kept. Nothing is ever cut off.
-QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width);
+// Line breaks in the text are kept. With `maxLines`, a text that takes more lines is cut: the
+// last line ends in a mark that says how many characters are left out (shown_text.h). The time
+// grows with the text's length, whatever the text.
+QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width,
+                     int maxLines = 0);
 
 // The height a row takes with every cell's text wrapped, at least the table's row height.
 double PdfRowHeight(const PdfTable& table, const PdfRow& row);

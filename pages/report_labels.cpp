@@ -63,6 +63,8 @@ QString LookReasonText(LookReason reason) {
             return QStringLiteral("始業時刻がなく終業時刻だけがあります");
         case LookReason::UnreadableRow:
             return QStringLiteral("読めない行です");
+        case LookReason::DuplicateRow:
+            return QStringLiteral("同じ日の行が二つ以上あります (どれも数えていません)");
         case LookReason::DayNotInMonth:
             return QStringLiteral("この月にない日に時刻があります");
         case LookReason::MissingRows:
@@ -75,6 +77,10 @@ QString LookReasonText(LookReason reason) {
             return QStringLiteral("同じ人の同じ月のシートがほかにもあります (一つだけ数えています)");
         case LookReason::CalendarLine:
             return QStringLiteral("学校カレンダーの読めない行です (この行は使っていません)");
+        case LookReason::UnreadableFolder:
+            return QStringLiteral("フォルダを開けません (中のシートは数えていません)");
+        case LookReason::AlteredText:
+            return QStringLiteral("この出力に書けない文字を印に替えました");
     }
     return {};
 }

@@ -44,6 +44,7 @@ struct MonthReport {
 struct YearReport {
     PaperInfo paper;
     QString person;
+    QString sheetFile;  // one of the person's sheets, that their name comes from
     int schoolYear = 0;
     int breakMinutes = kBreakMinutes;
     std::array<std::optional<MonthTotals>, kSchoolYearMonths> months;  // April first
@@ -57,6 +58,7 @@ struct YearReport {
 
 struct StaffRow {
     QString person;
+    QString sheetFile;             // one of the person's sheets, that their name comes from
     qint64 overtimeSeconds = 0;    // the month's, or the year's
     qint64 groupBasisSeconds = 0;  // the month's, or the year's highest month
     StaffGroup group = StaffGroup::UpTo45;

@@ -14,12 +14,12 @@ QByteArray LineBytes(const SheetLine& line) {
     return line.isFromDisk() ? line.originalBytes() : line.text().toUtf8();
 }
 
-bool HoldsOnlyBlanksAndCommas(const SheetLine& line) {
+}  // namespace
+
+bool IsEmptyRow(const SheetLine& line) {
     const QByteArray bytes = LineBytes(line);
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return IsBlank(c) || c == ','; });
 }
-
-}  // namespace
 
 std::optional<int> RowDay(const SheetLine& line) {
     const QByteArray bytes = LineBytes(line);
@@ -71,7 +71,7 @@ DayRowPlace DayRows::find(int day) const {
     } else if (rows.size() > 1) {
         place.finding = DayRowFinding::Duplicated;
         place.lines = rows;
-    } else if (clockLayout_ && (day >= lines_.size() || HoldsOnlyBlanksAndCommas(lines_[day]))) {
+    } else if (clockLayout_ && (day >= lines_.size() || IsEmptyRow(lines_[day]))) {
         place.finding = DayRowFinding::Found;
         place.line = day;
     }

@@ -17,6 +17,10 @@
 // note, an empty line).
 std::optional<int> RowDay(const SheetLine& line);
 
+// Whether the line holds nothing but blanks and commas: a row emptied in a spreadsheet, or an
+// empty line.
+bool IsEmptyRow(const SheetLine& line);
+
 enum class DayRowFinding { Found, Missing, Duplicated };
 
 struct DayRowPlace {

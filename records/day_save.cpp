@@ -1,6 +1,7 @@
 #include "records/day_save.h"
 
 #include "records/sheet_layout.h"
+#include "records/sheet_lock.h"
 
 namespace {
 
@@ -19,32 +20,78 @@ SheetFile HeldSheet(const SheetTable& held) {
 
 }  // namespace
 
+namespace {
+
+// The sheet a save of `date` starts from: on disk, or what the window holds when there is none.
+struct SheetAtSave {
+    SheetFile sheet;
+    bool onDisk = false;
+    QString current;  // the day's row as it stands
+};
+
+// Reads the sheet at `path` and finds the day's row, as a save needs them; false, with the
+// result saying why, when no save could write the row.
+bool ReadForSave(const QString& path, const QString& userName, int day, const SheetTable& held,
+                 DaySaveResult& result, SheetAtSave& at) {
+    result.outcome = FileOutcome::done(path);
+    if (auto refused = SeparatorInName(path, userName)) {
+        result.outcome = *refused;
+        return false;
+    }
+    at.onDisk = FileExists(path);
+    at.sheet = at.onDisk ? ReadWholeSheet(path) : HeldSheet(held);
+    if (at.onDisk && !at.sheet.read.outcome.ok()) {
+        result.outcome = at.sheet.read.outcome;
+        return false;
+    }
+    result.place = DayRows(at.sheet.lines).find(day);
+    if (result.place.finding != DayRowFinding::Found) {
+        result.rowUnclear = true;
+        return false;
+    }
+    const qsizetype line = result.place.line;
+    at.current = line < at.sheet.lines.size() ? at.sheet.lines[line].text() : QString();
+    if (at.onDisk && InTimeUnreadable(at.current)) {
+        result.unreadableInTime = at.current;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DaySaveResult LookAtDayRow(const QString& appDir, const QString& userName, const QDate& date) {
+    DaySaveResult result;
+    SheetAtSave at;
+    if (ReadForSave(MonthSheetPath(appDir, userName, date), userName, date.day(), BlankMonth(),
+                    result, at)) {
+        result.row = at.current;
+    }
+    return result;
+}
+
 DaySaveResult SaveDay(const DayToSave& day, const SheetTable& held) {
     DaySaveResult result;
     const QString path = MonthSheetPath(day.appDir, day.userName, day.date);
-    result.outcome = FileOutcome::done(path);
     if (auto refused = SeparatorInName(path, day.userName)) {
         result.outcome = *refused;
         return result;
     }
-    const bool onDisk = FileExists(path);
-    SheetFile sheet = onDisk ? ReadWholeSheet(path) : HeldSheet(held);
-    if (onDisk && !sheet.read.outcome.ok()) {
-        result.outcome = sheet.read.outcome;
+    // From the read to the rename no other save of this sheet runs: its row would be lost.
+    const SheetLock lock(path);
+    if (!lock.held()) {
+        result.outcome = lock.outcome();
         return result;
     }
+    SheetAtSave at;
     const int dayNumber = day.date.day();
-    result.place = DayRows(sheet.lines).find(dayNumber);
-    if (result.place.finding != DayRowFinding::Found) {
-        result.rowUnclear = true;
+    if (!ReadForSave(path, day.userName, dayNumber, held, result, at)) {
         return result;
     }
+    SheetFile& sheet = at.sheet;
+    const bool onDisk = at.onDisk;
+    const QString& current = at.current;
     const qsizetype line = result.place.line;
-    const QString current = line < sheet.lines.size() ? sheet.lines[line].text() : QString();
-    if (onDisk && InTimeUnreadable(current)) {
-        result.unreadableInTime = current;
-        return result;
-    }
 
     result.inHour = day.inHour;
     result.inMinute = day.inMinute;

@@ -13,7 +13,8 @@
 // saved day's row (found by its day number) and, where the sheet keeps the clock's layout, the
 // header are replaced: every other line goes back exactly as it is there, whatever this window or
 // another copy of the clock held, so a row corrected in a spreadsheet or saved by another clock
-// meanwhile is never written over.
+// meanwhile is never written over. Two saves of one sheet take turns (sheet_lock.h), so neither
+// reads the sheet while the other is writing it.
 struct DayToSave {
     QString appDir;
     QString userName;
@@ -33,8 +34,9 @@ struct DayToSave {
 
 struct DaySaveResult {
     // The sheet's read and write: fails when a sheet is there that could not be read (or is not a
-    // sheet at all: a link, a FIFO, a file far too large), or when the write failed. Nothing was
-    // written over the sheet either way.
+    // sheet at all: a link, a FIFO, a file far too large), when another save of it did not finish
+    // in time (FileFailure::Busy), or when the write failed. Nothing was written over the sheet
+    // either way.
     FileOutcome outcome;
     // No line of the sheet, or more than one, holds the day: nothing was written. `place` says.
     bool rowUnclear = false;
@@ -53,6 +55,11 @@ struct DaySaveResult {
 
     bool ok() const { return outcome.ok() && !rowUnclear && !foreignEnd && !unreadableInTime; }
 };
+
+// The day's row as a save would find it, without saving: `row` holds it as it stands (empty in a
+// sheet that is not there yet), or the result says why no save could write it. For a question
+// asked before a save, so that a row the save would refuse is put right first.
+DaySaveResult LookAtDayRow(const QString& appDir, const QString& userName, const QDate& date);
 
 // Puts the day into its month sheet. `held` is what the window holds of that month: it is written
 // only when the sheet is not on disk at all.

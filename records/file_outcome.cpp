@@ -64,6 +64,18 @@ QString FileOutcome::why() const {
             return QStringLiteral("%1 は保存できない文字です").arg(DescribeCharacter(character));
         case FileFailure::Unwritable:
             return QStringLiteral("%1 (%2)").arg(WriteErrorText(writeError), systemReason);
+        case FileFailure::HeldOpen:
+            return QStringLiteral(
+                       "ほかのプログラム (Excel など) がこのファイルを開いているため、"
+                       "置き換えられません (%1)")
+                .arg(systemReason);
+        case FileFailure::Busy: {
+            const QString since = heldSince.isValid()
+                                      ? heldSince.toLocalTime().toString(QStringLiteral("HH:mm:ss"))
+                                      : QStringLiteral("?");
+            return QStringLiteral("ほかの時計が保存しているところです (パソコン「%1」、%2 から)")
+                .arg(holder.isEmpty() ? QStringLiteral("?") : holder, since);
+        }
     }
     return {};
 }
@@ -112,5 +124,18 @@ FileOutcome FileOutcome::unwritable(const QString& path, QFileDevice::FileError 
     FileOutcome outcome = WithFailure(FileFailure::Unwritable, path);
     outcome.writeError = error;
     outcome.systemReason = systemReason;
+    return outcome;
+}
+
+FileOutcome FileOutcome::heldOpen(const QString& path, const QString& systemReason) {
+    FileOutcome outcome = WithFailure(FileFailure::HeldOpen, path);
+    outcome.systemReason = systemReason;
+    return outcome;
+}
+
+FileOutcome FileOutcome::busy(const QString& path, const QString& holder, const QDateTime& since) {
+    FileOutcome outcome = WithFailure(FileFailure::Busy, path);
+    outcome.holder = holder;
+    outcome.heldSince = since;
     return outcome;
 }

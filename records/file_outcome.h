@@ -2,6 +2,7 @@
 
 #include "records/text_encoding.h"
 
+#include <QDateTime>
 #include <QFileDevice>
 #include <QString>
 #include <QtGlobal>
@@ -19,6 +20,9 @@ enum class FileFailure {
     NotText,     // bytes that are not text in `encoding`
     Unstorable,  // text holding `character`, which the file cannot hold
     Unwritable,  // the system did not take the bytes: `writeError` and `systemReason`
+    HeldOpen,    // another program (a spreadsheet) holds the file open, so it cannot be replaced
+                 // until that program lets go (Windows): `systemReason`
+    Busy,        // another save of the same file is under way: on PC `holder` since `heldSince`
 };
 
 // What became of one file operation: done, or the kind of failure, on which file, with what the
@@ -35,6 +39,8 @@ struct FileOutcome {
     QFileDevice::FileError writeError = QFileDevice::NoError;
     TextEncoding encoding = TextEncoding::Cp932;
     char32_t character = 0;
+    QString holder;
+    QDateTime heldSince;
 
     bool ok() const { return failure == FileFailure::None; }
 
@@ -52,4 +58,6 @@ struct FileOutcome {
     static FileOutcome unstorable(const QString& path, char32_t character);
     static FileOutcome unwritable(const QString& path, QFileDevice::FileError error,
                                   const QString& systemReason);
+    static FileOutcome heldOpen(const QString& path, const QString& systemReason);
+    static FileOutcome busy(const QString& path, const QString& holder, const QDateTime& since);
 };

@@ -25,6 +25,14 @@ QString NameProblem(const QString& name) {
         return QStringLiteral(
             "名前を ~$ で始めることはできません (表計算ソフトが一時ファイルに使う名前です)。");
     }
+    // The name stands alone in a cell of every sheet's header: a spreadsheet that opens the sheet
+    // takes a cell starting with one of these for a formula, and runs it.
+    if (!name.isEmpty() && QStringLiteral("=+-@").contains(name.front())) {
+        return QStringLiteral(
+                   "名前を %1 で始めることはできません (表計算ソフトが式として実行してしまう"
+                   "ためです)。")
+            .arg(name.front());
+    }
     if (const QChar bad = ForbiddenNameCharacter(name); !bad.isNull()) {
         return QStringLiteral("名前に %1 は使えません (ファイル名に使えない文字です)。")
             .arg(DescribeCharacter(bad.unicode()));

@@ -2,6 +2,7 @@
 
 #include "records/day_rows.h"
 #include "records/month_sheet.h"
+#include "records/sheet_layout.h"
 
 #include <QRegularExpression>
 
@@ -62,21 +63,66 @@ bool IsLaterDate(const QDate& windowDate, const QDateTime& now) {
     return windowDate.isValid() && now.date() > windowDate;
 }
 
-EndTimeAnswer ReadEndTime(const QString& typed, const QString& inHour, const QString& inMinute) {
+namespace {
+
+constexpr int kMinutesPerDay = kDayHours * 60;
+
+// "17:30", "1730", "9:05": the hour and minute, or false for anything else.
+bool ReadTyped(const QString& typed, int& hour, int& minute) {
     static const QRegularExpression time(QStringLiteral("^\\s*([0-9]{1,2}):?([0-9]{2})\\s*$"));
-    EndTimeAnswer answer;
     const auto match = time.match(typed);
-    const int hour = match.hasMatch() ? match.captured(1).toInt() : -1;
-    const int minute = match.hasMatch() ? match.captured(2).toInt() : -1;
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+    hour = match.hasMatch() ? match.captured(1).toInt() : -1;
+    minute = match.hasMatch() ? match.captured(2).toInt() : -1;
+    return hour >= 0 && minute >= 0 && minute <= 59;
+}
+
+}  // namespace
+
+TypedTime ReadEndTime(const QString& typed, const QString& inHour, const QString& inMinute) {
+    TypedTime answer;
+    int hour = 0;
+    int minute = 0;
+    if (!ReadTyped(typed, hour, minute) || hour >= kEndHourLimit) {
         return answer;
     }
     answer.hour = TwoDigits(hour);
     answer.minute = TwoDigits(minute);
-    answer.problem = hour * 60 + minute > MinuteOfDay(inHour, inMinute)
-                         ? EndTimeProblem::None
-                         : EndTimeProblem::NotAfterInTime;
+    const int in = MinuteOfDay(inHour, inMinute);
+    const int end = hour * 60 + minute;
+    if (end <= in) {
+        answer.problem = TimeProblem::NotAfterInTime;
+        if (hour < kDayHours) {
+            answer.nextMorning = TwoDigits(hour + kDayHours) + QLatin1Char(':') + answer.minute;
+        }
+    } else {
+        answer.problem = end - in > kMinutesPerDay ? TimeProblem::MoreThanADay : TimeProblem::None;
+    }
     return answer;
+}
+
+TypedTime ReadStartTime(const QString& typed, const QString& endHour, const QString& endMinute) {
+    TypedTime answer;
+    int hour = 0;
+    int minute = 0;
+    if (!ReadTyped(typed, hour, minute) || hour >= kDayHours) {
+        return answer;
+    }
+    answer.hour = TwoDigits(hour);
+    answer.minute = TwoDigits(minute);
+    answer.problem = hour * 60 + minute < MinuteOfDay(endHour, endMinute)
+                         ? TimeProblem::None
+                         : TimeProblem::NotBeforeEnd;
+    return answer;
+}
+
+QString NightEndAt(const QDate& day, const QString& inHour, const QString& inMinute,
+                   const QDateTime& now) {
+    if (!day.isValid() || day.daysTo(now.date()) != 1) {
+        return {};
+    }
+    const QString night = TwoDigits(now.time().hour() + kDayHours) + QLatin1Char(':') +
+                          TwoDigits(now.time().minute());
+    return ReadEndTime(night, inHour, inMinute).problem == TimeProblem::None ? night : QString();
 }
 
 bool EndsBeforeInTime(const QDate& day, const QString& inHour, const QString& inMinute,

@@ -36,10 +36,10 @@ std::optional<int> TimeField(QStringView field, int limit, bool& ok) {
 
 }  // namespace
 
-RowTime ReadRowTime(QStringView hour, QStringView minute) {
+RowTime ReadRowTime(QStringView hour, QStringView minute, int hourLimit) {
     bool hourOk = true;
     bool minuteOk = true;
-    const auto h = TimeField(hour, 24, hourOk);
+    const auto h = TimeField(hour, hourLimit, hourOk);
     const auto m = TimeField(minute, 60, minuteOk);
     if (!hourOk || !minuteOk) {
         return {RowTime::Reading::NotATime};

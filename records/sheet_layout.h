@@ -23,12 +23,18 @@ inline constexpr int kLastSheetYear = 2099;
 // the hour below 24 and the minute below 60, both given or both empty. The clock writes it so,
 // and the clock and the report read no other form: a time half read ("8:30" in the hour field
 // taken as 8:00) would be a wrong record.
+//
+// An end time may run on into the next morning, as the hours 24 to 47 ("24" and "30" for half
+// past midnight): a night's work stays whole in the row of the day it began, and a spreadsheet
+// takes the out-time less the in-time as it stands.
+inline constexpr int kDayHours = 24;
+inline constexpr int kEndHourLimit = 2 * kDayHours;
 struct RowTime {
     enum class Reading { Empty, Time, NotATime, HalfGiven };
     Reading reading = Reading::Empty;
-    int minutes = 0;  // since midnight, for a Time
+    int minutes = 0;  // since midnight of the row's day, for a Time
 };
-RowTime ReadRowTime(QStringView hour, QStringView minute);
+RowTime ReadRowTime(QStringView hour, QStringView minute, int hourLimit = kDayHours);
 
 // "Taro 17 7.csv" for Taro in July 2017.
 QString SheetFileName(const QString& person, int year, int month);

@@ -84,6 +84,27 @@ QString LongPath(const QString& path) {
     return QStringLiteral("\\\\?\\") + native;
 }
 
+// Whether a replace failed because another program holds the file open without letting anyone
+// delete it, as a spreadsheet holds the sheet it shows. Windows says so as a sharing violation or,
+// for a rename over it, as access denied, which permissions give too: asking for the right to
+// delete the file tells the two apart.
+bool HeldByAnotherProgram(DWORD error, const QString& target) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+        return true;
+    }
+    if (error != ERROR_ACCESS_DENIED) {
+        return false;
+    }
+    const HANDLE probe = CreateFileW(Wide(LongPath(target)), DELETE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 // CreateFileW with CREATE_NEW makes the temporary file only where no file is; the data goes to the
 // disk with FlushFileBuffers (through SyncFileData), and MoveFileExW puts it in place.
 FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, const QString& target,
@@ -130,6 +151,9 @@ FileOutcome WriteAndReplace(const QString& folder, const QString& fileName, cons
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         DeleteFileW(Wide(temporary));
+        if (HeldByAnotherProgram(error, target)) {
+            return FileOutcome::heldOpen({}, WindowsReason(error));
+        }
         return Failure(error, QFileDevice::RenameError);
     }
     return {};

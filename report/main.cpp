@@ -3,8 +3,10 @@
 
 #include "pages/pdf_report.h"
 #include "pages/png_report.h"
+#include "pages/shown_text.h"
 #include "platform/runtime_folder.h"
 #include "report/csv_report.h"
+#include "report/output_texts.h"
 #include "report/report_builder.h"
 #include "report/report_options.h"
 #include "report/report_output.h"
@@ -23,8 +25,14 @@ namespace {
 
 constexpr int kFailure = 2;
 
+// A message may name a file of the share: its name reaches the terminal with no control
+// character left in it.
+void Say(const QString& message) {
+    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(ShownText(message)));
+}
+
 int FailWith(const QString& message) {
-    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
+    Say(message);
     return kFailure;
 }
 
@@ -40,7 +48,8 @@ struct Outputs {
 };
 
 QString WriteBytes(const ReportOptions& options, const QByteArray& bytes) {
-    return options.output ? WriteOutput(*options.output, bytes) : WriteStandardOutput(bytes);
+    return ToStandardOutput(options.output) ? WriteStandardOutput(bytes)
+                                            : WriteOutput(*options.output, bytes);
 }
 
 template <typename Report>
@@ -49,18 +58,22 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     if (QString error = outputs.build(options, today, report); !error.isEmpty()) {
         return error;
     }
+    FitTexts(report, TextFitFor(options.format));
     switch (options.format) {
         case OutputFormat::Text:
-            return options.output ? WriteOutput(*options.output, outputs.text(report).toUtf8())
-                                  : WriteTextToStandardOutput(outputs.text(report));
+            return !ToStandardOutput(options.output)
+                       ? WriteOutput(*options.output, TextFileBytes(TerminalText(outputs.text(report))))
+                       : WriteTextToStandardOutput(TerminalText(outputs.text(report)));
         case OutputFormat::Csv:
         case OutputFormat::CsvUtf8: {
             const EncodedCsv csv =
                 EncodeCsv(outputs.csv(report), options.format == OutputFormat::CsvUtf8);
             return csv.ok ? WriteBytes(options, csv.bytes) : csv.error;
         }
-        case OutputFormat::Png:
-            return WritePng(*options.output, outputs.png(report));
+        case OutputFormat::Png: {
+            const QByteArray png = PngBytes(outputs.png(report));
+            return png.isEmpty() ? QStringLiteral("PNG を作れません") : WriteBytes(options, png);
+        }
         case OutputFormat::Pdf: {
             const QByteArray pdf = outputs.pdf(report);
             return pdf.isEmpty() ? QStringLiteral("PDF を作れません") : WriteBytes(options, pdf);
@@ -73,15 +86,24 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     return {};
 }
 
-void Warn(const QString& message) {
-    WriteTextToStandardError(QStringLiteral("ombrel-report: %1\n").arg(message));
-}
-
 int RunReport(ReportOptions options, QDate today) {
+    // Every path below is joined to the folder as resolved here, once.
+    options.folder = ResolveFolder(options.folder);
+    if (options.calendar) {
+        options.calendar = ResolvePath(*options.calendar);
+    }
     if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
         return FailWith(problem);
     }
-    if (options.output) {
+    const bool drawnOrBook = options.format == OutputFormat::Png ||
+                             options.format == OutputFormat::Pdf ||
+                             options.format == OutputFormat::Xlsx;
+    if (ToStandardOutput(options.output) && drawnOrBook && StandardOutputIsTerminal()) {
+        return FailWith(QStringLiteral(
+            "png、pdf、xlsx は端末には出せません。--output でファイル名を指定するか、"
+            "パイプかファイルに向けてください (--output - | lpr、--output - > 7月.pdf)"));
+    }
+    if (!ToStandardOutput(options.output)) {
         const QString problem = OutputPathProblem(
             *options.output, {SchoolCalendarPath(options), ReportSettingsPath(options)});
         if (!problem.isEmpty()) {
@@ -89,7 +111,7 @@ int RunReport(ReportOptions options, QDate today) {
         }
     }
     for (const QString& warning : ApplyFolderSettings(options)) {
-        Warn(warning);
+        Say(warning);
     }
     // One folder per person, as a staff's clocks keep them on a share.
     options.recursive = options.recursive || NoSheetAtTop(options.folder);

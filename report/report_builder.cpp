@@ -1,6 +1,7 @@
 #include "report/report_builder.h"
 
 #include "pages/report_labels.h"
+#include "pages/shown_text.h"
 #include "report/sheet_hints.h"
 
 #include <QDir>
@@ -29,12 +30,17 @@ PaperInfo PaperOf(const ReportOptions& options, QDate today) {
     return {options.school.value_or(QString()), options.seals.value_or(DefaultSeals()), today};
 }
 
-// A month found in two places is counted once; the other is listed.
-void AddDuplicates(const PersonSheets& sheets, QList<LookItem>& looks) {
-    for (const auto& [counted, left] : sheets.duplicates) {
-        looks.append({left, 0, 0, LookReason::DuplicateSheet,
-                      QStringLiteral("「%1」を数え、こちらは数えていません").arg(counted)});
+// The folders that could not be opened, for a message that finds nothing: the sheets looked
+// for may be in them. Empty when there are none.
+QString UnopenedNote(const ReportOptions& options) {
+    QStringList places;
+    for (const UnopenedFolder& place :
+         WalkSheetFolder(options.folder, options.recursive).unopened) {
+        places << QStringLiteral("「%1」(%2)").arg(place.path, place.reason);
     }
+    return places.isEmpty() ? QString()
+                            : QStringLiteral("。開けないフォルダがあります: %1")
+                                  .arg(places.join(QStringLiteral("、")));
 }
 
 // The message, and on a line of its own what may help, when there is one.
@@ -47,15 +53,15 @@ QString NoSheets(const ReportOptions& options, const QString& period) {
     const QList<PersonSheets> any = ScanFolder(options.folder, KeyOf(kFirstSheetYear, 1),
                                                KeyOf(kLastSheetYear, 12), options.user,
                                                options.recursive);
-    if (any.isEmpty()) {
-        return WithHint(QStringLiteral("「%1」のシートはフォルダ「%2」にありません")
-                            .arg(*options.user, options.folder),
+    if (any.isEmpty() || any.first().months.isEmpty()) {
+        return WithHint(QStringLiteral("「%1」のシートはフォルダ「%2」にありません%3")
+                            .arg(*options.user, options.folder, UnopenedNote(options)),
                         NothingFoundHint(options.folder, options.user, options.recursive));
     }
     const QList<MonthKey>& months = any.first().months;
-    return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)")
+    return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)%6")
         .arg(*options.user, period, FormatMonthKey(months.first()), FormatMonthKey(months.last()),
-             QString::number(months.size()));
+             QString::number(months.size()), UnopenedNote(options));
 }
 
 QString SchoolYearText(int schoolYear) {
@@ -84,22 +90,16 @@ QString SchoolCalendarPath(const ReportOptions& options) {
 
 namespace {
 
-// One person's month with its days; the sheet found in a subfolder when those are read.
+// One person's month with its days, from the sheet the folder's walk finds.
 QString LoadPersonMonth(const ReportOptions& options, QDate today, MonthKey key,
                         const DaysOff& daysOff, MonthReport& report) {
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
-    LoadedMonth loaded;
-    QList<LookItem> duplicates;
-    if (options.recursive) {
-        const QList<PersonSheets> found =
-            ScanFolder(options.folder, key, key, options.user, true);
-        if (!found.isEmpty()) {
-            loaded = LoadSheet(settings, found.first().files.first(), key, true);
-            AddDuplicates(found.first(), duplicates);
-        }
-    } else {
-        loaded = LoadMonth(settings, *options.user, key, true);
+    const QList<PersonSheets> found =
+        ScanFolder(options.folder, key, key, options.user, options.recursive);
+    if (found.isEmpty() || found.first().files.isEmpty()) {
+        return NoSheets(options, FormatMonthKey(key));
     }
+    LoadedMonth loaded = LoadSheet(settings, found.first().files.first(), key, true);
     if (loaded.presence == SheetPresence::Missing) {
         return NoSheets(options, FormatMonthKey(key));
     }
@@ -107,9 +107,9 @@ QString LoadPersonMonth(const ReportOptions& options, QDate today, MonthKey key,
         return QStringLiteral("シート「%1」を使えません: %2")
             .arg(loaded.fileName, loaded.sheet.looks.value(0).detail);
     }
-    report = MakeMonthReport(*options.user, key, std::move(loaded), daysOff,
+    report = MakeMonthReport(found.first().person, key, std::move(loaded), daysOff,
                              PaperOf(options, today), options.breakMinutes, today);
-    report.sheet.looks.append(duplicates);
+    report.sheet.looks.append(OtherPlaces(found.first()));
     return {};
 }
 
@@ -129,6 +129,7 @@ QString BuildMonthReport(const ReportOptions& options, QDate today, MonthReport&
         return error;
     }
     report.sheet.looks.append(calendarLooks);
+    ShowTexts(report);
     return {};
 }
 
@@ -152,7 +153,8 @@ QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& r
     const PersonMonths person =
         LoadPeople(settings, sheets, lead, kLeadMonths + kSchoolYearMonths).first();
     report.paper = PaperOf(options, today);
-    report.person = *options.user;
+    report.person = sheets.first().person;
+    report.sheetFile = person.sheetFile;
     report.schoolYear = *options.schoolYear;
     report.breakMinutes = options.breakMinutes;
     report.looks = person.looks + calendarLooks;
@@ -196,12 +198,14 @@ QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& r
         return NoneReadable(options, person, first);
     }
     report.verdict = JudgeYear(overtime, report.lead);
+    ShowTexts(report);
     return {};
 }
 
 StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
     StaffRow row;
     row.person = person.person;
+    row.sheetFile = person.sheetFile;
     row.lookCount = int(person.looks.size());
     const size_t leadMonths = wholeYear ? kLeadMonths : 0;
     LeadOvertime before;
@@ -248,8 +252,11 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     QList<PersonSheets> sheets = ScanFolder(options.folder, first - leadMonths,
                                             first + monthCount - 1, std::nullopt,
                                             options.recursive);
-    // Someone with sheets only before April is not on this year's staff.
-    sheets.removeIf([first](const PersonSheets& p) { return p.months.last() < first; });
+    // Someone with sheets only before April is not on this year's staff; someone with a folder
+    // that could not be opened may be.
+    sheets.removeIf([first](const PersonSheets& p) {
+        return p.unopened.isEmpty() && (p.months.isEmpty() || p.months.last() < first);
+    });
     if (sheets.isEmpty()) {
         const QString period =
             wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
@@ -276,5 +283,6 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
     std::stable_sort(
         report.rows.begin(), report.rows.end(),
         [](const StaffRow& a, const StaffRow& b) { return a.overtimeSeconds > b.overtimeSeconds; });
+    ShowTexts(report);
     return {};
 }

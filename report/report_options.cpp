@@ -29,12 +29,13 @@ const ValuedOption kValued[] = {
      "text (既定、画面向けの表)、csv (CP932、Excel でそのまま開けます)、\n"
      "csv-utf8 (UTF-8、BOM 付き)、png (グラフ)、pdf (印刷用、A4)、\n"
      "xlsx (Excel のブック。時間は [h]:mm の数値で、そのまま合計できます)。\n"
-     "png、pdf、xlsx には --output が要ります\n"
+     "png、pdf、xlsx には --output が要ります (- で標準出力へ)\n"
      "例: --format pdf --output 7月.pdf"},
     {"output", "ファイル",
-     "出力先 (省くと標準出力)。途中で失敗しても中途半端なファイルは\n"
-     "残しません。月のシート (「名前 年 月.csv」) とそのリンク、時計の\n"
-     "omb.ini と temp1.txt、学校カレンダー、学校設定.txt には書きません"},
+     "出力先 (省くか - で標準出力)。ふつうのファイルにだけ書き、\n"
+     "途中で失敗しても中途半端なファイルは残しません。月のシート\n"
+     "(「名前 年 月.csv」) とそのリンク、時計の omb.ini と temp1.txt、\n"
+     "学校カレンダー、学校設定.txt には書きません"},
     {"calendar", "ファイル",
      "学校カレンダー (省くとフォルダの「学校カレンダー.csv」があれば\n"
      "それ)。1 行に 1 日、「2017/10/7,出,運動会」「2017-08-14,休,閉庁日」\n"
@@ -273,7 +274,8 @@ OptionsParse ParseOptions(const QStringList& arguments, QDate today) {
                         format == OutputFormat::Xlsx;
     if (binary && !parse.options.output) {
         return Failure(
-            QStringLiteral("png、pdf、xlsx の出力には --output でファイル名を指定してください"));
+            QStringLiteral("png、pdf、xlsx の出力には --output でファイル名を指定してください"
+                           " (標準出力へは --output -)"));
     }
     parse.options.recursive = parser.isSet(QStringLiteral("recursive"));
     if (!folders.isEmpty()) {

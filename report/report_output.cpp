@@ -9,9 +9,16 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -61,12 +68,74 @@ bool ReadBesideTheSheets(const QString& fileName) {
     return false;
 }
 
+// What stands at the path, links followed, when it is there and no regular file: a device, a
+// FIFO, a socket; an empty text otherwise.
+QString NotAFile(const QString& path) {
+#ifdef Q_OS_WIN
+    // CON, NUL, COM1, LPT1 and the like are devices in every folder, whatever follows a dot.
+    static const QStringList devices{
+        QStringLiteral("con"),  QStringLiteral("prn"),    QStringLiteral("aux"),
+        QStringLiteral("nul"),  QStringLiteral("conin$"), QStringLiteral("conout$"),
+        QStringLiteral("com1"), QStringLiteral("com2"),   QStringLiteral("com3"),
+        QStringLiteral("com4"), QStringLiteral("com5"),   QStringLiteral("com6"),
+        QStringLiteral("com7"), QStringLiteral("com8"),   QStringLiteral("com9"),
+        QStringLiteral("lpt1"), QStringLiteral("lpt2"),   QStringLiteral("lpt3"),
+        QStringLiteral("lpt4"), QStringLiteral("lpt5"),   QStringLiteral("lpt6"),
+        QStringLiteral("lpt7"), QStringLiteral("lpt8"),   QStringLiteral("lpt9")};
+    const QString base = QFileInfo(path).fileName().section(u'.', 0, 0).trimmed().toLower();
+    if (QDir::toNativeSeparators(path).startsWith(QLatin1String("\\\\.\\")) ||
+        devices.contains(base)) {
+        return QStringLiteral("デバイス");
+    }
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir()
+               ? QStringLiteral("ふつうのファイルではないもの")
+               : QString();
+#else
+    struct stat target {};
+    if (stat(QFile::encodeName(path).constData(), &target) != 0 || S_ISREG(target.st_mode)) {
+        return {};
+    }
+    if (S_ISDIR(target.st_mode)) {
+        return QStringLiteral("フォルダ");
+    }
+    if (S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode)) {
+        return QStringLiteral("デバイス");
+    }
+    if (S_ISFIFO(target.st_mode)) {
+        return QStringLiteral("パイプ (FIFO)");
+    }
+    if (S_ISSOCK(target.st_mode)) {
+        return QStringLiteral("ソケット");
+    }
+    return QStringLiteral("ふつうのファイルではないもの");
+#endif
+}
+
 }  // namespace
+
+bool ToStandardOutput(const std::optional<QString>& output) {
+    if (!output || *output == u"-") {
+        return true;
+    }
+#ifdef Q_OS_WIN
+    return false;
+#else
+    // Names of the process's own standard output, whatever it is (a pipe, a terminal).
+    return *output == u"/dev/stdout" || *output == u"/dev/fd/1" || *output == u"/proc/self/fd/1";
+#endif
+}
 
 QString OutputPathProblem(const QString& path, const QStringList& keep) {
     const QFileInfo info(path);
     if (info.isDir()) {
         return QStringLiteral("--output の「%1」はフォルダです").arg(path);
+    }
+    if (const QString kind = NotAFile(path); !kind.isEmpty()) {
+        return QStringLiteral(
+                   "--output の「%1」は%2です。書き出すのはふつうのファイルだけです"
+                   " (標準出力へは --output -)")
+            .arg(path, kind);
     }
     // A file named like a sheet, new or not, would be read by the clock as that person's month.
     if (ShapedLikeSheetFileName(info.fileName())) {
@@ -98,25 +167,29 @@ QString OutputPathProblem(const QString& path, const QStringList& keep) {
 }
 
 QString WriteOutput(const QString& path, const QByteArray& bytes) {
+    // Looked at again as it is written: what was a file when the run began may not be now.
+    if (const QString kind = NotAFile(path); !kind.isEmpty()) {
+        return Failed(path, QStringLiteral("%1です").arg(kind));
+    }
     const FileOutcome saved = SaveWholeFile(path, bytes);
     return saved.ok() ? QString() : Failed(path, saved.why());
 }
 
-QString WritePng(const QString& path, const QImage& image) {
-    // The whole picture first, so that a file is written only once there is one to write.
+QByteArray PngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
-        return Failed(path, QStringLiteral("PNG にできません"));
-    }
-    return WriteOutput(path, bytes);
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }
 
 QString WriteStandardOutput(const QByteArray& bytes) {
+    errno = 0;
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
-        return QStringLiteral("標準出力に書けません");
+        const int error = errno;
+        return error != 0 ? QStringLiteral("標準出力に書けません (%1)")
+                                .arg(QString::fromLocal8Bit(std::strerror(error)))
+                          : QStringLiteral("標準出力に書けません");
     }
     return {};
 }

@@ -1,14 +1,28 @@
 #include "report/sheet_files.h"
 
 #include "records/name_file.h"
+#include "report/folder_listing.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <numeric>
+
+QString ResolveFolder(const QString& given) {
+    const QFileInfo info(given.isEmpty() ? QStringLiteral(".") : given);
+    // The system's own reading of "..", through links; a folder that is not there keeps the
+    // words it was given, made absolute, for the message that says so.
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString ResolvePath(const QString& given) {
+    const QFileInfo info(given);
+    return QDir(ResolveFolder(info.path())).filePath(info.fileName());
+}
 
 bool ShapedLikeSheetFileName(QStringView fileName) {
     while (fileName.endsWith(u'.') || fileName.endsWith(u' ')) {
@@ -22,6 +36,14 @@ bool ShapedLikeSheetFileName(QStringView fileName) {
         .has_value();
 }
 
+std::optional<SheetName> SheetNameOf(QStringView fileName) {
+    auto name = ParseSheetFileName(fileName);
+    if (name) {
+        name->person = name->person.normalized(QString::NormalizationForm_C);
+    }
+    return name;
+}
+
 QString FolderProblem(const QString& folder) {
     const QFileInfo info(folder);
     if (!info.exists()) {
@@ -30,97 +52,183 @@ QString FolderProblem(const QString& folder) {
     if (!info.isDir()) {
         return QStringLiteral("「%1」はフォルダではありません").arg(folder);
     }
-    if (!info.isReadable() || !QDir(folder).isReadable()) {
-        return QStringLiteral("フォルダ「%1」を読めません (権限がありません)").arg(folder);
+    if (const QString reason = FolderOpenProblem(folder); !reason.isEmpty()) {
+        return QStringLiteral("フォルダ「%1」を読めません (%2)").arg(folder, reason);
     }
     return {};
 }
 
-QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
-                               const std::optional<QString>& person, bool subfolders) {
-    struct Found {
-        QString path;  // from the folder read
-        int depth = 0;
-        bool ownFolder = false;  // in the person's own folder
-        SheetName name;
-    };
-    QList<Found> found;
-    // Whose clock each folder is, by its name file: read once a folder.
-    QHash<QString, std::optional<QString>> clockOf;
-    const auto ownersName = [&clockOf](const QString& dir) {
-        auto known = clockOf.constFind(dir);
-        if (known == clockOf.constEnd()) {
-            known = clockOf.insert(dir, ReadNameFile(QDir(dir).filePath(kNameFileName)).name);
+namespace {
+
+QString Joined(const QString& folder, const QString& name) {
+    return folder.isEmpty() ? name : folder + u'/' + name;
+}
+
+// The folder a path from the top lies in: "" for the top itself.
+QString FolderOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.left(slash);
+}
+
+}  // namespace
+
+FolderWalk WalkSheetFolder(const QString& folder, bool subfolders) {
+    FolderWalk walk;
+    QStringList pending{QString()};
+    while (!pending.isEmpty()) {
+        const QString here = pending.takeLast();
+        const FolderListing listing = ListFolder(here.isEmpty() ? folder : folder + u'/' + here);
+        if (!listing.reason.isEmpty()) {
+            walk.unopened.append({here.isEmpty() ? QStringLiteral(".") : here, listing.reason});
+        }
+        for (const FolderEntry& entry : listing.entries) {
+            // A hidden folder (a trash, a snapshot) holds no one's records.
+            if (subfolders && entry.kind == FolderEntry::Kind::Folder &&
+                !entry.name.startsWith(u'.')) {
+                pending.append(Joined(here, entry.name));
+            }
+            if (entry.name.startsWith(u"~$")) {
+                continue;
+            }
+            if (auto name = SheetNameOf(entry.name)) {
+                walk.sheets.append({Joined(here, entry.name), std::move(*name)});
+            }
+        }
+    }
+    const auto byPath = [](const auto& a, const auto& b) { return a.path < b.path; };
+    std::sort(walk.sheets.begin(), walk.sheets.end(), byPath);
+    std::sort(walk.unopened.begin(), walk.unopened.end(), byPath);
+    return walk;
+}
+
+namespace {
+
+struct Candidate {
+    const FoundSheet* sheet = nullptr;
+    int depth = 0;
+    bool ownFolder = false;   // in the person's own folder
+    bool clocksName = false;  // the file name as the clock writes it, not decomposed
+};
+
+// Whose clock each folder is, by its name file: read once a folder.
+class FolderOwners {
+public:
+    explicit FolderOwners(const QString& top) : top_(top) {}
+
+    std::optional<QString> of(const QString& folder) {
+        auto known = owners_.constFind(folder);
+        if (known == owners_.constEnd()) {
+            auto name = ReadNameFile(QDir(Joined(top_, folder)).filePath(kNameFileName)).name;
+            if (name) {
+                *name = name->normalized(QString::NormalizationForm_C);
+            }
+            known = owners_.insert(folder, name);
         }
         return *known;
-    };
-    const QDir top(folder);
-    // System entries too: a FIFO or a dangling link named like a sheet is listed, and reported
-    // as a sheet that cannot be read, rather than passed over in silence.
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    subfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
-    while (it.hasNext()) {
-        it.next();
-        // "~$Taro 17 7.csv" is the lock file a spreadsheet keeps beside a sheet it has open.
-        if (it.fileName().startsWith(u"~$")) {
+    }
+
+private:
+    QString top_;
+    QHash<QString, std::optional<QString>> owners_;
+};
+
+// The person a folder that could not be opened belongs to: the owner of a folder it lies in, by
+// its name file or its one person's sheets, nearest first; else the name of its top folder.
+QString OwnerOfUnopened(const QString& path, const QString& folder, const FolderWalk& walk,
+                        FolderOwners& owners) {
+    const bool isTop = path == u".";
+    QString here = isTop ? QString() : FolderOf(path);
+    while (true) {
+        if (const auto owner = owners.of(here)) {
+            return *owner;
+        }
+        QSet<QString> people;
+        for (const FoundSheet& sheet : walk.sheets) {
+            if (FolderOf(sheet.path) == here) {
+                people.insert(sheet.name.person);
+            }
+        }
+        if (people.size() == 1) {
+            return *people.begin();
+        }
+        if (here.isEmpty()) {
+            break;
+        }
+        here = FolderOf(here);
+    }
+    return isTop ? QFileInfo(folder).fileName() : path.section(u'/', 0, 0);
+}
+
+}  // namespace
+
+QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
+                               const std::optional<QString>& person, bool subfolders) {
+    const FolderWalk walk = WalkSheetFolder(folder, subfolders);
+    const std::optional<QString> wanted =
+        person ? std::optional<QString>(person->normalized(QString::NormalizationForm_C))
+               : std::nullopt;
+    FolderOwners owners(folder);
+    QList<Candidate> found;
+    for (const FoundSheet& sheet : walk.sheets) {
+        if (wanted && sheet.name.person != *wanted) {
             continue;
         }
-        auto name = ParseSheetFileName(it.fileName());
-        if (!name || (person && name->person != *person)) {
-            continue;
-        }
-        const MonthKey key = KeyOf(name->year, name->month);
+        const MonthKey key = KeyOf(sheet.name.year, sheet.name.month);
         if (key < first || key > last) {
             continue;
         }
-        QString path = it.fileName();
-        int depth = 0;
-        if (subfolders) {
-            path = top.relativeFilePath(it.filePath());
-            const QStringList parts = path.split(u'/');
-            depth = int(parts.size()) - 1;
-            // A hidden folder (a trash, a snapshot) holds no one's records.
-            if (std::any_of(parts.begin(), parts.end() - 1,
-                            [](const QString& part) { return part.startsWith(u'.'); })) {
-                continue;
-            }
-        }
+        const QString here = FolderOf(sheet.path);
+        const int depth = int(sheet.path.count(u'/'));
         // The person's own folder: one of their name, or the one their clock keeps its name in.
-        const bool own = subfolders && ((depth > 0 && path.section(u'/', -2, -2) == name->person) ||
-                                        ownersName(it.fileInfo().path()) == name->person);
-        found.append({path, depth, own, std::move(*name)});
+        const bool own =
+            subfolders && ((depth > 0 && here.section(u'/', -1) == sheet.name.person) ||
+                           owners.of(here) == sheet.name.person);
+        const QString fileName = sheet.path.section(u'/', -1);
+        found.append(
+            {&sheet, depth, own, fileName == fileName.normalized(QString::NormalizationForm_C)});
     }
-    if (subfolders) {
-        // The sheet counted of a month found twice: the one in the person's own folder, else
-        // the one nearest the top, else the first by path.
-        std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-            if (a.ownFolder != b.ownFolder) {
-                return a.ownFolder;
-            }
-            return a.depth != b.depth ? a.depth < b.depth : a.path < b.path;
-        });
-    }
+    // The sheet counted of a month found twice comes first.
+    std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+        if (a.ownFolder != b.ownFolder) {
+            return a.ownFolder;
+        }
+        if (a.depth != b.depth) {
+            return a.depth < b.depth;
+        }
+        if (a.clocksName != b.clocksName) {
+            return a.clocksName;
+        }
+        return a.sheet->path < b.sheet->path;
+    });
     QHash<QString, qsizetype> indexOf;
-    QHash<std::pair<qsizetype, MonthKey>, QString> counted;
     QList<PersonSheets> people;
-    for (const Found& f : found) {
-        auto index = indexOf.constFind(f.name.person);
+    const auto personAt = [&indexOf, &people](const QString& name) -> PersonSheets& {
+        auto index = indexOf.constFind(name);
         if (index == indexOf.constEnd()) {
-            index = indexOf.insert(f.name.person, people.size());
-            people.append({f.name.person, {}, {}, {}});
+            index = indexOf.insert(name, people.size());
+            people.append({name, {}, {}, {}, {}});
         }
-        PersonSheets& p = people[*index];
-        const MonthKey key = KeyOf(f.name.year, f.name.month);
-        if (subfolders) {
-            const auto earlier = counted.constFind({*index, key});
-            if (earlier != counted.constEnd()) {
-                p.duplicates.append({*earlier, f.path});
-                continue;
-            }
-            counted.insert({*index, key}, f.path);
+        return people[*index];
+    };
+    QHash<std::pair<QString, MonthKey>, QString> counted;
+    for (const Candidate& c : found) {
+        const SheetName& name = c.sheet->name;
+        PersonSheets& p = personAt(name.person);
+        const MonthKey key = KeyOf(name.year, name.month);
+        const auto earlier = counted.constFind({name.person, key});
+        if (earlier != counted.constEnd()) {
+            p.duplicates.append({*earlier, c.sheet->path});
+            continue;
         }
+        counted.insert({name.person, key}, c.sheet->path);
         p.months.append(key);
-        p.files.append(f.path);
+        p.files.append(c.sheet->path);
+    }
+    for (const UnopenedFolder& place : walk.unopened) {
+        const QString owner = OwnerOfUnopened(place.path, folder, walk, owners);
+        if (!wanted || owner == *wanted) {
+            personAt(owner).unopened.append(place);
+        }
     }
     for (PersonSheets& p : people) {
         // Months ascending, each file with its month.
@@ -128,7 +236,7 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
         std::iota(order.begin(), order.end(), 0);
         std::sort(order.begin(), order.end(),
                   [&p](qsizetype a, qsizetype b) { return p.months[a] < p.months[b]; });
-        PersonSheets sorted{p.person, {}, {}, std::move(p.duplicates)};
+        PersonSheets sorted{p.person, {}, {}, std::move(p.duplicates), std::move(p.unopened)};
         for (const qsizetype i : order) {
             sorted.months.append(p.months[i]);
             sorted.files.append(p.files[i]);
@@ -141,12 +249,5 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
 }
 
 bool NoSheetAtTop(const QString& folder) {
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        if (!it.fileName().startsWith(u"~$") && ParseSheetFileName(it.fileName())) {
-            return false;
-        }
-    }
-    return true;
+    return WalkSheetFolder(folder, false).sheets.isEmpty();
 }

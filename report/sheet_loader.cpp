@@ -2,12 +2,6 @@
 
 #include <QtConcurrent/QtConcurrentMap>
 
-LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
-                      bool keepDays) {
-    return LoadSheet(settings, SheetFileName(person, YearOfKey(month), MonthOfKey(month)), month,
-                     keepDays);
-}
-
 LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
                       bool keepDays) {
     return ReadMonthFile(
@@ -16,11 +10,24 @@ LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKe
          settings.daysOff ? &settings.daysOff->month(month) : nullptr, keepDays});
 }
 
+QList<LookItem> OtherPlaces(const PersonSheets& sheets) {
+    QList<LookItem> looks;
+    for (const auto& [counted, left] : sheets.duplicates) {
+        looks.append({left, 0, 0, LookReason::DuplicateSheet,
+                      QStringLiteral("「%1」を数え、こちらは数えていません").arg(counted)});
+    }
+    for (const UnopenedFolder& place : sheets.unopened) {
+        looks.append({place.path, 0, 0, LookReason::UnreadableFolder, place.reason});
+    }
+    return looks;
+}
+
 QList<PersonMonths> LoadPeople(const LoadSettings& settings, const QList<PersonSheets>& people,
                                MonthKey first, int monthCount) {
     const auto loadPerson = [&settings, first, monthCount](const PersonSheets& sheets) {
         PersonMonths person;
         person.person = sheets.person;
+        person.sheetFile = sheets.files.value(0);
         person.months.resize(monthCount);
         for (qsizetype i = 0; i < sheets.months.size(); ++i) {
             const MonthKey month = sheets.months[i];
@@ -33,10 +40,7 @@ QList<PersonMonths> LoadPeople(const LoadSettings& settings, const QList<PersonS
             }
             person.looks.append(loaded.sheet.looks);
         }
-        for (const auto& [counted, left] : sheets.duplicates) {
-            person.looks.append({left, 0, 0, LookReason::DuplicateSheet,
-                                 QStringLiteral("「%1」を数え、こちらは数えていません").arg(counted)});
-        }
+        person.looks.append(OtherPlaces(sheets));
         return person;
     };
     return QtConcurrent::blockingMapped<QList<PersonMonths>>(people, loadPerson);

@@ -21,15 +21,19 @@ struct LoadSettings {
     const DaysOff* daysOff = nullptr;  // the months' days off; none without it
 };
 
-LoadedMonth LoadMonth(const LoadSettings& settings, const QString& person, MonthKey month,
-                      bool keepDays);
-// The same for a sheet at `file`, a path from the folder (in a subfolder, perhaps).
+// One month's sheet at `file`, a path from the folder (in a subfolder, perhaps), as the month
+// `month`.
 LoadedMonth LoadSheet(const LoadSettings& settings, const QString& file, MonthKey month,
                       bool keepDays);
+
+// What the walk of the folder found of a person besides the sheets counted: a month found in two
+// places (counted once, the other listed), and the person's folders that could not be opened.
+QList<LookItem> OtherPlaces(const PersonSheets& sheets);
 
 // One person's figures over consecutive months, from `first` on.
 struct PersonMonths {
     QString person;
+    QString sheetFile;  // one of the person's sheets, to name where a text of theirs comes from
     std::vector<std::optional<MonthTotals>> months;  // nothing for a month without a sheet
     QList<LookItem> looks;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +14,15 @@ QStringList ProgramArguments(int argc, char** argv);
 // into CR LF on the way).
 void UseBinaryStandardOutput();
 
+// Whether standard output is a terminal (a console), where the bytes of a PDF do not belong.
+bool StandardOutputIsTerminal();
+
 // Text for a person to read, in the encoding the console or the file it is redirected to expects:
 // UTF-8 on Linux; on Windows the console's own characters, or its code page (932 on a Japanese
 // Windows) when redirected. Writing to standard output returns an error text, or an empty one.
 QString WriteTextToStandardOutput(const QString& text);
 void WriteTextToStandardError(const QString& text);
+
+// The text report as a file (--output): UTF-8, its lines ending as the platform's editors expect
+// (CR LF on Windows, where Notepad before Windows 10 runs LF-only lines together).
+QByteArray TextFileBytes(const QString& text);

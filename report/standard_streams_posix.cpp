@@ -2,6 +2,8 @@
 
 #include "report/report_output.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
 QStringList ProgramArguments(int argc, char** argv) {
@@ -14,10 +16,18 @@ QStringList ProgramArguments(int argc, char** argv) {
 
 void UseBinaryStandardOutput() {}
 
+bool StandardOutputIsTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
+
 QString WriteTextToStandardOutput(const QString& text) {
     return WriteStandardOutput(text.toUtf8());
 }
 
 void WriteTextToStandardError(const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stderr);
+}
+
+QByteArray TextFileBytes(const QString& text) {
+    return text.toUtf8();
 }

@@ -13,21 +13,32 @@
 
 namespace {
 
+// Lines as Windows' editors and tools expect them in a file.
+QString WithCrLf(const QString& text) {
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return lines;
+}
+
 // A console takes the characters themselves; a pipe or a file takes bytes in the console's code
-// page, or in the system's when there is no console (932 on a Japanese Windows either way), as
-// the programs that read them (type, more, PowerShell, Notepad) expect.
-bool WriteText(DWORD stream, FILE* file, const QString& text) {
+// page, or in the system's when there is no console (932 on a Japanese Windows either way), with
+// CR LF line ends, as the programs that read them (type, more, PowerShell, Notepad) expect. A
+// stream in binary mode (standard output, UseBinaryStandardOutput) gets its CRs here; one in text
+// mode from the C runtime.
+bool WriteText(DWORD stream, FILE* file, const QString& consoleText, bool binary) {
     const HANDLE handle = GetStdHandle(stream);
     DWORD mode = 0;
     if (handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)) {
         DWORD written = 0;
-        return WriteConsoleW(handle, reinterpret_cast<const wchar_t*>(text.utf16()),
-                             DWORD(text.size()), &written, nullptr) &&
-               written == DWORD(text.size());
+        return WriteConsoleW(handle, reinterpret_cast<const wchar_t*>(consoleText.utf16()),
+                             DWORD(consoleText.size()), &written, nullptr) &&
+               written == DWORD(consoleText.size());
     }
-    if (text.isEmpty()) {
+    if (consoleText.isEmpty()) {
         return true;
     }
+    const QString text = binary ? WithCrLf(consoleText) : consoleText;
     UINT codePage = GetConsoleOutputCP();
     if (codePage == 0) {
         codePage = GetACP();
@@ -59,11 +70,22 @@ void UseBinaryStandardOutput() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+bool StandardOutputIsTerminal() {
+    const HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
+}
+
 QString WriteTextToStandardOutput(const QString& text) {
-    return WriteText(STD_OUTPUT_HANDLE, stdout, text) ? QString()
-                                                      : QStringLiteral("標準出力に書けません");
+    return WriteText(STD_OUTPUT_HANDLE, stdout, text, true)
+               ? QString()
+               : QStringLiteral("標準出力に書けません");
 }
 
 void WriteTextToStandardError(const QString& text) {
-    WriteText(STD_ERROR_HANDLE, stderr, text);
+    WriteText(STD_ERROR_HANDLE, stderr, text, false);
+}
+
+QByteArray TextFileBytes(const QString& text) {
+    return WithCrLf(text).toUtf8();
 }

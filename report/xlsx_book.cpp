@@ -54,7 +54,8 @@ XlsxBook::XlsxBook() : d_(std::make_unique<Private>()) {
     d_->duration = workbook_add_format(d_->book);
     format_set_num_format(d_->duration, "[h]:mm");
     d_->clock = workbook_add_format(d_->book);
-    format_set_num_format(d_->clock, "hh:mm");
+    // An end past midnight (a night's work) is 24:30, not 00:30.
+    format_set_num_format(d_->clock, "[hh]:mm");
     d_->date = workbook_add_format(d_->book);
     format_set_num_format(d_->date, "yyyy/m/d");
     d_->month = workbook_add_format(d_->book);
@@ -167,8 +168,8 @@ void XlsxSheet::clock(int row, int column, int minuteOfDay) {
 void XlsxSheet::date(int row, int column, QDate date) {
     if (auto* ws = static_cast<lxw_worksheet*>(sheet_)) {
         lxw_datetime when{date.year(), date.month(), date.day(), 0, 0, 0};
-        book_.note(worksheet_write_datetime(ws, lxw_row_t(row), lxw_col_t(column), &when,
-                                            book_.d_->date));
+        book_.note(
+            worksheet_write_datetime(ws, lxw_row_t(row), lxw_col_t(column), &when, book_.d_->date));
         widen(column, 10);
     }
 }

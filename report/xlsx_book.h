@@ -29,7 +29,7 @@ public:
     void number(int row, int column, double value);
     // Whole minutes of `seconds` as a duration of "[h]:mm": 46:05 stays 46:05, never a clock time.
     void duration(int row, int column, qint64 seconds);
-    // A time of day, minutes since midnight, as "hh:mm".
+    // A time of day, minutes since midnight, as "hh:mm" (an end past midnight as 24:30).
     void clock(int row, int column, int minuteOfDay);
     void date(int row, int column, QDate date);
     // The first of a month, shown "2017年7月".

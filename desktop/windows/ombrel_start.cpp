@@ -1,9 +1,9 @@
 // ombrel-start.exe, what the Start menu and "start with Windows" run: picks the person's records
 // folder (records_folder.h), makes it when missing, and starts the clock there. A folder that can
-// be neither made nor opened (a share that is not connected) is told in a message box and the
-// clock is not started, so that no day is written to the wrong place.
+// be neither made nor opened (a share that is not connected), or a setting that cannot be read, is
+// told in a message box and the clock is not started, so that no day is written to the wrong
+// place.
 #include "desktop/windows/records_folder.h"
-#include "platform/wine_keyboard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,8 +27,6 @@ void Tell(const QString& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Under Wine, a message box of the launcher answers Return and Escape as the clock's do.
-    LetWineGiveTheKeyboardToTheWindows();
     QCoreApplication app(argc, argv);
     RecordsFolderPlaces places;
     places.variable = Environment(QStringLiteral("OMBREL_FOLDER"));
@@ -42,13 +40,11 @@ int main(int argc, char* argv[]) {
     places.user = Environment(QStringLiteral("USERNAME"));
     places.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     places.environment = Environment;
-    const QString folder = ChooseRecordsFolder(places);
-
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable()) {
-        Tell(QStringLiteral("記録のフォルダー「%1」を作ることも開くこともできません。"
-                            "フォルダーの設定 (OMBREL_FOLDER または Ombrel\\folder) と、"
-                            "ネットワークドライブがつながっているかを確かめてください。")
-                 .arg(QDir::toNativeSeparators(folder)));
+    const RecordsFolderChoice choice = ChooseRecordsFolder(places);
+    const QString& folder = choice.folder;
+    if (!choice.unreadable.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isDir() ||
+        !QFileInfo(folder).isWritable()) {
+        Tell(RecordsFolderProblem(choice));
         return 1;
     }
     const QString clock = QDir(QCoreApplication::applicationDirPath()).filePath("ombrel.exe");

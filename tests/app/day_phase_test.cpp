@@ -14,14 +14,14 @@ TEST(DayPhase, everyCombinationOfMarksNamesItsPhase) {
     };
     const Case cases[] = {
         {false, false, false, false, P::NotStarted},    // start-up
-        {false, false, true, false, P::NotStarted},     // OUT pressed before any IN
+        {false, false, true, false, P::NotStarted},     // OUT lit, no clock-in of this run
         {true, true, false, false, P::Open},            // IN
         {true, true, true, false, P::Open},             // IN again after OUT
         {true, true, false, true, P::AskingReasons},    // OUT past the regular day
-        {false, false, false, true, P::AskingReasons},  // OUT before IN, late in the day
-        {false, true, true, true, P::AskingReasons},    // OUT again after a closed day
-        {false, true, true, false, P::Closed},          // OUT saved, or the row held an end
-        {false, true, false, false, P::LetGo},          // a day left open, not closed
+        {false, false, false, true, P::AskingReasons},  // the reasons in view win
+        {false, true, true, true, P::AskingReasons},
+        {false, true, true, false, P::Closed},  // OUT saved, or the row held an end
+        {false, true, false, false, P::LetGo},  // a day left open, not closed
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PhaseOf({c.clockedIn, c.clockInRecorded, c.outPressed, c.reasonsShown}), c.phase)

@@ -1,6 +1,7 @@
 // A sheet that a spreadsheet holds open (Windows lets nobody replace a file opened without write
-// sharing): the save fails and says so, the day stays open, the sheet keeps its bytes, and the
-// next save once the spreadsheet has let go succeeds.
+// sharing): the save fails and says that another program has the sheet open, to close it there and
+// press OUT again; the day stays open, the sheet keeps its bytes, and the next save once the
+// spreadsheet has let go succeeds.
 #include "tests/support/form_fixture.h"
 
 #include <QProcess>
@@ -29,8 +30,11 @@ TEST_F(HeldSheet, aSaveFailsWhileAnotherProgramHoldsTheSheetAndSucceedsOnceItLet
     Click(form->Command2);
     EXPECT_TRUE(form->State().ClockedIn);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(kSheet) && messages[0].contains("保存できませんでした"))
-        << messages[0].toStdString();
+    // Which program to look at, what to do there, and what to press then.
+    for (const char* said : {kSheet, "保存できませんでした", "ほかのプログラム (Excel など)",
+                             "閉じてから", "もう一度 OUT を押してください"}) {
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(said))) << messages[0].toStdString();
+    }
     EXPECT_EQ(ReadFile(kSheet), atIn);
     EXPECT_EQ(FilesInFolder(), QStringList({"omb.ini", kSheet, "temp1.txt"}));
 

@@ -254,7 +254,11 @@ TEST_F(Menu, theFolderTheGuideAndTheVersionOpenBesideTheClock) {
     for (const char* word : {"IN", "OUT", "休憩アリ", "omb.ini", "Taro 17 7.csv", "7:45"}) {
         EXPECT_TRUE(text(window.Menu().GuideWindow()).contains(QString::fromUtf8(word))) << word;
     }
-    EXPECT_TRUE(text(window.Menu().VersionWindow()).contains("GPL-3.0-or-later"));
+    // The licence, where the source of this very build is, and Qt's own licence.
+    const QString version = text(window.Menu().VersionWindow());
+    for (const char* word : {"GPL-3.0-or-later", "LGPL-3", OMBREL_SOURCE_URL, OMBREL_VERSION}) {
+        EXPECT_TRUE(version.contains(QString::fromUtf8(word))) << word;
+    }
 }
 
 }  // namespace

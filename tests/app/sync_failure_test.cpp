@@ -64,7 +64,8 @@ TEST_F(SyncFailure, aReportWhoseFlushFailsLeavesTheOldOutputAndSaysWhy) {
     WriteFile("report.csv", "last month");
     failWith = EIO;
     const QString error = WriteOutput(Path("report.csv"), "this month");
-    const QString pngError = WritePng(Path("report.csv"), QImage(4, 4, QImage::Format_RGB32));
+    const QString pngError =
+        WriteOutput(Path("report.csv"), PngBytes(QImage(4, 4, QImage::Format_RGB32)));
     failWith = 0;
     EXPECT_TRUE(error.contains("report.csv") && error.contains(strerror(EIO)))
         << error.toStdString();

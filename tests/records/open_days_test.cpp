@@ -96,26 +96,47 @@ TEST_F(DayRecords, theLatestEarlierDayIsAskedAboutOnlyWhenItHasNoEndTime) {
 TEST(OpenDayRules, endTimesDatesAndTheDayLongLimit) {
     struct Case {
         const char* typed;
-        EndTimeProblem problem;
+        TimeProblem problem;
         const char* hour = "";
         const char* minute = "";
+        const char* nextMorning = "";
     };
-    for (const Case& c : std::initializer_list<Case>{{"17:30", EndTimeProblem::None, "17", "30"},
-                                                     {"1730", EndTimeProblem::None, "17", "30"},
-                                                     {"9:05", EndTimeProblem::None, "09", "05"},
-                                                     {"08:00", EndTimeProblem::NotAfterInTime},
-                                                     {"07:59", EndTimeProblem::NotAfterInTime},
-                                                     {"24:00", EndTimeProblem::NotATime},
-                                                     {"12:60", EndTimeProblem::NotATime},
-                                                     {"17:", EndTimeProblem::NotATime},
-                                                     {"", EndTimeProblem::NotATime}}) {
-        const EndTimeAnswer answer = ReadEndTime(QString::fromLatin1(c.typed), "8", "0");
+    // A day begun at 08:00: its end after it, at most a day after it, the night in hours past 24.
+    for (const Case& c :
+         std::initializer_list<Case>{{"17:30", TimeProblem::None, "17", "30"},
+                                     {"1730", TimeProblem::None, "17", "30"},
+                                     {"9:05", TimeProblem::None, "09", "05"},
+                                     {"2430", TimeProblem::None, "24", "30"},
+                                     {"3200", TimeProblem::None, "32", "00"},
+                                     {"3201", TimeProblem::MoreThanADay},
+                                     {"4759", TimeProblem::MoreThanADay},
+                                     {"08:00", TimeProblem::NotAfterInTime, "08", "00", "32:00"},
+                                     {"0030", TimeProblem::NotAfterInTime, "00", "30", "24:30"},
+                                     {"4800", TimeProblem::NotATime},
+                                     {"12:60", TimeProblem::NotATime},
+                                     {"17:", TimeProblem::NotATime},
+                                     {"", TimeProblem::NotATime}}) {
+        const TypedTime answer = ReadEndTime(QString::fromLatin1(c.typed), "8", "0");
         EXPECT_EQ(answer.problem, c.problem) << c.typed;
-        if (c.problem == EndTimeProblem::None) {
-            EXPECT_EQ(answer.hour, c.hour);
-            EXPECT_EQ(answer.minute, c.minute);
+        if (*c.hour) {
+            EXPECT_EQ(answer.hour, c.hour) << c.typed;
+            EXPECT_EQ(answer.minute, c.minute) << c.typed;
+            EXPECT_EQ(answer.nextMorning, c.nextMorning) << c.typed;
         }
     }
+    // Today's start, asked at OUT: the same day, before the end.
+    EXPECT_EQ(ReadStartTime("0830", "17", "30").problem, TimeProblem::None);
+    EXPECT_EQ(ReadStartTime("1730", "17", "30").problem, TimeProblem::NotBeforeEnd);
+    EXPECT_EQ(ReadStartTime("2430", "17", "30").problem, TimeProblem::NotATime);
+    // The night's end offered on the next date, while within a day of the in-time.
+    const QDate fifth(2017, 7, 5);
+    EXPECT_EQ(NightEndAt(fifth, "08", "00", QDateTime(fifth.addDays(1), QTime(0, 30, 59))),
+              "24:30");
+    EXPECT_EQ(NightEndAt(fifth, "08", "00", QDateTime(fifth.addDays(1), QTime(8, 0))), "32:00");
+    EXPECT_EQ(NightEndAt(fifth, "08", "00", QDateTime(fifth.addDays(1), QTime(8, 1))), "");
+    EXPECT_EQ(NightEndAt(fifth, "08", "00", QDateTime(fifth.addDays(2), QTime(0, 30))), "");
+    EXPECT_EQ(NightEndAt(fifth, "08", "00", QDateTime(fifth, QTime(23, 0))), "");
+
     const QDate fourth(2017, 7, 4);
     EXPECT_TRUE(IsLaterDate(fourth, QDateTime(fourth.addDays(1), QTime(0, 0))));
     EXPECT_FALSE(IsLaterDate(fourth, QDateTime(fourth.addDays(-1), QTime(12, 0))));

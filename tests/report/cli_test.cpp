@@ -47,6 +47,19 @@ TEST(ReportProgram, monthOfOnePersonWithTotalsAndDaysToLookAt) {
     EXPECT_TRUE(run.err.isEmpty());
 }
 
+TEST(ReportProgram, aNightPastMidnightCountsAsOneStayIntoTheMorning) {
+    QTemporaryDir dir;
+    WriteSheet(dir.path(), kTaro, 2017, 7, {{5, QStringLiteral(" 5,08,00,24,30,A")}});
+    const ProgramRun run = RunProgram({QStringLiteral("--user"), kTaro, QStringLiteral("--month"),
+                                       QStringLiteral("2017-07"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QString out = run.outText();
+    EXPECT_TRUE(out.contains(QStringLiteral("24:30"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("15:45")));  // 16:30 at school, less the break
+    EXPECT_TRUE(out.contains(QStringLiteral(" 8:00")));  // overtime
+    EXPECT_FALSE(out.contains(QStringLiteral("要確認")));
+}
+
 TEST(ReportProgram, breakMinutesChangeTheFigures) {
     QTemporaryDir dir;
     WriteTaroJuly(dir.path());

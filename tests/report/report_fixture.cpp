@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
-ProgramRun RunProgram(const QStringList& arguments, int timeoutMs) {
+ProgramRun RunProgram(const QStringList& arguments, int timeoutMs, const QString& folder) {
     QProcess process;
+    if (!folder.isEmpty()) {
+        process.setWorkingDirectory(folder);
+    }
     process.start(QStringLiteral(OMBREL_REPORT_BIN), arguments);
     ProgramRun run;
     if (!process.waitForFinished(timeoutMs)) {

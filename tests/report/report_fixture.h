@@ -14,13 +14,20 @@ struct ProgramRun {
     QByteArray out;
     QByteArray err;
     // Text as the console shows it: UTF-8 on Linux, the code page on Windows (932 under the
-    // Japanese Wine the tests run in).
-    QString outText() const { return QString::fromLocal8Bit(out); }
-    QString errText() const { return QString::fromLocal8Bit(err); }
+    // Japanese Wine the tests run in), lines ending in \n (Windows writes \r\n).
+    QString outText() const { return Lines(out); }
+    QString errText() const { return Lines(err); }
+
+private:
+    static QString Lines(const QByteArray& bytes) {
+        return QString::fromLocal8Bit(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    }
 };
 
-// Fails the test and kills the program when it runs longer than `timeoutMs`.
-ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000);
+// Fails the test and kills the program when it runs longer than `timeoutMs`. With `folder`, the
+// program runs in that folder, as a person who typed the command there.
+ProgramRun RunProgram(const QStringList& arguments, int timeoutMs = 120000,
+                      const QString& folder = {});
 
 // POSIX only (report_fixture_posix.cpp): runs the program in a child that, when the tests run as
 // root, first drops to uid and gid 65534, so that permission bits bind it as they bind a user. The

@@ -29,7 +29,7 @@ protected:
 
     LoadedMonth Load() const {
         const LoadSettings settings{dir_.path(), 45, QDate(2017, 8, 15)};
-        return LoadMonth(settings, QStringLiteral("Taro"), KeyOf(2017, 7), true);
+        return LoadSheet(settings, QStringLiteral("Taro 17 7.csv"), KeyOf(2017, 7), true);
     }
 
     // The header, then rows 1 to `lastDay`, days 1 and 2 worked 08:00 to 17:00, each line
