@@ -4,6 +4,7 @@
 #include "app/flat_face.h"
 #include "app/fonts.h"
 #include "app/messages.h"
+#include "app/name_box.h"
 #include "app/pictures.h"
 #include "app/reason_boxes.h"
 #include "app/twips.h"
@@ -121,7 +122,7 @@ void Form1::CreateControls() {
     SetBackColour(Command3, ButtonFaceColour);
     SetForeColour(Command3, ButtonTextColour);
 
-    Text1 = Place(new QLineEdit(kPromptText, this), "Text1", 480, 120, 1815, 270);
+    Text1 = Place(new NameBox(kPromptText, this), "Text1", 480, 120, 1815, 270);
     SetBackColour(Text1, WindowBackgroundColour);
     SetForeColour(Text1, WindowTextColour);
 

@@ -1,8 +1,10 @@
 #include "app/month_window.h"
 
 #include "app/fonts.h"
+#include "clock/overtime_bands.h"
 #include "pages/report_labels.h"
 #include "pages/report_tables.h"
+#include "pages/table_parts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,6 +60,26 @@ QString YearText(const OwnMonth& own) {
     return AgainstLineText(QStringLiteral("今年度の残業 (%1)").arg(months), own.yearOvertimeSeconds,
                            kYearLimitSeconds,
                            QStringLiteral("年 %1まで").arg(HoursText(kYearLimitSeconds)));
+}
+
+// The band column: what a band stands for, as the printed month's chart legend names it, and
+// no number on a day without overtime.
+QString BandLegendText() {
+    QStringList lines{QStringLiteral("帯: 時計の時刻の色 (残業の長さ)")};
+    for (int band = 1; band <= kBandCount; ++band) {
+        lines << BandWords(band);
+    }
+    return lines.join(u'\n');
+}
+
+void ExplainBand(QTableWidgetItem& item, const Cell& cell) {
+    if (cell.kind != Cell::Kind::Number) {
+        return;
+    }
+    item.setToolTip(BandWords(int(cell.value)));
+    if (cell.value <= 1) {
+        item.setText(QString());
+    }
 }
 
 }  // namespace
@@ -223,6 +245,10 @@ void MonthWindow::FillDays(const MonthReport& r) {
     Days->setColumnCount(int(table.header.size()));
     Days->setHorizontalHeaderLabels(table.header);
     Days->setRowCount(int(table.rows.size()));
+    const int bandColumn = int(table.header.indexOf(table::kBand));
+    if (bandColumn >= 0) {
+        Days->horizontalHeaderItem(bandColumn)->setToolTip(BandLegendText());
+    }
     const QDate today = r.paper.printed;
     for (int row = 0; row < table.rows.size(); ++row) {
         const CellRow& cells = table.rows[row];
@@ -242,6 +268,9 @@ void MonthWindow::FillDays(const MonthReport& r) {
                 item->setFont(bold);
             }
             item->setToolTip(item->text());
+            if (column == bandColumn) {
+                ExplainBand(*item, cells[column]);
+            }
             Days->setItem(row, column, item);
         }
     }

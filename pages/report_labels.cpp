@@ -105,6 +105,13 @@ QColor FromClockColour(quint32 value) {
 
 }  // namespace
 
+QString BandWords(int band) {
+    const QString limit = band <= 1           ? QStringLiteral("残業なし")
+                          : band < kBandCount ? QStringLiteral("～%1h").arg(band - 1)
+                                              : QStringLiteral("%1h超").arg(band - 2);
+    return QStringLiteral("帯%1 %2").arg(band).arg(limit);
+}
+
 QColor BandBackColour(int band) {
     return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].backColour);
 }

@@ -2,6 +2,7 @@
 
 #include "pages/report_labels.h"
 #include "pages/shown_text.h"
+#include "report/sheet_hints.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,14 +43,20 @@ QString UnopenedNote(const ReportOptions& options) {
                                   .arg(places.join(QStringLiteral("、")));
 }
 
+// The message, and on a line of its own what may help, when there is one.
+QString WithHint(const QString& message, const QString& hint) {
+    return hint.isEmpty() ? message : message + u'\n' + hint;
+}
+
 // "「Taro」のシートはこのフォルダにありません" or, when the person has other months, those.
 QString NoSheets(const ReportOptions& options, const QString& period) {
     const QList<PersonSheets> any = ScanFolder(options.folder, KeyOf(kFirstSheetYear, 1),
                                                KeyOf(kLastSheetYear, 12), options.user,
                                                options.recursive);
     if (any.isEmpty() || any.first().months.isEmpty()) {
-        return QStringLiteral("「%1」のシートはフォルダ「%2」にありません%3")
-            .arg(*options.user, options.folder, UnopenedNote(options));
+        return WithHint(QStringLiteral("「%1」のシートはフォルダ「%2」にありません%3")
+                            .arg(*options.user, options.folder, UnopenedNote(options)),
+                        NothingFoundHint(options.folder, options.user, options.recursive));
     }
     const QList<MonthKey>& months = any.first().months;
     return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)%6")
@@ -267,7 +274,9 @@ QString BuildStaffFrom(const ReportOptions& options, const FolderWalk& walk, QDa
         }
         const QString period =
             wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
-        return QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period);
+        return WithHint(
+            QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period),
+            NothingFoundHint(options.folder, std::nullopt, options.recursive));
     }
     const QList<PersonMonths> people =
         LoadPeople(settings, sheets, first - leadMonths, leadMonths + monthCount);
