@@ -100,8 +100,8 @@ TEST(SheetDays, rowsThatNeedALook) {
 }
 
 TEST(SheetDays, aNightInTheNextMorningsHoursIsOneStay) {
-    const SheetMonth month = ReadSheetDays(Sheet({{5, QStringLiteral(" 5,08,00,24,30,A")}}), 32,
-                                           July());
+    const SheetMonth month =
+        ReadSheetDays(Sheet({{5, QStringLiteral(" 5,08,00,24,30,A")}}), July());
     ASSERT_TRUE(month.looks.isEmpty());
     ASSERT_EQ(month.days.size(), 1);
     EXPECT_EQ(month.days[0].outMinute, 24 * 60 + 30);
