@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/spoken_words.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,9 +31,20 @@ void Name(QWidget* control, const QString& name) {
     }
 }
 
+// The clock is a window of its own to a screen reader, announced by its title as it comes to the
+// front, not a pane inside something else.
+QAccessibleInterface* ClockWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("Form1") && object && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void Form1::NameControls() {
+    static const bool windowRole = (QAccessible::installFactory(&ClockWindowAccessible), true);
+    Q_UNUSED(windowRole);
     setAccessibleDescription(QStringLiteral("出退勤の時計: IN で出勤、OUT で退勤を記録します"));
     Name(Text1, QStringLiteral("名前"));
     Describe(Text1, QStringLiteral("自分の名前を入力して IN を押します"));

@@ -199,6 +199,7 @@ TEST_F(Keyboard, everyControlIsNamedAndTheColoursAreSaidInWords) {
     EXPECT_EQ(Said(window.Check1), "休憩アリ");
     EXPECT_EQ(Said(window.Check2[7]), "G:研究発表など");
     EXPECT_EQ(Said(&window), "Ombrel");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
 
     window.Text1->setText("Taro");
     At(8, 0);
