@@ -182,6 +182,17 @@ private:
     QDate dayDate_;
     // The date Label1 shows, which a screen reader hears in words.
     QDate dateShown_;
+    // What the labels last said to a screen reader: a tick within the same minute says nothing
+    // new, and costs no words.
+    struct SpokenDay {
+        bool said = false;
+        QString minuteShown;  // the time label to the minute, or the name it shows
+        QDate date;
+        bool dateShows = false;
+        qint64 workedMinutes = -1;  // -1 while the day does not run
+        bool pastRegularDay = false;
+    };
+    SpokenDay spoken_;
     int heightTwips_ = 3705;
     QImage picture_;
     MessageHook messageHook_;

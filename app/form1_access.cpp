@@ -4,6 +4,7 @@
 #include "app/colours.h"
 #include "app/form1.h"
 #include "app/spoken_words.h"
+#include "clock/working_day.h"
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -12,6 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -63,16 +67,30 @@ void Form1::NameControls() {
 // day runs, the worked time the colour stands for. Both change at most once a minute, not with
 // every tick.
 void Form1::SpeakDay() {
-    const QString date = Label1->text().isEmpty() ? QString() : DateWords(dateShown_);
-    Name(Label1, date.isEmpty() ? QStringLiteral("日付") : QStringLiteral("日付 ") + date);
-    const QString time = TimeWords(Label2->text());
+    const QString shown = Label2->text();
+    const bool isTime = shown.size() == 8 && shown.at(2) == u':' && shown.at(5) == u':';
+    const QStringView minuteShown = isTime ? QStringView(shown).left(5) : QStringView(shown);
+    const bool running = Timer1->isActive();
+    const auto worked = qint64(std::floor(std::max(state_.ElapsedSeconds, 0.0f)));
+    const qint64 workedMinutes = running ? worked / 60 : -1;
+    const bool pastRegularDay = running && worked > qint64(RegularDaySeconds);
+    const bool dateShows = !Label1->text().isEmpty();
+    if (spoken_.said && minuteShown == spoken_.minuteShown && dateShown_ == spoken_.date &&
+        dateShows == spoken_.dateShows && workedMinutes == spoken_.workedMinutes &&
+        pastRegularDay == spoken_.pastRegularDay) {
+        return;
+    }
+    spoken_ = {true, minuteShown.toString(), dateShown_, dateShows, workedMinutes, pastRegularDay};
+
+    Name(Label1,
+         dateShows ? QStringLiteral("日付 ") + DateWords(dateShown_) : QStringLiteral("日付"));
+    const QString time = TimeWords(shown);
     if (time.isEmpty()) {
-        Name(Label2, Label2->text().isEmpty() ? QStringLiteral("名前")
-                                              : QStringLiteral("名前 ") + Label2->text());
+        Name(Label2, shown.isEmpty() ? QStringLiteral("名前") : QStringLiteral("名前 ") + shown);
     } else {
         Name(Label2, QStringLiteral("時刻 ") + time);
     }
-    Describe(Label2, Timer1->isActive() ? WorkedWords(state_.ElapsedSeconds) : QString());
+    Describe(Label2, running ? WorkedWords(state_.ElapsedSeconds) : QString());
 }
 
 // IN and OUT tell in their colour that they were pressed; the words say it too.
