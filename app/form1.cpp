@@ -136,18 +136,19 @@ void Form1::CreateControls() {
         control->setAttribute(Qt::WA_NoMousePropagation);
     }
 
-    // Tab order by tab index: IN, OUT, break, reasons A to G, ×, name box, then H to K.
+    // Tab runs IN, OUT, break, the reasons A to K as they stand, ×, the name box: × never comes
+    // between two reasons, where a Space meant for a tick would close the window. The reasons
+    // take part only while they show (FitFocusToHeight).
     QList<QWidget*> order{Command1, Command2, Check1};
-    for (int index : {0, 1, 2, 3, 4, 5, 7}) {
-        order.append(Check2[size_t(index)]);
+    for (const ReasonBox& box : kReasonBoxes) {
+        order.append(Check2[size_t(box.index)]);
     }
     order.append({Command3, Text1});
-    for (int index : {6, 8, 9, 10}) {
-        order.append(Check2[size_t(index)]);
-    }
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    FitFocusToHeight();
+    NameControls();
     Command1->setFocus();
 }
 
@@ -168,6 +169,7 @@ void Form1::SetHeightTwips(int twips) {
     // The top edge stays where it is: the window grows and shrinks at the bottom.
     heightTwips_ = twips;
     setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(twips));
+    FitFocusToHeight();
 }
 
 QString Form1::AppFile(const QString& fileName) const {
@@ -201,6 +203,7 @@ void Form1::ReadNameFile() {
         Text1->hide();
         Label2->setText(*file.name);
         Text1->setText(*file.name);
+        SpeakDay();
     }
 }
 

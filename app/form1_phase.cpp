@@ -62,4 +62,5 @@ void Form1::ApplyPhase(DayPhase phase) {
             }
             break;
     }
+    SpeakPhase();
 }

@@ -104,6 +104,8 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
 
     Days = new QTableWidget(this);
     Days->setObjectName(QStringLiteral("Days"));
+    Days->setAccessibleName(QStringLiteral("毎日の記録"));
+    Days->setAccessibleDescription(QStringLiteral("この月の毎日、1 日 1 行"));
     Days->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Days->setSelectionBehavior(QAbstractItemView::SelectRows);
     Days->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -125,6 +127,7 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     notes_ = new QLabel(below);
     notes_->setWordWrap(true);
     notes_->setStyleSheet(QStringLiteral("color: #505050;"));
+    notes_->setAccessibleDescription(QStringLiteral("メモ"));
     belowLayout->addWidget(notes_);
     belowLayout->addStretch(1);
     LooksArea = new QScrollArea(this);
@@ -133,6 +136,10 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     LooksArea->setFrameShape(QFrame::NoFrame);
     LooksArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LooksArea->setWidget(below);
+    // The area, its view and what it holds are one panel to a screen reader, by one name.
+    for (QWidget* panel : {static_cast<QWidget*>(LooksArea), LooksArea->viewport(), below}) {
+        panel->setAccessibleName(QStringLiteral("確認が必要な日とメモ"));
+    }
     layout->addWidget(LooksArea, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -176,6 +183,8 @@ void MonthWindow::Show(const OwnMonth& own) {
     show();
     raise();
     activateWindow();
+    // The focus shows from the start, as in the clock; showing clears the mark.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     // Shown, the looks have their final fonts and width.
     FitLooks();
     KeepOnScreen();
@@ -263,9 +272,15 @@ void MonthWindow::FillDays(const MonthReport& r) {
                 item->setBackground(fill);
             }
             if (QDate(r.year, r.month, day) == today) {
+                // Bold to the eye, and said in words to a screen reader.
                 QFont bold = font();
                 bold.setBold(true);
                 item->setFont(bold);
+                item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("今日"));
+                if (column == 0) {
+                    item->setData(Qt::AccessibleTextRole,
+                                  QStringLiteral("%1 今日").arg(item->text()));
+                }
             }
             item->setToolTip(item->text());
             if (column == bandColumn) {
@@ -279,6 +294,10 @@ void MonthWindow::FillDays(const MonthReport& r) {
         Days->resizeColumnToContents(column);
     }
     Days->resizeRowsToContents();
+    // The keyboard comes into the days at today's row.
+    if (r.year == today.year() && r.month == today.month() && today.day() <= Days->rowCount()) {
+        Days->setCurrentCell(today.day() - 1, 0);
+    }
 }
 
 void MonthWindow::FillLooks(const MonthReport& r) {
@@ -304,6 +323,9 @@ void MonthWindow::FillLooks(const MonthReport& r) {
         auto* ask = new QPushButton(QStringLiteral("終業時刻を入力…"), this);
         ask->setProperty("Day", day.day);
         const QDate date(r.year, r.month, day.day);
+        // The buttons read alike; each says its day to a screen reader.
+        ask->setAccessibleName(
+            QStringLiteral("%1月%2日の終業時刻を入力…").arg(r.month).arg(day.day));
         connect(ask, &QPushButton::clicked, this, [this, date] { emit EndTimeAsked(date); });
         row->addWidget(what, 1);
         row->addWidget(ask);
