@@ -10,12 +10,6 @@
 
 namespace {
 
-// The folder a path from the top lies in: "" for the top itself.
-QString FolderOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash < 0 ? QString() : path.left(slash);
-}
-
 int DepthOf(const QString& folder) {
     return folder.isEmpty() ? 0 : int(folder.count(u'/')) + 1;
 }

@@ -65,13 +65,12 @@ QString Joined(const QString& folder, const QString& name) {
     return folder.isEmpty() ? name : folder + u'/' + name;
 }
 
-// The folder a path from the top lies in: "" for the top itself.
+}  // namespace
+
 QString FolderOf(const QString& path) {
     const qsizetype slash = path.lastIndexOf(u'/');
     return slash < 0 ? QString() : path.left(slash);
 }
-
-}  // namespace
 
 FolderWalk WalkSheetFolder(const QString& folder, bool subfolders) {
     FolderWalk walk;

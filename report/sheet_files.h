@@ -53,6 +53,9 @@ struct FolderWalk {
 };
 FolderWalk WalkSheetFolder(const QString& folder, bool subfolders);
 
+// The folder a walk's path (from the top, with '/') lies in: "" for the top itself.
+QString FolderOf(const QString& path);
+
 struct PersonSheets {
     QString person;
     QList<MonthKey> months;  // ascending
