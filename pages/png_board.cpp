@@ -13,10 +13,6 @@ constexpr int kMostCharted = 40;
 constexpr int kMostSchoolCharts = 12;
 constexpr int kNamedSlot = 14;
 
-QString ShortName(const QString& name) {
-    return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
-}
-
 QSize BoardChartSize(int schools) {
     return QSize(std::max(1000, 170 + std::min(schools, kMostCharted) * 22), 630);
 }
@@ -90,24 +86,17 @@ void DrawBoardChart(QPainter& painter, QSize size, const BoardReport& r) {
             p.setFont(canvas.font(12));
             p.setPen(QColor(40, 40, 40));
             p.drawText(QRectF(-110, -9, 108, 18), Qt::AlignRight | Qt::AlignVCenter,
-                       ShortName(school.name));
+                       ShortChartName(school.name));
             p.restore();
         }
     }
-    QList<std::pair<QColor, QString>> legend;
-    for (int g = 0; g < kStaffGroupCount; ++g) {
-        legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
-    }
-    canvas.legend(legend, plot.bottom() + bottomRoom - 34);
-    if (everyone > shown) {
-        p.setFont(canvas.font(13));
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(QRectF(plot.left(), plot.top() - 20, plot.width(), 18),
-                   Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("超えた人の多い順に %1校まで。ほか %2校は表と CSV にあります")
-                       .arg(shown)
-                       .arg(everyone - shown));
-    }
+    DrawGroupLegend(
+        canvas, plot.bottom() + bottomRoom - 34,
+        everyone > shown
+            ? QStringLiteral("超えた人の多い順に %1校まで。ほか %2校は表と CSV にあります")
+                  .arg(shown)
+                  .arg(everyone - shown)
+            : QString());
     canvas.finish();
 }
 

@@ -24,3 +24,10 @@ QImage BoardChart(const BoardReport& report);
 
 // The colour of a staff group in the charts, cool to hot.
 QColor GroupColour(StaffGroup group);
+
+class ChartCanvas;
+// A name cut to fit under a bar.
+QString ShortChartName(const QString& name);
+// The staff groups' legend at `legendY`, and over the plot `notCharted` (the bars left out and
+// where they are) when it is not empty.
+void DrawGroupLegend(ChartCanvas& canvas, double legendY, const QString& notCharted);
