@@ -59,9 +59,13 @@ QDialog* ClockMenu::VersionWindow() const {
     return version_;
 }
 
-void ClockMenu::PopUp(const QPoint& globalPosition) {
-    if (!Menu->isVisible()) {
-        Menu->popup(globalPosition);
+void ClockMenu::PopUp(const QPoint& globalPosition, Opened by) {
+    if (Menu->isVisible()) {
+        return;
+    }
+    Menu->popup(globalPosition);
+    if (by == Opened::ByKeyboard) {
+        Menu->setActiveAction(MonthRecord);
     }
 }
 

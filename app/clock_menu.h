@@ -29,8 +29,9 @@ public:
     ~ClockMenu() override;
 
     // Opens the menu at a point on the screen; it closes by itself when an entry is chosen or the
-    // person clicks elsewhere.
-    void PopUp(const QPoint& globalPosition);
+    // person clicks elsewhere. Opened from the keyboard, its first entry is ready for Return.
+    enum class Opened { ByMouse, ByKeyboard };
+    void PopUp(const QPoint& globalPosition, Opened by);
 
     QMenu* Menu;
     QAction* MonthRecord;

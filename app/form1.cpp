@@ -4,6 +4,7 @@
 #include "app/flat_face.h"
 #include "app/fonts.h"
 #include "app/messages.h"
+#include "app/name_box.h"
 #include "app/pictures.h"
 #include "app/reason_boxes.h"
 #include "app/twips.h"
@@ -120,7 +121,7 @@ void Form1::CreateControls() {
     SetBackColour(Command3, ButtonFaceColour);
     SetForeColour(Command3, ButtonTextColour);
 
-    Text1 = Place(new QLineEdit(kPromptText, this), "Text1", 480, 120, 1815, 270);
+    Text1 = Place(new NameBox(kPromptText, this), "Text1", 480, 120, 1815, 270);
     SetBackColour(Text1, WindowBackgroundColour);
     SetForeColour(Text1, WindowTextColour);
 
@@ -134,18 +135,19 @@ void Form1::CreateControls() {
         control->setAttribute(Qt::WA_NoMousePropagation);
     }
 
-    // Tab order by tab index: IN, OUT, break, reasons A to G, ×, name box, then H to K.
+    // Tab runs IN, OUT, break, the reasons A to K as they stand, ×, the name box: × never comes
+    // between two reasons, where a Space meant for a tick would close the window. The reasons
+    // take part only while they show (FitFocusToHeight).
     QList<QWidget*> order{Command1, Command2, Check1};
-    for (int index : {0, 1, 2, 3, 4, 5, 7}) {
-        order.append(Check2[size_t(index)]);
+    for (const ReasonBox& box : kReasonBoxes) {
+        order.append(Check2[size_t(box.index)]);
     }
     order.append({Command3, Text1});
-    for (int index : {6, 8, 9, 10}) {
-        order.append(Check2[size_t(index)]);
-    }
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    FitFocusToHeight();
+    NameControls();
     Command1->setFocus();
 }
 
@@ -166,6 +168,7 @@ void Form1::SetHeightTwips(int twips) {
     // The top edge stays where it is: the window grows and shrinks at the bottom.
     heightTwips_ = twips;
     setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(twips));
+    FitFocusToHeight();
 }
 
 QString Form1::AppFile(const QString& fileName) const {
@@ -199,6 +202,7 @@ void Form1::ReadNameFile() {
         Text1->hide();
         Label2->setText(*file.name);
         Text1->setText(*file.name);
+        SpeakDay();
     }
 }
 

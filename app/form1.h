@@ -26,6 +26,7 @@
 
 class ClockMenu;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -68,7 +69,7 @@ public:
     QPushButton* Command2;
     QPushButton* Command3;
     QCheckBox* Check1;
-    std::array<QCheckBox*, kReasonCount> Check2;
+    std::array<QCheckBox*, kReasonCount> Check2{};
     QTimer* Timer1;
 
     // Event handlers, called by the controls; public so that a test can drive them directly.
@@ -102,6 +103,15 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetHeightTwips(int twips);
+    // For the keyboard and screen readers (form1_access.cpp).
+    void NameControls();
+    void FitFocusToHeight();
+    // The words for the date and time labels, and for what IN's and OUT's colours say.
+    void SpeakDay();
+    void SpeakPhase();
+    // True when the key was taken: Return and Enter on a button, Escape, the menu's keys.
+    bool KeyPressed(const QKeyEvent& key);
+    void PopUpMenuAtWindow();
     // Shows a phase: ClockedIn, IN's and OUT's colours, OUT's caption and the height together.
     void ApplyPhase(DayPhase phase);
     // IN's colour marks a clock-in recorded in this run, by IN or by the resume at start-up.
@@ -169,6 +179,19 @@ private:
     QString workingFolder_;
     FormState state_;
     QDate dayDate_;
+    // The date Label1 shows, which a screen reader hears in words.
+    QDate dateShown_;
+    // What the labels last said to a screen reader: a tick within the same minute says nothing
+    // new, and costs no words.
+    struct SpokenDay {
+        bool said = false;
+        QString minuteShown;  // the time label to the minute, or the name it shows
+        QDate date;
+        bool dateShows = false;
+        qint64 workedMinutes = -1;  // -1 while the day does not run
+        bool pastRegularDay = false;
+    };
+    SpokenDay spoken_;
     int heightTwips_ = kLaidOutHeightTwips;
     QImage picture_;
     MessageHook messageHook_;

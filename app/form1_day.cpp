@@ -45,6 +45,7 @@ size_t Form1::TodayIndex() const {
 
 void Form1::UpdateElapsed() {
     Label2->setText(::UpdateElapsed(state_, clock_.now(), Check1Value(), dayDate_));
+    SpeakDay();
 }
 
 void Form1::Timer1_Timer() {
@@ -82,8 +83,10 @@ bool Form1::NameForTheDay() {
 void Form1::ShowDayRunning(const QDateTime& now) {
     Text1->hide();
     Label1->setText(DateText(now.date()));
+    dateShown_ = now.date();
     Label2->setText(TimeText(now.time()));
     Timer1->start();
+    SpeakDay();
 }
 
 void Form1::Command1_Click() {

@@ -34,6 +34,8 @@ void Form1::showEvent(QShowEvent* event) {
         window->installEventFilter(this);
     }
     QWidget::showEvent(event);
+    // The focus shows from the start, not only after the first Tab; showing clears the mark.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -49,22 +51,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             }
             if (event->type() == kMenuOnMouse) {
-                Menu().PopUp(mouse->globalPosition().toPoint());
+                Menu().PopUp(mouse->globalPosition().toPoint(), ClockMenu::Opened::ByMouse);
             }
             return true;
         }
-        case QEvent::KeyPress: {
-            if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Menu) {
-                return false;
+        case QEvent::KeyPress:
+            return KeyPressed(*static_cast<QKeyEvent*>(event));
+        case QEvent::ContextMenu: {
+            // The platform's own keyboard request (the Menu key on X11 and Windows, Shift+F10 on
+            // Windows) comes at the pointer: it opens at the window as the keys do.
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            if (request->reason() == QContextMenuEvent::Keyboard) {
+                PopUpMenuAtWindow();
+            } else {
+                Menu().PopUp(request->globalPos(), ClockMenu::Opened::ByMouse);
             }
-            // Below the control that has the keyboard, or at the window's corner.
-            const QWidget* at = focusWidget() ? focusWidget() : this;
-            Menu().PopUp(at->mapToGlobal(QPoint(0, at->height())));
             return true;
         }
-        case QEvent::ContextMenu:
-            Menu().PopUp(static_cast<QContextMenuEvent*>(event)->globalPos());
-            return true;
         default:
             return false;
     }

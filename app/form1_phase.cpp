@@ -61,4 +61,5 @@ void Form1::ApplyPhase(DayPhase phase) {
             }
             break;
     }
+    SpeakPhase();
 }

@@ -2,6 +2,7 @@
 
 #include "records/cp932.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QStringList>
 
@@ -23,6 +24,14 @@ QString PressAgain(const QString& again) {
 
 QString TypeNameFirstMessage(const QString& button) {
     return QStringLiteral("名前を入力してから %1 を押してください。").arg(button);
+}
+
+QString UnusableRecordsFolderMessage(const QString& folder) {
+    return QStringLiteral("記録のフォルダー「%1」を作ることも開くこともできません。"
+                          "記録が別の場所に書かれないよう、時計は起動しませんでした。\n"
+                          "フォルダーの設定 (OMBREL_FOLDER または ombrel/folder) と、"
+                          "ネットワークドライブがつながっているかを確かめてください。")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 QString SaveFailureMessage(const DaySaveResult& saved, int day, const QString& again) {

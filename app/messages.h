@@ -15,6 +15,8 @@
 
 // `button`: "IN" or "OUT", the button to press again once the name is typed.
 QString TypeNameFirstMessage(const QString& button);
+// The launcher could neither make nor enter the records folder, so the clock did not start.
+QString UnusableRecordsFolderMessage(const QString& folder);
 
 // What the person is told when a save of `day` did not write its row: the sheet could not be
 // read, is not a sheet at all, is far too large, has no line or several for the day, holds an

@@ -1,8 +1,10 @@
 #include "app/month_window.h"
 
 #include "app/fonts.h"
+#include "clock/overtime_bands.h"
 #include "pages/report_labels.h"
 #include "pages/report_tables.h"
+#include "pages/table_parts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,6 +62,26 @@ QString YearText(const OwnMonth& own) {
                            QStringLiteral("年 %1まで").arg(HoursText(kYearLimitSeconds)));
 }
 
+// The band column: what a band stands for, as the printed month's chart legend names it, and
+// no number on a day without overtime.
+QString BandLegendText() {
+    QStringList lines{QStringLiteral("帯: 時計の時刻の色 (残業の長さ)")};
+    for (int band = 1; band <= kBandCount; ++band) {
+        lines << BandWords(band);
+    }
+    return lines.join(u'\n');
+}
+
+void ExplainBand(QTableWidgetItem& item, const Cell& cell) {
+    if (cell.kind != Cell::Kind::Number) {
+        return;
+    }
+    item.setToolTip(BandWords(int(cell.value)));
+    if (cell.value <= 1) {
+        item.setText(QString());
+    }
+}
+
 }  // namespace
 
 MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
@@ -82,6 +104,8 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
 
     Days = new QTableWidget(this);
     Days->setObjectName(QStringLiteral("Days"));
+    Days->setAccessibleName(QStringLiteral("毎日の記録"));
+    Days->setAccessibleDescription(QStringLiteral("この月の毎日、1 日 1 行"));
     Days->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Days->setSelectionBehavior(QAbstractItemView::SelectRows);
     Days->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,6 +127,7 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     notes_ = new QLabel(below);
     notes_->setWordWrap(true);
     notes_->setStyleSheet(QStringLiteral("color: #505050;"));
+    notes_->setAccessibleDescription(QStringLiteral("メモ"));
     belowLayout->addWidget(notes_);
     belowLayout->addStretch(1);
     LooksArea = new QScrollArea(this);
@@ -111,6 +136,10 @@ MonthWindow::MonthWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
     LooksArea->setFrameShape(QFrame::NoFrame);
     LooksArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LooksArea->setWidget(below);
+    // The area, its view and what it holds are one panel to a screen reader, by one name.
+    for (QWidget* panel : {static_cast<QWidget*>(LooksArea), LooksArea->viewport(), below}) {
+        panel->setAccessibleName(QStringLiteral("確認が必要な日とメモ"));
+    }
     layout->addWidget(LooksArea, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -154,6 +183,8 @@ void MonthWindow::Show(const OwnMonth& own) {
     show();
     raise();
     activateWindow();
+    // The focus shows from the start, as in the clock; showing clears the mark.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     // Shown, the looks have their final fonts and width.
     FitLooks();
     KeepOnScreen();
@@ -223,6 +254,10 @@ void MonthWindow::FillDays(const MonthReport& r) {
     Days->setColumnCount(int(table.header.size()));
     Days->setHorizontalHeaderLabels(table.header);
     Days->setRowCount(int(table.rows.size()));
+    const int bandColumn = int(table.header.indexOf(table::kBand));
+    if (bandColumn >= 0) {
+        Days->horizontalHeaderItem(bandColumn)->setToolTip(BandLegendText());
+    }
     const QDate today = r.paper.printed;
     for (int row = 0; row < table.rows.size(); ++row) {
         const CellRow& cells = table.rows[row];
@@ -237,11 +272,20 @@ void MonthWindow::FillDays(const MonthReport& r) {
                 item->setBackground(fill);
             }
             if (QDate(r.year, r.month, day) == today) {
+                // Bold to the eye, and said in words to a screen reader.
                 QFont bold = font();
                 bold.setBold(true);
                 item->setFont(bold);
+                item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("今日"));
+                if (column == 0) {
+                    item->setData(Qt::AccessibleTextRole,
+                                  QStringLiteral("%1 今日").arg(item->text()));
+                }
             }
             item->setToolTip(item->text());
+            if (column == bandColumn) {
+                ExplainBand(*item, cells[column]);
+            }
             Days->setItem(row, column, item);
         }
     }
@@ -250,6 +294,10 @@ void MonthWindow::FillDays(const MonthReport& r) {
         Days->resizeColumnToContents(column);
     }
     Days->resizeRowsToContents();
+    // The keyboard comes into the days at today's row.
+    if (r.year == today.year() && r.month == today.month() && today.day() <= Days->rowCount()) {
+        Days->setCurrentCell(today.day() - 1, 0);
+    }
 }
 
 void MonthWindow::FillLooks(const MonthReport& r) {
@@ -275,6 +323,9 @@ void MonthWindow::FillLooks(const MonthReport& r) {
         auto* ask = new QPushButton(QStringLiteral("終業時刻を入力…"), this);
         ask->setProperty("Day", day.day);
         const QDate date(r.year, r.month, day.day);
+        // The buttons read alike; each says its day to a screen reader.
+        ask->setAccessibleName(
+            QStringLiteral("%1月%2日の終業時刻を入力…").arg(r.month).arg(day.day));
         connect(ask, &QPushButton::clicked, this, [this, date] { emit EndTimeAsked(date); });
         row->addWidget(what, 1);
         row->addWidget(ask);

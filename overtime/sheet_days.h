@@ -29,7 +29,8 @@ enum class LookReason {
     DuplicateSheet,     // the same person's month in another folder too: counted once
     CalendarLine,       // a line of the school calendar that was left out
     UnreadableFolder,   // a folder that could not be opened: its sheets are not counted
-    AlteredText         // text an output cannot hold as it is, shortened or marked there
+    AlteredText,        // text an output cannot hold as it is, shortened or marked there
+    UnusableCalendar    // a school's calendar that cannot be used: its staff is not counted
 };
 
 struct LookItem {

@@ -352,6 +352,12 @@ void PdfPages::newPage() {
     y_ = 0;
 }
 
+void PdfPages::startPage() {
+    if (!pages_.last().isEmpty()) {
+        newPage();
+    }
+}
+
 void PdfPages::addBlock(double height, const Draw& draw) {
     if (!fits(height) && !pages_.last().isEmpty()) {
         newPage();

@@ -90,6 +90,8 @@ public:
     void addParagraph(const QString& text, int fontHeight, const QColor& colour = Qt::black);
     // The table, its header again on each page; `caption` stays with the header and first row.
     void addTable(const PdfTable& table, const QString& caption = {});
+    // What follows begins a new page, unless the page is still empty.
+    void startPage();
 
     // The document; empty when the PDF writer failed.
     QByteArray finish() const;

@@ -11,6 +11,8 @@
 QByteArray MonthPdf(const MonthReport& report);
 QByteArray YearPdf(const YearReport& report);
 QByteArray StaffPdf(const StaffReport& report);
+// A board: the summary of its schools first, then each school from a page of its own.
+QByteArray BoardPdf(const BoardReport& report);
 
 // "作成日 2018年4月2日"; empty for no date.
 QString PrintedOn(QDate date);

@@ -1,6 +1,7 @@
 // One person's school year, and the whole staff, over as many A4 pages as they need.
 
 #include "clock/reason_captions.h"
+#include "pages/board_tables.h"
 #include "pages/pdf_pages.h"
 #include "pages/pdf_report.h"
 #include "pages/png_report.h"
@@ -15,12 +16,16 @@ constexpr int kNoteFont = 24;
 const QSize kYearChartSize(1000, 600);
 const QSize kStaffChartSize(1000, 560);
 
-void AddHeading(PdfPages& pages, const PaperHeading& heading, int breakMinutes) {
+// The page's head and, but on the board's own page (its schools may count other breaks), the
+// break the figures are counted with.
+void AddHeading(PdfPages& pages, const PaperHeading& heading, std::optional<int> breakMinutes) {
     pages.addBlock(PaperHeadingHeight(heading), [heading](QPainter& p, const QRectF& box) {
         DrawPaperHeading(p, box, heading);
     });
-    for (const QString& line : BreakNote(breakMinutes, true).trimmed().split(u'\n')) {
-        pages.addLine(line, kNoteFont - 2, false, QColor(60, 60, 60));
+    if (breakMinutes) {
+        for (const QString& line : BreakNote(*breakMinutes, true).trimmed().split(u'\n')) {
+            pages.addLine(line, kNoteFont - 2, false, QColor(60, 60, 60));
+        }
     }
     pages.addGap(20);
 }
@@ -67,11 +72,9 @@ QByteArray YearPdf(const YearReport& r) {
     return pages.finish();
 }
 
-QByteArray StaffPdf(const StaffReport& r) {
-    PdfPages pages(StaffHeading(r));
+void AddStaffPages(PdfPages& pages, const StaffReport& r, const PaperHeading& heading) {
     const bool year = r.schoolYear.has_value();
-    // The staff's list goes to the board; no one signs it here.
-    AddHeading(pages, {StaffHeading(r), PaperLines(r.paper, QString()), {}}, r.breakMinutes);
+    AddHeading(pages, heading, r.breakMinutes);
     QList<double> widths =
         year ? QList<double>{80, 220, 150, 200, 140, 100, 400, 120, 100, 120, 140, 90}
              : QList<double>{80, 330, 150, 220, 120, 100, 120, 150};
@@ -89,5 +92,37 @@ QByteArray StaffPdf(const StaffReport& r) {
                         : QStringLiteral("区分ごとの人数"));
     AddChart(pages, kStaffChartSize, [&r](QPainter& p) { DrawStaffChart(p, kStaffChartSize, r); });
     AddLooks(pages, r.looks, year ? LooksCovered(*r.schoolYear) : QString());
+}
+
+QByteArray StaffPdf(const StaffReport& r) {
+    PdfPages pages(StaffHeading(r));
+    // The staff's list goes to the board; no one signs it here.
+    AddStaffPages(pages, r, {StaffHeading(r), PaperLines(r.paper, QString()), {}});
+    return pages.finish();
+}
+
+QByteArray BoardPdf(const BoardReport& r) {
+    PdfPages pages(BoardHeading(r));
+    AddHeading(pages, {BoardHeading(r), PaperLines(r.paper, QString()), {}}, std::nullopt);
+    pages.addTable(PdfTableOf(SchoolSummaryTable(r, Audience::Paper),
+                              {500, 120, 170, 170, 170, 170, 160, 130, 130, 140}, 22),
+                   SummaryHeading(r));
+    pages.addParagraph(YearLinesNote(r), 20, QColor(60, 60, 60));
+    AddChart(pages, kStaffChartSize, [&r](QPainter& p) { DrawBoardChart(p, kStaffChartSize, r); });
+    for (const SchoolReport& school : r.schools) {
+        pages.startPage();
+        // The school's name over its staff, as its own report would print them.
+        const PaperHeading heading{SchoolTitle(school),
+                                   {StaffHeading(school.staff), PrintedOn(r.paper.printed)},
+                                   {}};
+        if (!school.staff.rows.isEmpty()) {
+            AddStaffPages(pages, school.staff, heading);
+            continue;
+        }
+        AddHeading(pages, heading, std::nullopt);
+        pages.addLine(QStringLiteral("この期間のシートはありません"), kNoteFont);
+        AddLooks(pages, school.staff.looks,
+                 r.schoolYear ? LooksCovered(*r.schoolYear) : QString());
+    }
     return pages.finish();
 }

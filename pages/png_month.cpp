@@ -18,10 +18,7 @@ const QColor kSaturdayColour(30, 80, 200);
 QList<std::pair<QColor, QString>> BandLegend() {
     QList<std::pair<QColor, QString>> entries;
     for (int band = 1; band <= kBandCount; ++band) {
-        const QString limit = band == 1           ? QStringLiteral("残業なし")
-                              : band < kBandCount ? QStringLiteral("～%1h").arg(band - 1)
-                                                  : QStringLiteral("%1h超").arg(band - 2);
-        entries.append({BandChartColour(band), QStringLiteral("帯%1 %2").arg(band).arg(limit)});
+        entries.append({BandChartColour(band), BandWords(band)});
     }
     return entries;
 }

@@ -12,11 +12,22 @@
 void DrawMonthChart(QPainter& painter, QSize size, const MonthReport& report);
 void DrawYearChart(QPainter& painter, QSize size, const YearReport& report);
 void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& report);
+// A bar a school, its staff stacked by group.
+void DrawBoardChart(QPainter& painter, QSize size, const BoardReport& report);
 
 // The pictures, at the size each chart is read best on a screen.
 QImage MonthChart(const MonthReport& report);
 QImage YearChart(const YearReport& report);
 QImage StaffChart(const StaffReport& report);
+// The board's chart, then, for a board of a few schools, each school's staff chart under its name.
+QImage BoardChart(const BoardReport& report);
 
 // The colour of a staff group in the charts, cool to hot.
 QColor GroupColour(StaffGroup group);
+
+class ChartCanvas;
+// A name cut to fit under a bar.
+QString ShortChartName(const QString& name);
+// The staff groups' legend at `legendY`, and over the plot `notCharted` (the bars left out and
+// where they are) when it is not empty.
+void DrawGroupLegend(ChartCanvas& canvas, double legendY, const QString& notCharted);

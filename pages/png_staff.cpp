@@ -12,16 +12,32 @@ constexpr int kNamedSlot = 14;  // narrower bars go without names
 // it shows the people with the most overtime and says how many more there are.
 constexpr int kMostCharted = 40;
 
-QString ShortName(const QString& name) {
-    return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
-}
-
 // Wide enough for a name under every bar.
 QSize StaffChartSize(int people) {
     return QSize(std::max(1000, 170 + std::min(people, kMostCharted) * 22), 630);
 }
 
 }  // namespace
+
+QString ShortChartName(const QString& name) {
+    return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
+}
+
+void DrawGroupLegend(ChartCanvas& canvas, double legendY, const QString& notCharted) {
+    QList<std::pair<QColor, QString>> legend;
+    for (int g = 0; g < kStaffGroupCount; ++g) {
+        legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
+    }
+    canvas.legend(legend, legendY);
+    if (!notCharted.isEmpty()) {
+        QPainter& p = canvas.painter();
+        const QRectF plot = canvas.plot();
+        p.setFont(canvas.font(13));
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRectF(plot.left(), plot.top() - 20, plot.width(), 18),
+                   Qt::AlignRight | Qt::AlignVCenter, notCharted);
+    }
+}
 
 void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
     const bool year = r.schoolYear.has_value();
@@ -74,7 +90,7 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
             p.setFont(canvas.font(12));
             p.setPen(QColor(40, 40, 40));
             p.drawText(QRectF(-110, -9, 108, 18), Qt::AlignRight | Qt::AlignVCenter,
-                       ShortName(row.person));
+                       ShortChartName(row.person));
             p.restore();
         }
     }
@@ -96,20 +112,12 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
                                  Qt::DashLine);
         }
     }
-    QList<std::pair<QColor, QString>> legend;
-    for (int g = 0; g < kStaffGroupCount; ++g) {
-        legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
-    }
-    canvas.legend(legend, plot.bottom() + bottomRoom - 34);
-    if (everyone > people) {
-        p.setFont(canvas.font(13));
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(QRectF(plot.left(), plot.top() - 20, plot.width(), 18),
-                   Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("多い順に %1人まで。ほか %2人は表と CSV にあります")
-                       .arg(people)
-                       .arg(everyone - people));
-    }
+    DrawGroupLegend(canvas, plot.bottom() + bottomRoom - 34,
+                    everyone > people
+                        ? QStringLiteral("多い順に %1人まで。ほか %2人は表と CSV にあります")
+                              .arg(people)
+                              .arg(everyone - people)
+                        : QString());
     canvas.finish();
 }
 

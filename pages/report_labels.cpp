@@ -83,6 +83,8 @@ QString LookReasonText(LookReason reason) {
             return QStringLiteral("フォルダを開けません (中のシートは数えていません)");
         case LookReason::AlteredText:
             return QStringLiteral("この出力に書けない文字を印に替えました");
+        case LookReason::UnusableCalendar:
+            return QStringLiteral("学校カレンダーを使えません (この学校は数えていません)");
     }
     return {};
 }
@@ -104,6 +106,13 @@ QColor FromClockColour(quint32 value) {
 }
 
 }  // namespace
+
+QString BandWords(int band) {
+    const QString limit = band <= 1           ? QStringLiteral("残業なし")
+                          : band < kBandCount ? QStringLiteral("～%1h").arg(band - 1)
+                                              : QStringLiteral("%1h超").arg(band - 2);
+    return QStringLiteral("帯%1 %2").arg(band).arg(limit);
+}
 
 QColor BandBackColour(int band) {
     return FromClockColour(OvertimeBands()[std::clamp(band, 1, kBandCount) - 1].backColour);

@@ -31,6 +31,8 @@ QString LookReasonText(LookReason reason);
 // out of reach, reaching it exactly is "到達".
 QString AgainstLine(qint64 seconds, qint64 line, bool reachingBreaks = false);
 
+// What a band stands for, as the chart's legend names it: "帯1 残業なし", "帯3 ～2h", "帯10 8h超".
+QString BandWords(int band);
 // The back colour of a band as the clock paints it.
 QColor BandBackColour(int band);
 // The band's colour in the charts: the clock's hue, lighter for a lower band, so that the bands

@@ -68,6 +68,9 @@ struct StaffRow {
     std::optional<YearVerdict> verdict;  // for a school year
     // Each month's totals, April first for a school year; nothing for a month without a sheet.
     std::vector<std::optional<MonthTotals>> months;
+    // The school year's overtime up to the month reported, for a board's count of the people
+    // past the year's lines (a board's reports alone set it).
+    qint64 schoolYearSeconds = 0;
 };
 
 struct StaffReport {
@@ -79,6 +82,22 @@ struct StaffReport {
     QList<StaffRow> rows;  // most overtime first
     std::array<int, kStaffGroupCount> groupCounts{};
     QList<LookItem> looks;
+};
+
+// A board's reports: each school's staff as a school's own report shows them, then one row a
+// school.
+struct SchoolReport {
+    QString name;    // as every output names it
+    QString folder;  // from the folder read; "" for that folder itself
+    StaffReport staff;
+};
+
+struct BoardReport {
+    PaperInfo paper;                // the board's own: its folder's settings file, if any
+    std::optional<int> schoolYear;  // otherwise the month below
+    int year = 0;
+    int month = 0;
+    QList<SchoolReport> schools;  // by folder
 };
 
 // One person's month as every output shows it: the sheet as read, the month's days off, the words

@@ -105,6 +105,15 @@ void ShowTexts(StaffReport& report) {
     Show(report.looks);
 }
 
+void ShowTexts(BoardReport& report) {
+    Show(report.paper);
+    for (SchoolReport& school : report.schools) {
+        Show(school.name);
+        Show(school.folder);
+        ShowTexts(school.staff);
+    }
+}
+
 QString OmittedMark(qsizetype omitted) {
     return QStringLiteral("…【以下 %1 文字省略】")
         .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(qint64(omitted)));

@@ -25,6 +25,7 @@ QString TerminalText(QStringView text);
 void ShowTexts(MonthReport& report);
 void ShowTexts(YearReport& report);
 void ShowTexts(StaffReport& report);
+void ShowTexts(BoardReport& report);
 
 // What stands in for the rest of a text cut short for an output: "…【以下 32,801 文字省略】".
 QString OmittedMark(qsizetype omitted);

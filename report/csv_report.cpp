@@ -1,5 +1,6 @@
 #include "report/csv_report.h"
 
+#include "pages/board_tables.h"
 #include "pages/report_tables.h"
 #include "records/cp932.h"
 
@@ -73,6 +74,16 @@ CsvRows StaffCsv(const StaffReport& r) {
     Append(rows, StaffTable(r, Audience::Csv));
     Append(rows, GroupTable(r, Audience::Csv));
     AppendLooks(rows, r.looks);
+    return rows;
+}
+
+CsvRows BoardCsv(const BoardReport& r) {
+    CsvRows rows;
+    Append(rows, BoardStaffTable(r, Audience::Csv));
+    Append(rows, SchoolSummaryTable(r, Audience::Csv));
+    if (BoardLookCount(r) > 0) {
+        Append(rows, BoardLookTable(r, Audience::Csv));
+    }
     return rows;
 }
 

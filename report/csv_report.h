@@ -15,6 +15,9 @@ using CsvRows = QList<QStringList>;
 CsvRows MonthCsv(const MonthReport& report);
 CsvRows YearCsv(const YearReport& report);
 CsvRows StaffCsv(const StaffReport& report);
+// Everyone in one table with their school first, so that a spreadsheet filters and sums by it;
+// then one row a school and the board's totals.
+CsvRows BoardCsv(const BoardReport& report);
 
 struct EncodedCsv {
     bool ok = false;

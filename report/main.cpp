@@ -5,12 +5,14 @@
 #include "pages/png_report.h"
 #include "pages/shown_text.h"
 #include "platform/runtime_folder.h"
+#include "report/board_builder.h"
 #include "report/csv_report.h"
 #include "report/output_texts.h"
 #include "report/report_builder.h"
 #include "report/report_options.h"
 #include "report/report_output.h"
 #include "report/report_settings.h"
+#include "report/schools.h"
 #include "report/sheet_files.h"
 #include "report/standard_streams.h"
 #include "report/text_report.h"
@@ -19,6 +21,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -39,7 +42,7 @@ int FailWith(const QString& message) {
 // One kind of report in every format.
 template <typename Report>
 struct Outputs {
-    QString (*build)(const ReportOptions&, QDate, Report&);
+    std::function<QString(const ReportOptions&, QDate, Report&)> build;
     QString (*text)(const Report&);
     CsvRows (*csv)(const Report&);
     QImage (*png)(const Report&);
@@ -86,6 +89,83 @@ QString Produce(const ReportOptions& options, QDate today, const Outputs<Report>
     return {};
 }
 
+// The months a report reads of a person's sheets.
+std::pair<MonthKey, MonthKey> PeriodOf(const ReportOptions& options) {
+    if (options.schoolYear) {
+        const MonthKey april = KeyOf(*options.schoolYear, 4);
+        return {april - kLeadMonths, april + kSchoolYearMonths - 1};
+    }
+    const MonthKey month = KeyOf(options.year, options.month);
+    return {month, month};
+}
+
+// Narrows a board to the one school a report is about: the one --school names, the one --user's
+// sheets are in, or the only one there is; `options` then read it as its own folder. False for
+// the whole board, or with `error` when the choice cannot be made.
+bool ChooseSchool(const ReportOptions& given, const Board& board, ReportOptions& options,
+                  QString& error) {
+    const auto readAlone = [&](const School& school) {
+        if (!school.folder.isEmpty() || board.schools.size() > 1) {
+            options = SchoolOptions(given, options, school);
+        }
+        return true;
+    };
+    if (board.schools.size() <= 1) {
+        if (!board.schools.isEmpty()) {
+            readAlone(board.schools.first());
+            // A folder of one school prints what --school says, as it always did.
+            options.school = given.school ? given.school : options.school;
+        }
+        return true;
+    }
+    QList<const School*> schools;
+    for (const School& school : board.schools) {
+        schools << &school;
+    }
+    if (given.school) {
+        schools = SchoolsNamed(board, *given.school);
+        if (schools.size() != 1) {
+            QList<const School*> all;
+            for (const School& school : board.schools) {
+                all << &school;
+            }
+            error = schools.isEmpty()
+                        ? QStringLiteral("学校「%1」はフォルダ「%2」にありません。学校: %3")
+                              .arg(*given.school, options.folder, SchoolList(all))
+                        : QStringLiteral("「%1」に当たる学校が %2 校あります: %3。"
+                                         "--school にフォルダ名を指定してください")
+                              .arg(*given.school, QString::number(schools.size()),
+                                   SchoolList(schools));
+            return false;
+        }
+    }
+    if (options.user) {
+        const auto [first, last] = PeriodOf(options);
+        QList<const School*> with = SchoolsWith(schools, *options.user, first, last);
+        if (with.isEmpty()) {
+            // No sheet in the period: the school with sheets of the name at all tells which
+            // months there are.
+            with = SchoolsWith(schools, *options.user, KeyOf(kFirstSheetYear, 1),
+                               KeyOf(kLastSheetYear, 12));
+        }
+        if (with.size() > 1) {
+            error = QStringLiteral("「%1」は %2 校にいます: %3。--school で学校を選んでください"
+                                   " (例: --school %4)")
+                        .arg(*options.user, QString::number(with.size()), SchoolList(with),
+                             with.first()->name);
+            return false;
+        }
+        if (with.size() == 1) {
+            schools = with;
+        }
+    }
+    if (schools.size() == 1) {
+        return readAlone(*schools.first());
+    }
+    // A person found nowhere: the board's folder says so as any folder would.
+    return options.user.has_value();
+}
+
 int RunReport(ReportOptions options, QDate today) {
     // Every path below is joined to the folder as resolved here, once.
     options.folder = ResolveFolder(options.folder);
@@ -110,11 +190,33 @@ int RunReport(ReportOptions options, QDate today) {
             return FailWith(problem);
         }
     }
+    // What the command line set, before the folder's settings file fills in the rest.
+    const ReportOptions given = options;
     for (const QString& warning : ApplyFolderSettings(options)) {
         Say(warning);
     }
     // One folder per person, as a staff's clocks keep them on a share.
-    options.recursive = options.recursive || NoSheetAtTop(options.folder);
+    options.recursive =
+        options.recursive || WalkSheetFolder(options.folder, false).sheets.isEmpty();
+    if (options.recursive) {
+        Board board = FindSchools(WalkSheetFolder(options.folder, true), options.folder);
+        for (const QString& warning : board.warnings) {
+            Say(warning);
+        }
+        QString error;
+        if (!ChooseSchool(given, board, options, error)) {
+            if (!error.isEmpty()) {
+                return FailWith(error);
+            }
+            error = Produce<BoardReport>(
+                options, today,
+                {[&given, &board](const ReportOptions& o, QDate day, BoardReport& report) {
+                     return BuildBoardReport(given, o, board, day, report);
+                 },
+                 BoardText, BoardCsv, BoardChart, BoardPdf, BoardWorkbook});
+            return error.isEmpty() ? 0 : FailWith(error);
+        }
+    }
     QString error;
     if (!options.user) {
         error = Produce<StaffReport>(

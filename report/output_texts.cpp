@@ -204,3 +204,17 @@ void FitTexts(StaffReport& report, const TextFit& fit) {
     }
     fitter.looks(report.looks);
 }
+
+void FitTexts(BoardReport& report, const TextFit& fit) {
+    for (SchoolReport& school : report.schools) {
+        Fitter fitter(fit);
+        if (!fitter.needed()) {
+            return;
+        }
+        fitter.text(school.name, QStringLiteral("学校名"),
+                    school.folder.isEmpty() ? QStringLiteral(".") : school.folder);
+        fitter.text(school.folder, QStringLiteral("フォルダ名"), school.folder);
+        fitter.looks(school.staff.looks);
+        FitTexts(school.staff, fit);
+    }
+}

@@ -25,3 +25,5 @@ inline constexpr qsizetype kSpreadsheetCellChars = 32767;
 void FitTexts(MonthReport& report, const TextFit& fit);
 void FitTexts(YearReport& report, const TextFit& fit);
 void FitTexts(StaffReport& report, const TextFit& fit);
+// A school's name is listed with the school.
+void FitTexts(BoardReport& report, const TextFit& fit);

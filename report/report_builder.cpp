@@ -2,6 +2,7 @@
 
 #include "pages/report_labels.h"
 #include "pages/shown_text.h"
+#include "report/sheet_hints.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,14 +39,20 @@ QString UnopenedNote(const ReportOptions& options) {
                                   .arg(places.join(QStringLiteral("、")));
 }
 
+// The message, and on a line of its own what may help, when there is one.
+QString WithHint(const QString& message, const QString& hint) {
+    return hint.isEmpty() ? message : message + u'\n' + hint;
+}
+
 // "「Taro」のシートはこのフォルダにありません" or, when the person has other months, those.
 QString NoSheets(const ReportOptions& options, const QString& period) {
     const QList<PersonSheets> any = ScanFolder(options.folder, KeyOf(kFirstSheetYear, 1),
                                                KeyOf(kLastSheetYear, 12), options.user,
                                                options.recursive);
     if (any.isEmpty() || any.first().months.isEmpty()) {
-        return QStringLiteral("「%1」のシートはフォルダ「%2」にありません%3")
-            .arg(*options.user, options.folder, UnopenedNote(options));
+        return WithHint(QStringLiteral("「%1」のシートはフォルダ「%2」にありません%3")
+                            .arg(*options.user, options.folder, UnopenedNote(options)),
+                        NothingFoundHint(options.folder, options.user, options.recursive));
     }
     const QList<MonthKey>& months = any.first().months;
     return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)%6")
@@ -225,11 +232,22 @@ StaffRow StaffRowFor(const PersonMonths& person, bool wholeYear) {
 }
 
 QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport& report) {
+    return BuildStaffFrom(options, WalkSheetFolder(options.folder, options.recursive), today,
+                          report);
+}
+
+QString BuildStaffFrom(const ReportOptions& options, const FolderWalk& walk, QDate today,
+                       StaffReport& report, bool* noSheets) {
     const bool wholeYear = options.schoolYear.has_value();
     const MonthKey first = wholeYear ? FirstMonthOfSchoolYear(*options.schoolYear)
                                      : KeyOf(options.year, options.month);
     const int monthCount = wholeYear ? kSchoolYearMonths : 1;
     const int leadMonths = wholeYear ? kLeadMonths : 0;
+    report.paper = PaperOf(options, today);
+    report.schoolYear = options.schoolYear;
+    report.year = options.year;
+    report.month = options.month;
+    report.breakMinutes = options.breakMinutes;
     DaysOff daysOff;
     QList<LookItem> calendarLooks;
     if (const QString error = PrepareDaysOff(SchoolCalendarPath(options), first - leadMonths,
@@ -238,24 +256,24 @@ QString BuildStaffReport(const ReportOptions& options, QDate today, StaffReport&
         return error;
     }
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
-    QList<PersonSheets> sheets = ScanFolder(options.folder, first - leadMonths,
-                                            first + monthCount - 1, std::nullopt,
-                                            options.recursive);
+    QList<PersonSheets> sheets = ChooseSheets(walk, options.folder, first - leadMonths,
+                                              first + monthCount - 1, std::nullopt,
+                                              options.recursive);
     // Someone with sheets only before April is not on this year's staff; someone with a folder
     // that could not be opened may be.
     sheets.removeIf([first](const PersonSheets& p) {
         return p.unopened.isEmpty() && (p.months.isEmpty() || p.months.last() < first);
     });
     if (sheets.isEmpty()) {
+        if (noSheets) {
+            *noSheets = true;
+        }
         const QString period =
             wholeYear ? SchoolYearText(*options.schoolYear) : FormatMonthKey(first);
-        return QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period);
+        return WithHint(
+            QStringLiteral("フォルダ「%1」に%2のシートがありません").arg(options.folder, period),
+            NothingFoundHint(options.folder, std::nullopt, options.recursive));
     }
-    report.paper = PaperOf(options, today);
-    report.schoolYear = options.schoolYear;
-    report.year = options.year;
-    report.month = options.month;
-    report.breakMinutes = options.breakMinutes;
     const QList<PersonMonths> people =
         LoadPeople(settings, sheets, first - leadMonths, leadMonths + monthCount);
     report.rows.reserve(people.size());

@@ -19,6 +19,10 @@ QString SchoolCalendarPath(const ReportOptions& options);
                                       YearReport& report);
 [[nodiscard]] QString BuildStaffReport(const ReportOptions& options, QDate today,
                                        StaffReport& report);
+// The staff as a walk of the options' folder (or of a school's part of it) found them; with
+// `noSheets`, whether the error is that no one has a sheet in the period.
+[[nodiscard]] QString BuildStaffFrom(const ReportOptions& options, const FolderWalk& walk,
+                                     QDate today, StaffReport& report, bool* noSheets = nullptr);
 
 // A staff row from one person's months: the group goes by the highest month. For a school year
 // the months start kLeadMonths before April; those count for the averages alone.

@@ -1,5 +1,6 @@
 #include "report/sheet_files.h"
 
+#include "overtime/school_settings.h"
 #include "records/name_file.h"
 #include "report/folder_listing.h"
 
@@ -64,13 +65,12 @@ QString Joined(const QString& folder, const QString& name) {
     return folder.isEmpty() ? name : folder + u'/' + name;
 }
 
-// The folder a path from the top lies in: "" for the top itself.
+}  // namespace
+
 QString FolderOf(const QString& path) {
     const qsizetype slash = path.lastIndexOf(u'/');
     return slash < 0 ? QString() : path.left(slash);
 }
-
-}  // namespace
 
 FolderWalk WalkSheetFolder(const QString& folder, bool subfolders) {
     FolderWalk walk;
@@ -82,6 +82,11 @@ FolderWalk WalkSheetFolder(const QString& folder, bool subfolders) {
             walk.unopened.append({here.isEmpty() ? QStringLiteral(".") : here, listing.reason});
         }
         for (const FolderEntry& entry : listing.entries) {
+            if (entry.kind == FolderEntry::Kind::Other && entry.name == kSchoolSettingsFileName) {
+                walk.settingsFolders.append(here);
+            } else if (entry.kind == FolderEntry::Kind::Other && entry.name == kNameFileName) {
+                walk.nameFileFolders.append(here);
+            }
             // A hidden folder (a trash, a snapshot) holds no one's records.
             if (subfolders && entry.kind == FolderEntry::Kind::Folder &&
                 !entry.name.startsWith(u'.')) {
@@ -98,6 +103,8 @@ FolderWalk WalkSheetFolder(const QString& folder, bool subfolders) {
     const auto byPath = [](const auto& a, const auto& b) { return a.path < b.path; };
     std::sort(walk.sheets.begin(), walk.sheets.end(), byPath);
     std::sort(walk.unopened.begin(), walk.unopened.end(), byPath);
+    walk.settingsFolders.sort();
+    walk.nameFileFolders.sort();
     return walk;
 }
 
@@ -163,7 +170,13 @@ QString OwnerOfUnopened(const QString& path, const QString& folder, const Folder
 
 QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
                                const std::optional<QString>& person, bool subfolders) {
-    const FolderWalk walk = WalkSheetFolder(folder, subfolders);
+    return ChooseSheets(WalkSheetFolder(folder, subfolders), folder, first, last, person,
+                        subfolders);
+}
+
+QList<PersonSheets> ChooseSheets(const FolderWalk& walk, const QString& folder, MonthKey first,
+                                 MonthKey last, const std::optional<QString>& person,
+                                 bool subfolders) {
     const std::optional<QString> wanted =
         person ? std::optional<QString>(person->normalized(QString::NormalizationForm_C))
                : std::nullopt;
@@ -246,8 +259,4 @@ QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey l
     std::sort(people.begin(), people.end(),
               [](const PersonSheets& a, const PersonSheets& b) { return a.person < b.person; });
     return people;
-}
-
-bool NoSheetAtTop(const QString& folder) {
-    return WalkSheetFolder(folder, false).sheets.isEmpty();
 }

@@ -45,8 +45,16 @@ struct UnopenedFolder {
 struct FolderWalk {
     QList<FoundSheet> sheets;  // by path
     QList<UnopenedFolder> unopened;
+    // The folders holding a school's settings file, and those holding a clock's name file, by
+    // path ("" for the folder walked itself): where the schools of a board begin, and which
+    // folders are one person's.
+    QStringList settingsFolders;
+    QStringList nameFileFolders;
 };
 FolderWalk WalkSheetFolder(const QString& folder, bool subfolders);
+
+// The folder a walk's path (from the top, with '/') lies in: "" for the top itself.
+QString FolderOf(const QString& path);
 
 struct PersonSheets {
     QString person;
@@ -73,7 +81,7 @@ struct PersonSheets {
 QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
                                const std::optional<QString>& person = std::nullopt,
                                bool subfolders = false);
-
-// Whether the folder itself holds no month sheet, so that its subfolders are where they are: one
-// folder per person, as the clocks of a staff keep them on a share.
-bool NoSheetAtTop(const QString& folder);
+// The same from a walk already made of `folder` (or of a part of it, its paths from `folder`).
+QList<PersonSheets> ChooseSheets(const FolderWalk& walk, const QString& folder, MonthKey first,
+                                 MonthKey last, const std::optional<QString>& person,
+                                 bool subfolders);

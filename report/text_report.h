@@ -8,3 +8,5 @@
 QString MonthText(const MonthReport& report);
 QString YearText(const YearReport& report);
 QString StaffText(const StaffReport& report);
+// Each school's staff under its name, then one row a school.
+QString BoardText(const BoardReport& report);

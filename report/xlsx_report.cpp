@@ -1,7 +1,10 @@
 #include "report/xlsx_report.h"
 
+#include "pages/board_tables.h"
 #include "pages/report_labels.h"
 #include "pages/report_tables.h"
+
+#include <QSet>
 
 namespace {
 
@@ -61,6 +64,48 @@ void AddLooks(XlsxBook& book, const QList<LookItem>& looks, const QString& cover
     sheet.text(int(table.rows.size()) + 2, 0, covered);
 }
 
+// A sheet's name as Excel takes it: none of []:*?/\, no apostrophe at either end, at most 31
+// characters, and none the same as another's, whatever the case.
+class SheetNames {
+public:
+    explicit SheetNames(const QStringList& taken) {
+        for (const QString& name : taken) {
+            taken_.insert(name.toCaseFolded());
+        }
+    }
+
+    QString add(const QString& wanted) {
+        QString base;
+        for (const QChar c : wanted) {
+            base += QStringLiteral("[]:*?/\\").contains(c) ? u'_' : c;
+        }
+        while (base.startsWith(u'\'') || base.endsWith(u'\'')) {
+            base = base.startsWith(u'\'') ? base.mid(1) : base.chopped(1);
+        }
+        if (base.trimmed().isEmpty()) {
+            base = QStringLiteral("学校");
+        }
+        QString name = Cut(base, kLongest);
+        for (int n = 2; taken_.contains(name.toCaseFolded()); ++n) {
+            const QString suffix = QStringLiteral(" (%1)").arg(n);
+            name = Cut(base, kLongest - suffix.size()) + suffix;
+        }
+        taken_.insert(name.toCaseFolded());
+        return name;
+    }
+
+private:
+    static constexpr int kLongest = 31;
+    static QString Cut(const QString& text, int characters) {
+        const QList<uint> points = text.toUcs4();
+        return points.size() <= characters ? text
+                                           : QString::fromUcs4(reinterpret_cast<const char32_t*>(
+                                                                   points.constData()),
+                                                               characters);
+    }
+    QSet<QString> taken_;
+};
+
 }  // namespace
 
 Workbook MonthWorkbook(const MonthReport& r) {
@@ -99,5 +144,35 @@ Workbook StaffWorkbook(const StaffReport& r) {
                  StaffMonthTable(r, m), 1);
     }
     AddLooks(book, r.looks, year ? LooksCovered(*r.schoolYear) : QString());
+    return book.finish();
+}
+
+Workbook BoardWorkbook(const BoardReport& r) {
+    const QString summary = QStringLiteral("学校ごとの集計");
+    const QString everyone = QStringLiteral("全員");
+    const QString looks = QStringLiteral("要確認");
+    QStringList fixed{summary, everyone, looks};
+    for (int m = 0; r.schoolYear && m < kSchoolYearMonths; ++m) {
+        fixed << FormatMonth(CalendarYearOf(*r.schoolYear, m), CalendarMonthOf(m));
+    }
+    SheetNames names(fixed);
+    XlsxBook book;
+    AddTable(book, summary, SchoolSummaryTable(r, Audience::Workbook), 1);
+    AddTable(book, everyone, BoardStaffTable(r, Audience::Workbook), 3);
+    for (const SchoolReport& school : r.schools) {
+        AddTable(book, names.add(school.name), SchoolStaffTable(school, Audience::Workbook), 3);
+    }
+    for (int m = 0; r.schoolYear && m < kSchoolYearMonths; ++m) {
+        AddTable(book, FormatMonth(CalendarYearOf(*r.schoolYear, m), CalendarMonthOf(m)),
+                 BoardMonthTable(r, m), 2);
+    }
+    if (BoardLookCount(r) > 0) {
+        XlsxSheet& sheet = book.addSheet(looks);
+        const ReportTable table = BoardLookTable(r, Audience::Workbook);
+        sheet.header(table.header);
+        PutRows(sheet, table, 1);
+        sheet.text(int(table.rows.size()) + 2, 0,
+                   r.schoolYear ? LooksCovered(*r.schoolYear) : QString());
+    }
     return book.finish();
 }

@@ -10,3 +10,6 @@
 Workbook MonthWorkbook(const MonthReport& report);
 Workbook YearWorkbook(const YearReport& report);
 Workbook StaffWorkbook(const StaffReport& report);
+// A board: one row a school and the totals, everyone with their school, a sheet a school, for a
+// school year a sheet a month, each row with its school.
+Workbook BoardWorkbook(const BoardReport& report);

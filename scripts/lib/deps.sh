@@ -3,11 +3,13 @@
 #   ombrel_install_missing                               the clock (scripts/run)
 #   ombrel_install_missing "${OMBREL_TEST_PACKAGES[@]}"  and so on
 
-# Building the clock and the report (libxlsxwriter writes its Excel workbook), showing the clock.
+# Building the clock and the report (libxlsxwriter writes its Excel workbook; Debian's
+# xlsxwriter.pc links zlib, whose -dev package it does not pull in), showing the clock with Qt's
+# own dialogs in Japanese (the Windows build compiles in the same catalogue).
 OMBREL_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libicu-dev libxlsxwriter-dev
-  fonts-ipafont-gothic fontconfig
+  qt6-base-dev libgl-dev libicu-dev libxlsxwriter-dev zlib1g-dev
+  fonts-ipafont-gothic fontconfig qt6-translations-l10n
 )
 # Making the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack runs.
 OMBREL_PACKAGE_PACKAGES=(dpkg-dev file)

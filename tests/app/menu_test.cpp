@@ -141,6 +141,29 @@ TEST_F(Menu, theMonthShowsAsTheReportCountsItAndAForgottenOutIsAskedForThere) {
     EXPECT_EQ(messages, QStringList());
 }
 
+// The band is the colour the clock's time took: named as the printed month's legend names it,
+// and no number on a day without overtime.
+TEST_F(Menu, theBandColumnSaysWhatEachBandMeansAndADayWithoutOvertimeHasNone) {
+    WriteFile("omb.ini", "Taro\r\n");
+    WriteFile(kJuly, Sheet({{3, " 3,08,00,16,00,"}, {4, " 4,08,00,19,00,AB"}}));
+    Form1& window = Start();
+    window.Menu().MonthRecord->trigger();
+    const QTableWidget* days = window.Menu().Month()->Days;
+    const int band = 6;
+    ASSERT_EQ(days->horizontalHeaderItem(band)->text(), "帯");
+    const QString legend = days->horizontalHeaderItem(band)->toolTip();
+    for (const char* words : {"帯1 残業なし", "帯2 ～1h", "帯9 ～8h", "帯10 8h超"}) {
+        EXPECT_TRUE(legend.contains(QString::fromUtf8(words))) << legend.toStdString();
+    }
+    EXPECT_EQ(Cell(3, 5), "0:00");
+    EXPECT_EQ(Cell(3, band), "");
+    EXPECT_EQ(days->item(2, band)->toolTip(), "帯1 残業なし");
+    EXPECT_EQ(Cell(4, 5), "2:30");
+    EXPECT_EQ(Cell(4, band), "4");
+    EXPECT_EQ(days->item(3, band)->toolTip(), "帯4 ～3h");
+    EXPECT_EQ(Cell(5, band), "");
+}
+
 TEST_F(Menu, anEndBeforeTheStartIsNamedInTheQuestionAndPutRight) {
     WriteFile("omb.ini", "Taro\r\n");
     WriteFile(kJuly, July(" 3,08,00,07,30,C"));

@@ -57,6 +57,28 @@ TEST_F(ProgramStart, withoutADisplaySaysHowToGiveOneAndEndsWithStatusOne) {
     }
 }
 
+// A display that is set but does not answer (the X server is gone, a stale DISPLAY over ssh): said
+// as plainly as a missing one, naming it, instead of Qt's abort and its advice to reinstall.
+TEST_F(ProgramStart, aDisplayThatDoesNotAnswerIsNamedAndEndsWithStatusOne) {
+    int number = 1999;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
+        ++number;
+    }
+    const QString display = QStringLiteral(":%1").arg(number);
+    environment.insert("DISPLAY", display);
+    clock.setProcessEnvironment(environment);
+    clock.start(QStringLiteral(OMBREL_CLOCK_PROGRAM), {});
+    ASSERT_TRUE(clock.waitForFinished(20000));
+    EXPECT_EQ(clock.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(clock.exitCode(), 1);
+    const QString said = QString::fromUtf8(clock.readAllStandardError());
+    EXPECT_TRUE(said.contains("the display does not answer (DISPLAY=" + display + ")"))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains("QT_QPA_PLATFORM=offscreen")) << said.toStdString();
+    EXPECT_FALSE(said.contains("Reinstalling")) << said.toStdString();
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
+}
+
 TEST_F(ProgramStart, withoutARuntimeFolderStartsSilentlyWithAPrivateLockFolder) {
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     clock.setProcessEnvironment(environment);

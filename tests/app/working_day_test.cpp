@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -69,6 +70,40 @@ TEST_F(WorkingDay, inAsksForANameOverThePromptAndRefusesANameThatCannotBeStored)
     EXPECT_TRUE(messages.last().contains(QStringLiteral("U+1F600")));
     EXPECT_TRUE(FilesInFolder().isEmpty());
     EXPECT_TRUE(QDir(folder.path() + "/..").entryList({"Taro*"}).isEmpty());
+}
+
+// The prompt is the box's text, not a placeholder: a click into it, or Tab, selects it whole, so
+// the name typed replaces it; once it is changed, a click places the cursor as usual.
+TEST_F(WorkingDay, aClickOrTabIntoThePromptSelectsItAndTheTypedNameReplacesIt) {
+    Start();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QPoint inWord(form->Text1->width() / 2, form->Text1->height() / 2);
+    QTest::mouseClick(form->Text1, Qt::LeftButton, {}, inWord);
+    EXPECT_EQ(form->focusWidget(), form->Text1);
+    EXPECT_EQ(form->Text1->selectedText(), Form1::kPromptText);
+    QTest::mouseDClick(form->Text1, Qt::LeftButton, {}, inWord);
+    EXPECT_EQ(form->Text1->selectedText(), Form1::kPromptText) << "one word of it selected";
+
+    form->Command3->setFocus();
+    QTest::keyClick(form->Command3, Qt::Key_Tab);
+    ASSERT_EQ(form->focusWidget(), form->Text1);
+    EXPECT_EQ(form->Text1->selectedText(), Form1::kPromptText);
+
+    form->Command1->setFocus();
+    QTest::mouseClick(form->Text1, Qt::LeftButton, {}, inWord);
+    QTest::keyClicks(form->Text1, QStringLiteral("Taro"));
+    EXPECT_EQ(form->Text1->text(), "Taro");
+    QTest::mouseClick(form->Text1, Qt::LeftButton, {}, QPoint(2, inWord.y()));
+    EXPECT_FALSE(form->Text1->hasSelectedText());
+    EXPECT_EQ(form->Text1->cursorPosition(), 0);
+
+    At(8, 0);
+    Click(form->Command1);
+    EXPECT_EQ(ReadFile("omb.ini"), QByteArray("Taro\r\n"));
+    QStringList files = FilesInFolder();
+    files.sort();
+    EXPECT_EQ(files, QStringList({"Taro 17 7.csv", "omb.ini", "temp1.txt"}));
 }
 
 TEST_F(WorkingDay, firstInWritesTheNameFileOnceAndAnEmptyNameIsAName) {

@@ -45,6 +45,7 @@ for library in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6 libxls
     grep -Eq "(^|, )$library \(>= [^)]+\)" <<<"$depends" || fail "no versioned $library"
 done
 grep -q 'fonts-ipafont-gothic' <<<"$depends" || fail "no Japanese Gothic face"
+grep -q "qt6-translations-l10n" <<<"$depends" || fail "no Japanese catalogue for Qt's own dialogs"
 # ICU is the build's only: the CP932 tables are made from it before the programs are linked.
 if grep -Eq 'libasan|libubsan|gtest|benchmark|libicu|-dev\b' <<<"$depends"; then
     fail "a developer's library among the dependencies"

@@ -34,8 +34,10 @@ for size in 16 32 48; do
 done
 
 # Starts the launcher as a person's session would, with a clean environment plus the given
-# variables, and waits until the clock has drawn its window.
-start_clock() {
+# variables, and waits until a window of the class WINDOW (the clock's: Form1) is drawn.
+start_showing() {
+    local window=$1
+    shift
     # A log of its own for each start: the last start's lines must not pass for this one's.
     local log
     log=$(mktemp "$work/clock-XXXXXX.log")
@@ -46,13 +48,17 @@ start_clock() {
         QT_LOGGING_RULES=qt.widgets.painting=true "$@" "$launcher") >"$log" 2>&1 &
     clock=$!
     local tries=0
-    until grep -q '^qt.widgets.painting: Drawing .* of Form1(' "$log"; do
+    until grep -q "^qt.widgets.painting: Drawing .* of $window(" "$log"; do
         if ! kill -0 "$clock" 2>/dev/null || ((++tries > 600)); then
             grep -v '^qt.widgets.painting' "$log" | head -20
             return 1
         fi
         sleep 0.1
     done
+}
+
+start_clock() {
+    start_showing Form1 "$@"
 }
 
 stop_clock() {
@@ -93,6 +99,9 @@ expect_clock_in "the person's file" "$work/home/records/teacher" \
 expect_clock_in "OMBREL_FOLDER" "$work/elsewhere" OMBREL_FOLDER="$work/elsewhere" \
     XDG_CONFIG_HOME="$work/config"
 
+# A folder that cannot be made: no clock starts, and the person is told, in a window where there
+# is a display (nobody reads standard error of a program started from the menu), and on standard
+# error.
 touch "$work/a-file"
 if env -i PATH=/usr/bin:/bin HOME="$work/home" OMBREL_FOLDER="$work/a-file/sheets" \
     "$launcher" >"$work/refused.log" 2>&1; then
@@ -100,6 +109,15 @@ if env -i PATH=/usr/bin:/bin HOME="$work/home" OMBREL_FOLDER="$work/a-file/sheet
 fi
 grep -q "記録のフォルダー「$work/a-file/sheets」" "$work/refused.log" ||
     fail "a folder under a file: no message naming the folder"
+if start_showing QMessageBox OMBREL_FOLDER="$work/a-file/sheets"; then
+    shown=$(ls -t "$work"/clock-*.log | head -1)
+    grep -q "記録のフォルダー「$work/a-file/sheets」" "$shown" ||
+        fail "a folder under a file: the window's text is not on standard error"
+    ! grep -q ' of Form1(' "$shown" || fail "a folder under a file: the clock started"
+else
+    fail "a folder under a file: no message window"
+fi
+stop_clock
 
 [ "$status" -eq 0 ] && echo "installed clock: started from its entry in every folder asked for"
 exit "$status"

@@ -156,6 +156,57 @@ TEST(ReportProgram, badInputEndsWithStatusTwoAndAMessage) {
     }
 }
 
+// A report that finds nothing is no dead end: a name typed in another letter case or width is
+// answered with the names the sheets hold, and a folder without a sheet of anyone's with where the
+// clocks keep them.
+TEST(ReportProgram, findingNothingNamesTheAlikeNamesAndWhereSheetsUsuallyAre) {
+    QTemporaryDir dir;
+    for (const QString& person :
+         {QStringLiteral("Taro"), QStringLiteral("ﾀﾛｳ"), QStringLiteral("Hanako")}) {
+        WriteOvertimeSheet(dir.path(), person, 2017, 7, 60);
+    }
+    // Width apart for a month (where names ignore case, Windows opens taro's sheet as Taro's),
+    // case apart for a school year.
+    const std::pair<QStringList, QString> asked[] = {
+        {{"--user=Ｔａｒｏ", "--month=2017-07"}, QStringLiteral("「Taro」")},
+        {{"--user=taro", "--year=2017"}, QStringLiteral("「Taro」")},
+        {{"--user=タロウ", "--month=2017-07"}, QStringLiteral("「ﾀﾛｳ」")},
+    };
+    for (const auto& [arguments, named] : asked) {
+        const ProgramRun run = RunProgram(arguments + QStringList{dir.path()});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.errText().contains(named)) << run.errText().toStdString();
+        EXPECT_FALSE(run.errText().contains(QStringLiteral("Hanako")));
+    }
+
+    // A home whose usual folder holds sheets, and an empty folder read instead.
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Ombrel/Taro")));
+    WriteOvertimeSheet(home.filePath(QStringLiteral("Ombrel/Taro")), QStringLiteral("Taro"), 2017,
+                       7, 60);
+    QTemporaryDir empty;
+    const QByteArray ownHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const ProgramRun staff = RunProgram({QStringLiteral("--month=2017-07"), empty.path()});
+    const ProgramRun person = RunProgram({"--user=Taro", "--month=2017-07", empty.path()});
+    qputenv("HOME", ownHome);
+    for (const ProgramRun& run : {staff, person}) {
+        EXPECT_EQ(run.exitCode, 2);
+        const QString said = run.errText();
+        EXPECT_TRUE(said.contains(QStringLiteral("時計を起動したフォルダー")))
+            << said.toStdString();
+#ifndef _WIN32  // Windows' usual folder is in the person's documents, not below HOME
+        EXPECT_TRUE(said.contains(QStringLiteral("~/Ombrel"))) << said.toStdString();
+        EXPECT_TRUE(said.contains(
+            QStringLiteral("「%1」にはシートがあります").arg(home.filePath("Ombrel"))))
+            << said.toStdString();
+#endif
+    }
+    // Sheets of other months, or of other people: no hint about the folder.
+    const ProgramRun other = RunProgram({"--user=Hanako", "--month=2017-08", dir.path()});
+    EXPECT_FALSE(other.errText().contains(QStringLiteral("時計を起動したフォルダー")));
+}
+
 // Permission bits for another user, FIFOs and /dev/zero are POSIX's.
 #ifndef _WIN32
 TEST(ReportProgram, aFolderThatCannotBeReadIsBadInput) {

@@ -76,7 +76,7 @@ run QT_QPA_PLATFORM=offscreen FAKE_MISSING="cmake g++" || fail "first run: exit 
 for line in "Installing 2 missing Debian packages: cmake g++" "12 packages in all" \
     "Need to get 9,876 kB of archives" "[10/12] downloading lib10" "[12/12] setting up lib12" \
     "Configuring the build" "Building the clock" "[3/3] Building CXX object step3.o" \
-    "Starting the clock in $work/folder" "clock in $work/folder"; do
+    "Opening the clock in $work/folder" "clock in $work/folder"; do
     said out "$line" "first run"
 done
 [ ! -s "$work/err" ] || fail "first run: on standard error: $(cat "$work/err")"
@@ -84,7 +84,7 @@ done
 # Nothing to do: the clock starts with one line.
 mkdir -p "$checkout/build/default" && touch "$checkout/build/default/CMakeCache.txt"
 run DISPLAY=:0 FAKE_BUILD=none || fail "nothing to do: exit status $?"
-printf 'Starting the clock in %s\nclock in %s\n' "$work/folder" "$work/folder" |
+printf 'Opening the clock in %s\nclock in %s\n' "$work/folder" "$work/folder" |
     diff - "$work/out" || fail "nothing to do: more than the start was said"
 
 # A failed build shows its output and ends with status 1; no clock starts.
