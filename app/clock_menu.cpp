@@ -5,6 +5,7 @@
 #include "app/menu_windows.h"
 #include "app/month_window.h"
 #include "app/own_month.h"
+#include "app/questions.h"
 #include "clock/time_source.h"
 #include "pages/pdf_report.h"
 #include "pages/report_labels.h"
@@ -12,7 +13,6 @@
 #include "records/whole_file_save.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -109,8 +109,7 @@ void ClockMenu::AskEndTime(const QDate& date) {
 void ClockMenu::OpenRecordsFolder() {
     const QString folder = form_.State().AppDir;
     const QUrl url = QUrl::fromLocalFile(QDir(folder).absolutePath());
-    const bool opened = openUrlHook_ ? openUrlHook_(url) : QDesktopServices::openUrl(url);
-    if (!opened) {
+    if (!Questions::OpenFolder(url)) {
         form_.Tell(QStringLiteral("記録フォルダ「%1」を開けませんでした。"
                                   "ファイルマネージャーでこのフォルダを開いてください。")
                        .arg(QDir::toNativeSeparators(folder)));
@@ -130,7 +129,7 @@ void ClockMenu::SaveMonthPdf() {
     const QString suggested =
         QDir(form_.State().AppDir)
             .filePath(QStringLiteral("%1 %2.pdf").arg(r.person, FormatMonth(r.year, r.month)));
-    QString path = savePathHook_ ? savePathHook_(suggested) : ChooseSavePath(suggested);
+    QString path = ChooseSavePath(suggested);
     if (path.isEmpty()) {
         return;
     }
@@ -181,7 +180,7 @@ QString ClockMenu::ChooseSavePath(const QString& suggested) {
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(QFileInfo(suggested).fileName());
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+    return Questions::Ask(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().first()
                : QString();
 }

@@ -5,9 +5,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
-#include <QUrl>
-
-#include <functional>
 
 class Form1;
 class MonthWindow;
@@ -45,18 +42,12 @@ public:
     QDialog* GuideWindow() const;
     QDialog* VersionWindow() const;
 
-    // Where the page is saved: the person chooses in a file dialog, starting from `suggested`;
-    // empty when they cancel. Tests answer through this hook instead.
-    using SavePathHook = std::function<QString(const QString& suggested)>;
-    void setSavePathHook(SavePathHook hook) { savePathHook_ = std::move(hook); }
-    // How a folder is opened in the desktop's file manager; false when it could not be.
-    using OpenUrlHook = std::function<bool(const QUrl& url)>;
-    void setOpenUrlHook(OpenUrlHook hook) { openUrlHook_ = std::move(hook); }
-
 private:
     void ShowMonth();
     void OpenRecordsFolder();
     void SaveMonthPdf();
+    // Where the page is saved: the person chooses in a file dialog, starting from `suggested`;
+    // empty when they cancel.
     QString ChooseSavePath(const QString& suggested);
     void ShowGuide();
     void ShowVersion();
@@ -69,6 +60,4 @@ private:
     QPointer<MonthWindow> month_;
     QPointer<QDialog> guide_;
     QPointer<QDialog> version_;
-    SavePathHook savePathHook_;
-    OpenUrlHook openUrlHook_;
 };

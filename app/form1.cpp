@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "app/name_box.h"
 #include "app/pictures.h"
+#include "app/questions.h"
 #include "app/reason_boxes.h"
 #include "app/twips.h"
 #include "clock/work_clock.h"
@@ -252,9 +253,6 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
 
 QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) {
-    if (messageHook_) {
-        return messageHook_(text, buttons, defaultButton);
-    }
     QMessageBox box(QMessageBox::Warning, windowTitle(), text, buttons, this);
     box.setDefaultButton(defaultButton);
     // The window speaks Japanese; so do its messages' buttons.
@@ -265,5 +263,5 @@ QMessageBox::StandardButton Form1::Tell(const QString& text, QMessageBox::Standa
             shown->setText(QString::fromUtf8(caption));
         }
     }
-    return QMessageBox::StandardButton(box.exec());
+    return QMessageBox::StandardButton(Questions::Ask(box));
 }

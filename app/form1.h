@@ -21,7 +21,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <set>
 
 class ClockMenu;
@@ -47,12 +46,6 @@ public:
     // `workingFolder` empty: the process's current folder at start-up is the working folder.
     explicit Form1(TimeSource& clock, const QString& workingFolder = QString(),
                    QWidget* parent = nullptr);
-
-    // Messages to the person are modal; tests answer them through this hook instead.
-    using MessageHook = std::function<QMessageBox::StandardButton(
-        const QString& text, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton)>;
-    void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
     const FormState& State() const { return state_; }
     // The phase of the window's day (day_phase.h), read off the controls.
@@ -194,7 +187,6 @@ private:
     SpokenDay spoken_;
     int heightTwips_ = kLaidOutHeightTwips;
     QImage picture_;
-    MessageHook messageHook_;
     // Where the pointer grabbed the window, for platforms that cannot move it themselves.
     QPoint dragOffset_;
     bool systemMoveAsked_ = false;

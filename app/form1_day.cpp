@@ -2,6 +2,7 @@
 #include "app/colours.h"
 #include "app/form1.h"
 #include "app/messages.h"
+#include "app/questions.h"
 #include "app/replace_end_dialog.h"
 #include "clock/overtime_bands.h"
 #include "clock/work_clock.h"
@@ -202,7 +203,7 @@ Form1::SaveOutcome Form1::WriteDay(SaveMoment moment, OthersEnd othersEnd) {
 
 bool Form1::AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEnd& window) {
     ReplaceEndDialog dialog(date, onDisk, window, this);
-    return dialog.exec() == QDialog::Accepted;
+    return Questions::Ask(dialog) == QDialog::Accepted;
 }
 
 void Form1::TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment) {

@@ -4,6 +4,7 @@
 // sheets.
 #include "app/form1.h"
 #include "app/open_day_dialog.h"
+#include "app/questions.h"
 #include "records/month_sheet.h"
 
 #include <QPushButton>
@@ -123,7 +124,7 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
 
 bool Form1::AskAboutDay(const DayQuestion& question, DayAnswer& answer) {
     OpenDayDialog dialog(question, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (Questions::Ask(dialog) != QDialog::Accepted) {
         return false;
     }
     answer = {dialog.Hour(), dialog.Minute(), dialog.Reasons()};

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/messages.h"
+#include "app/questions.h"
 #include "app/single_clock.h"
 #include "app/toolkit_language.h"
 #include "clock/time_source.h"
@@ -99,7 +100,7 @@ int TellUnusableFolder(int argc, char* argv[], const QString& folder) {
     SpeakJapaneseInToolkitWindows();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Ombrel"), text, QMessageBox::Ok);
-    box.exec();
+    Questions::Ask(box);
     return 1;
 }
 

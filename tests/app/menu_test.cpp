@@ -70,8 +70,7 @@ protected:
 
 TEST_F(Menu, aRightClickOrTheMenuKeyOpensTheMenuAndChangesNothingElse) {
     Form1& window = StartWithMonth();
-    // IN asks about the 3rd first; the person leaves it for now.
-    WhenAskedEscape();
+    // IN asks nothing: the latest earlier day, the 4th, was closed.
     Click(window.Command1);
     ASSERT_TRUE(window.State().ClockedIn);
     const QStringList before = Looks();
@@ -191,10 +190,10 @@ TEST_F(Menu, theMonthsPageIsSavedAsAPdfWhereChosenAndNeverOverASheet) {
     QTemporaryDir elsewhere;
     QStringList suggested;
     QString chosen = elsewhere.filePath("taro-july");
-    window.Menu().setSavePathHook([&](const QString& offered) {
+    whereToSave = [&](const QString& offered) {
         suggested << offered;
         return chosen;
-    });
+    };
     window.Menu().SavePdf->trigger();
     ASSERT_EQ(suggested.size(), 1);
     EXPECT_EQ(suggested[0], Path("Taro 2017年7月.pdf"));
@@ -226,13 +225,13 @@ TEST_F(Menu, theMonthsPageIsSavedAsAPdfWhereChosenAndNeverOverASheet) {
 TEST_F(Menu, theFolderTheGuideAndTheVersionOpenBesideTheClock) {
     Form1& window = StartWithMonth();
     QList<QUrl> opened;
-    window.Menu().setOpenUrlHook([&opened](const QUrl& url) {
+    openFolder = [&opened](const QUrl& url) {
         opened << url;
         return true;
-    });
+    };
     window.Menu().OpenFolder->trigger();
     EXPECT_EQ(opened, QList<QUrl>({QUrl::fromLocalFile(folder.path())}));
-    window.Menu().setOpenUrlHook([](const QUrl&) { return false; });
+    openFolder = [](const QUrl&) { return false; };
     window.Menu().OpenFolder->trigger();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(folder.path())));

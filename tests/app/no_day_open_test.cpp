@@ -22,15 +22,7 @@ protected:
         At(7, 0);
         return Start();
     }
-    std::unique_ptr<Form1> StartAnother() {
-        auto window = std::make_unique<Form1>(clock, folder.path());
-        window->setMessageHook(
-            [this](const QString& text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-                messages << text;
-                return QMessageBox::No;
-            });
-        return window;
-    }
+    std::unique_ptr<Form1> StartAnother() { return std::make_unique<Form1>(clock, folder.path()); }
     QByteArray TodayOnDisk() const { return SheetRow(ReadFile(kSheet), 5); }
 };
 

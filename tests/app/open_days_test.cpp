@@ -28,15 +28,7 @@ protected:
     }
     void In(Form1& window) { Click(window.Command1); }
     // A second window on the same folder, as a second copy of the program would be.
-    std::unique_ptr<Form1> StartAnother() {
-        auto window = std::make_unique<Form1>(clock, folder.path());
-        window->setMessageHook(
-            [this](const QString& text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-                messages << text;
-                return QMessageBox::No;
-            });
-        return window;
-    }
+    std::unique_ptr<Form1> StartAnother() { return std::make_unique<Form1>(clock, folder.path()); }
     // OUT, and SAVE when the reasons opened.
     void Out(Form1& window) {
         Click(window.Command2);

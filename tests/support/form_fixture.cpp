@@ -1,6 +1,7 @@
 #include "tests/support/form_fixture.h"
 
 #include "app/open_day_dialog.h"
+#include "app/questions.h"
 #include "app/replace_end_dialog.h"
 #include "tests/support/sheet_bytes.h"
 
@@ -8,32 +9,67 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 FormFixture::FormFixture() {
-    // A question nobody expected would wait for ever: it fails the test and is closed instead.
-    auto* unexpected = new QTimer(&questionContext);
-    unexpected->setInterval(50);
-    QObject::connect(unexpected, &QTimer::timeout, &questionContext, [this] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog && answersWaiting == 0) {
-            ADD_FAILURE() << "a question came unexpected: " << dialog->objectName().toStdString();
-            dialog->reject();
-        }
-    });
-    unexpected->start();
+    Questions::AnswerInAdvance([this](QDialog& question) { AnswerQuestion(question); },
+                               [this](const QUrl& url) {
+                                   if (!openFolder) {
+                                       ADD_FAILURE() << "a folder opened unexpected";
+                                       return false;
+                                   }
+                                   return openFolder(url);
+                               });
 }
-FormFixture::~FormFixture() = default;
+
+FormFixture::~FormFixture() {
+    form.reset();
+    Questions::AnswerInAdvance({}, {});
+    EXPECT_TRUE(linedUp_.empty()) << linedUp_.size() << " answers lined up and never asked for";
+}
+
+void FormFixture::AnswerQuestion(QDialog& question) {
+    if (auto* box = qobject_cast<QMessageBox*>(&question)) {
+        messages << box->text();
+        QAbstractButton* button = box->button(answer);
+        if (!button) {
+            button = box->defaultButton();
+        }
+        if (!button) {
+            button = box->buttons().value(0);
+        }
+        button->click();
+        return;
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(&question)) {
+        if (!whereToSave) {
+            ADD_FAILURE() << "a file dialog came unexpected";
+            return;
+        }
+        const QString chosen = whereToSave(files->selectedFiles().value(0));
+        if (!chosen.isEmpty()) {
+            files->selectFile(chosen);
+            question.accept();  // the file dialog's own checks, as its Save button runs them
+        }
+        return;
+    }
+    if (linedUp_.empty() || !question.metaObject()->inherits(linedUp_.front().kind)) {
+        ADD_FAILURE() << "a question came unexpected: " << question.metaObject()->className();
+        return;
+    }
+    const auto answerIt = std::move(linedUp_.front().answer);
+    linedUp_.pop_front();
+    ++questions;
+    // As a person would: once the dialog has the keyboard.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&question));
+    answerIt(question);
+}
 
 Form1& FormFixture::Start(const QString& workingFolder) {
     form = std::make_unique<Form1>(clock, workingFolder);
-    form->setMessageHook(
-        [this](const QString& text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-            messages << text;
-            return answer;
-        });
     form->show();
     return *form;
 }
@@ -87,22 +123,7 @@ void FormFixture::Click(QAbstractButton* control) {
 }
 
 void FormFixture::WhenDialog(const QMetaObject& kind, std::function<void(QDialog&)> answer) {
-    ++answersWaiting;
-    // The dialog runs its own event loop; the answer comes from inside it, as a person's would,
-    // as soon as the dialog is on screen.
-    auto* watch = new QTimer(&questionContext);
-    watch->setInterval(5);
-    QObject::connect(watch, &QTimer::timeout, &questionContext, [this, watch, &kind, answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog && dialog->metaObject()->inherits(&kind)) {
-            watch->stop();
-            watch->deleteLater();
-            ++questions;
-            --answersWaiting;
-            answer(*dialog);
-        }
-    });
-    watch->start();
+    linedUp_.push_back({&kind, std::move(answer)});
 }
 
 void FormFixture::WhenAsked(std::function<void(OpenDayDialog&)> answer) {

@@ -8,9 +8,11 @@
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -18,8 +20,10 @@ class QAbstractButton;
 class QDialog;
 class OpenDayDialog;
 
-// A window over a fresh working folder and a clock that moves only when told to. Messages the
-// window shows are recorded and answered with `answer`.
+// A window over a fresh working folder and a clock that moves only when told to. Every question
+// the window asks is answered here, without waiting: messages are recorded and answered with
+// `answer`; a question about a day or the file dialog takes the answer lined up for it, and one
+// nobody lined up an answer for fails the test and is closed unanswered.
 class FormFixture : public ::testing::Test {
 protected:
     FormFixture();
@@ -47,8 +51,8 @@ protected:
 
     void Click(QAbstractButton* control);
 
-    // Answers the next question about a day left open, once it is on screen: `answer` gets the
-    // real dialog to type into. Each question found counts in `questions`.
+    // Answers the next question about a day left open: `answer` gets the real dialog, on screen,
+    // to type into. Each question answered counts in `questions`.
     void WhenAsked(std::function<void(OpenDayDialog&)> answer);
     // The person types `keys` into the end-time field and presses Return.
     void WhenAskedType(const QString& keys);
@@ -64,11 +68,18 @@ protected:
     std::unique_ptr<Form1> form;
     QStringList messages;
     QMessageBox::StandardButton answer = QMessageBox::No;
+    // The file dialog's answer: the path chosen, given the one it offered; empty cancels.
+    std::function<QString(const QString& offered)> whereToSave;
+    // The desktop's file manager: whether it opened the folder.
+    std::function<bool(const QUrl& folder)> openFolder;
     int questions = 0;
-    int answersWaiting = 0;
-    QObject questionContext;
 
 private:
-    // Answers the next question of the kind given, once it is on screen.
+    void AnswerQuestion(QDialog& question);
     void WhenDialog(const QMetaObject& kind, std::function<void(QDialog&)> answer);
+    struct LinedUp {
+        const QMetaObject* kind;
+        std::function<void(QDialog&)> answer;
+    };
+    std::deque<LinedUp> linedUp_;
 };
