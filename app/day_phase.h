@@ -19,6 +19,11 @@ struct PhaseMarks {
     bool reasonsShown = false;     // OUT's caption is "SAVE"
 };
 
+// The window's day is open: it runs, or waits for its reasons.
+constexpr bool DayIsOpen(DayPhase phase) {
+    return phase == DayPhase::Open || phase == DayPhase::AskingReasons;
+}
+
 // The reasons in view come first, then an open day; a run that recorded no clock-in has not
 // started, whatever OUT shows.
 constexpr DayPhase PhaseOf(const PhaseMarks& marks) {

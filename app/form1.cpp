@@ -186,7 +186,6 @@ void Form1::Form_Load() {
     ReadNameFile();
     const QDateTime reading = clock_.now();
     CaptureDate(state_, reading);
-    dayDate_ = reading.date();
     RemoveLeftoverSaveFiles(state_.AppDir, reading);
     ResumeOpenDay();
 }

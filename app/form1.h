@@ -107,6 +107,7 @@ private:
     void PopUpMenuAtWindow();
     // Shows a phase: ClockedIn, IN's and OUT's colours, OUT's caption and the height together.
     void ApplyPhase(DayPhase phase);
+    void FoldReasons();
     // IN's colour marks a clock-in recorded in this run, by IN or by the resume at start-up.
     bool ClockInRecorded() const;
     void ReadNameFile();
@@ -130,7 +131,7 @@ private:
     // person whether to replace them (OUT, SAVE, an answered question), or keep them (IN, ×).
     enum class OthersEnd { Ask, Keep };
     SaveOutcome WriteDay(SaveMoment moment, OthersEnd othersEnd);
-    bool AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEnd& window);
+    DaySaveResult SaveAskingToReplace(DayToSave& day, const SheetTable& held);
     void TakeUpSavedDay(const DaySaveResult& saved);
     void TakeUpEndOnDisk(const DayEnd& end);
     void TakeUpNewDate(const QDateTime& pressed);
@@ -171,7 +172,6 @@ private:
     TimeSource& clock_;
     QString workingFolder_;
     FormState state_;
-    QDate dayDate_;
     // The date Label1 shows, which a screen reader hears in words.
     QDate dateShown_;
     // What the labels last said to a screen reader: a tick within the same minute says nothing

@@ -45,7 +45,7 @@ size_t Form1::TodayIndex() const {
 }
 
 void Form1::UpdateElapsed() {
-    Label2->setText(::UpdateElapsed(state_, clock_.now(), Check1Value(), dayDate_));
+    Label2->setText(::UpdateElapsed(state_, clock_.now(), Check1Value(), state_.Date));
     SpeakDay();
 }
 
@@ -102,14 +102,14 @@ void Form1::Command1_Click() {
     if (!AskAboutDaysLeftOpen(pressed)) {
         return;
     }
-    if (IsLaterDate(dayDate_, pressed)) {
+    if (IsLaterDate(state_.Date, pressed)) {
         TakeUpNewDate(pressed);
     }
     Label2->setText(name);
     // Skipped when the folder cannot take it: the day opens all the same.
     WriteNameFile(AppFile(kNameFileName), name);
     ShowDayRunning(pressed);
-    if (!state_.ClockedIn) {
+    if (!DayIsOpen(Phase())) {
         RecordClockIn(pressed);
         ApplyPhase(DayPhase::Open);
     }
@@ -160,7 +160,6 @@ void Form1::RecordClockIn(const QDateTime& pressed) {
 // sheet. Nothing of the day before (end time, reasons, the pressed buttons) carries over.
 void Form1::TakeUpNewDate(const QDateTime& pressed) {
     StartNewDate(state_, pressed);
-    dayDate_ = pressed.date();
     ShowReasonsOf(QString());
     rowEndKnown_ = {};
     state_.SheetLines = BlankMonth();
@@ -179,31 +178,38 @@ void Form1::WriteStartTimeFile() {
 
 // The header and the row of the window's day go into the sheet as it stands on disk now.
 Form1::SaveOutcome Form1::WriteDay(SaveMoment moment, OthersEnd othersEnd) {
-    DayToSave day{state_.AppDir,    UserName(),         dayDate_,
+    DayToSave day{state_.AppDir,    UserName(),         state_.Date,
                   state_.InHour,    state_.InMinute,    state_.OutHour,
                   state_.OutMinute, state_.ReasonCodes, rowEndKnown_};
-    DaySaveResult saved = SaveDay(day, state_.SheetLines);
-    if (saved.foreignEnd && othersEnd == OthersEnd::Ask &&
-        AskToReplaceEnd(dayDate_, *saved.foreignEnd,
-                        MakeDayEnd(day.outHour, day.outMinute, day.reasons))) {
-        day.replaceForeignEnd = true;
-        saved = SaveDay(day, state_.SheetLines);
-    }
+    const DaySaveResult saved = othersEnd == OthersEnd::Ask
+                                    ? SaveAskingToReplace(day, state_.SheetLines)
+                                    : SaveDay(day, state_.SheetLines);
     if (saved.foreignEnd) {
         TakeUpEndOnDisk(*saved.foreignEnd);
         return SaveOutcome::KeptOnDisk;
     }
     if (!saved.ok()) {
-        TellSaveFailure(saved, dayDate_, moment);
+        TellSaveFailure(saved, state_.Date, moment);
         return SaveOutcome::Failed;
     }
     TakeUpSavedDay(saved);
     return SaveOutcome::Saved;
 }
 
-bool Form1::AskToReplaceEnd(const QDate& date, const DayEnd& onDisk, const DayEnd& window) {
-    ReplaceEndDialog dialog(date, onDisk, window, this);
-    return Questions::Ask(dialog) == QDialog::Accepted;
+// An end time or reasons someone else put into the day's row stay unless the person, asked with
+// both in view, replaces them; then the day is saved again over them.
+DaySaveResult Form1::SaveAskingToReplace(DayToSave& day, const SheetTable& held) {
+    DaySaveResult saved = SaveDay(day, held);
+    if (!saved.foreignEnd) {
+        return saved;
+    }
+    ReplaceEndDialog dialog(day.date, *saved.foreignEnd,
+                            MakeDayEnd(day.outHour, day.outMinute, day.reasons), this);
+    if (Questions::Ask(dialog) != QDialog::Accepted) {
+        return saved;
+    }
+    day.replaceForeignEnd = true;
+    return SaveDay(day, held);
 }
 
 void Form1::TellSaveFailure(const DaySaveResult& saved, const QDate& date, SaveMoment moment) {
@@ -277,7 +283,7 @@ void Form1::SaveWithReasons() {
 }
 
 Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
-    if (!state_.ClockedIn) {
+    if (!DayIsOpen(Phase())) {
         return SaveOutcome::NothingOpen;
     }
     const TimeTextCut cut = SplitTimeText(Label2->text());
@@ -286,8 +292,8 @@ Form1::SaveOutcome Form1::SaveDayRecord(OthersEnd othersEnd) {
     // A system clock set back since the day opened shows a time before the in-time: such an end
     // is refused as the question about a day left open refuses it, and the day stays open.
     const QDateTime end(clock_.now().date(), QTime(endHour.toInt(), endMinute.toInt()));
-    if (EndsBeforeInTime(dayDate_, state_.InHour, state_.InMinute, end)) {
-        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute), end, dayDate_));
+    if (EndsBeforeInTime(state_.Date, state_.InHour, state_.InMinute, end)) {
+        Tell(EndBeforeInTimeMessage(ClockText(state_.InHour, state_.InMinute), end, state_.Date));
         return SaveOutcome::Failed;
     }
     state_.OutHour = endHour;
@@ -321,8 +327,7 @@ void Form1::Command3_Click() {
     if (!AskAboutStaleOpenDay(now, asked)) {
         return;
     }
-    const DayPhase phase = Phase();
-    if (!asked && phase != DayPhase::Open && phase != DayPhase::AskingReasons) {
+    if (!asked && !DayIsOpen(Phase())) {
         // A day opened elsewhere today is closed here as it would be had start-up taken it up.
         TakeUpDayOpenElsewhere(now);
     }

@@ -74,7 +74,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::AskWhenDayEnded(const QDate& date) {
-    if (state_.ClockedIn && date == dayDate_) {
+    if (DayIsOpen(Phase()) && date == state_.Date) {
         return AskWhenWindowDayEnded() == Answer::Recorded;
     }
     SheetTable scratch = BlankMonth();

@@ -26,12 +26,12 @@ void Form1::OutWithNoDayOpen(const QDateTime& pressed) {
     if (!NameForTheDay()) {
         return;
     }
-    if (IsLaterDate(dayDate_, pressed)) {
+    if (IsLaterDate(state_.Date, pressed)) {
         TakeUpNewDate(pressed);
     }
-    const DaySaveResult today = LookAtDayRow(state_.AppDir, UserName(), dayDate_);
+    const DaySaveResult today = LookAtDayRow(state_.AppDir, UserName(), state_.Date);
     if (!today.ok()) {
-        TellSaveFailure(today, dayDate_, SaveMoment::Later);
+        TellSaveFailure(today, state_.Date, SaveMoment::Later);
         return;
     }
     const auto recorded = RecordedDayOf(today.row);
@@ -63,7 +63,7 @@ void Form1::TakeUpDayOpenElsewhere(const QDateTime& pressed) {
     if (!recorded || recorded->isClosed()) {
         return;
     }
-    if (IsLaterDate(dayDate_, pressed)) {
+    if (IsLaterDate(state_.Date, pressed)) {
         TakeUpNewDate(pressed);
     }
     TakeUpRecordedDay(*recorded);
@@ -79,7 +79,7 @@ void Form1::AskWhenTodayBegan(const QDateTime& pressed, const QString& row) {
     const QString endMinute = pressed.time().toString(QStringLiteral("mm"));
     DayQuestion question;
     question.asked = DayQuestion::Asked::Start;
-    question.date = dayDate_;
+    question.date = state_.Date;
     question.hour = endHour;
     question.minute = endMinute;
     question.reasons = ReasonsOf(row);

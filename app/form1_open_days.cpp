@@ -10,15 +10,15 @@
 #include <QPushButton>
 
 bool Form1::AskAboutDaysLeftOpen(const QDateTime& pressed) {
-    if (state_.ClockedIn && IsLaterDate(dayDate_, pressed) && !declinedDays_.count(dayDate_) &&
-        AskWhenWindowDayEnded() == Answer::NotSaved) {
+    if (DayIsOpen(Phase()) && IsLaterDate(state_.Date, pressed) &&
+        !declinedDays_.count(state_.Date) && AskWhenWindowDayEnded() == Answer::NotSaved) {
         return false;
     }
     if (earlierDayLookedAt_) {
         return true;
     }
     const auto day = LatestDayLeftOpen(state_.AppDir, UserName(), pressed.date());
-    const bool windowsOwn = day && state_.ClockedIn && day->date == dayDate_;
+    const bool windowsOwn = day && DayIsOpen(Phase()) && day->date == state_.Date;
     if (day && !windowsOwn && !declinedDays_.count(day->date) &&
         AskWhenSheetDayEnded(*day) == Answer::NotSaved) {
         return false;
@@ -28,7 +28,8 @@ bool Form1::AskAboutDaysLeftOpen(const QDateTime& pressed) {
 }
 
 bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
-    asked = state_.ClockedIn && !declinedDays_.count(dayDate_) && IsLaterDate(dayDate_, now);
+    asked =
+        DayIsOpen(Phase()) && !declinedDays_.count(state_.Date) && IsLaterDate(state_.Date, now);
     return !asked || AskWhenWindowDayEnded(now) != Answer::NotSaved;
 }
 
@@ -39,8 +40,8 @@ bool Form1::AskAboutStaleOpenDay(const QDateTime& now, bool& asked) {
 // moment of the press as a night's end ("24:30"), to be taken with Return or typed over.
 Form1::Answer Form1::AskWhenWindowDayEnded(const QDateTime& endingPress) {
     SheetTable scratch = BlankMonth();
-    const DayRowRead read =
-        ReadDayRow(MonthSheetPath(state_.AppDir, UserName(), dayDate_), dayDate_.day(), scratch);
+    const DayRowRead read = ReadDayRow(MonthSheetPath(state_.AppDir, UserName(), state_.Date),
+                                       state_.Date.day(), scratch);
     if (const DayEnd onDisk = DayEndOf(read.row);
         !onDisk.outHour.isEmpty() && onDisk != rowEndKnown_) {
         TakeUpEndOnDisk(onDisk);
@@ -48,16 +49,16 @@ Form1::Answer Form1::AskWhenWindowDayEnded(const QDateTime& endingPress) {
         return Answer::Recorded;
     }
     DayQuestion question;
-    question.date = dayDate_;
+    question.date = state_.Date;
     question.hour = state_.InHour;
     question.minute = state_.InMinute;
     question.reasons = state_.ReasonCodes;
     if (endingPress.isValid()) {
-        question.filledIn = NightEndAt(dayDate_, state_.InHour, state_.InMinute, endingPress);
+        question.filledIn = NightEndAt(state_.Date, state_.InHour, state_.InMinute, endingPress);
     }
     DayAnswer answer;
     if (!AskAboutDay(question, answer)) {
-        declinedDays_.insert(dayDate_);
+        declinedDays_.insert(state_.Date);
         ApplyPhase(DayPhase::LetGo);
         return Answer::Declined;
     }
@@ -87,30 +88,22 @@ Form1::Answer Form1::AskWhenSheetDayEnded(const DayLeftOpen& day) {
         declinedDays_.insert(day.date);
         return Answer::Declined;
     }
-    const QString& endHour = answer.hour;
-    const QString& endMinute = answer.minute;
-    const QString& reasons = answer.reasons;
     const bool windowsMonth =
-        day.date.year() == dayDate_.year() && day.date.month() == dayDate_.month();
+        day.date.year() == state_.Date.year() && day.date.month() == state_.Date.month();
     DayToSave save{state_.AppDir,
                    UserName(),
                    day.date,
                    recorded.inHour,
                    recorded.inMinute,
-                   endHour,
-                   endMinute,
-                   reasons,
+                   answer.hour,
+                   answer.minute,
+                   answer.reasons,
                    MakeDayEnd(recorded.outHour, recorded.outMinute, recorded.reasons)};
     const SheetTable& held = windowsMonth ? state_.SheetLines : BlankMonth();
-    DaySaveResult saved = SaveDay(save, held);
+    const DaySaveResult saved = SaveAskingToReplace(save, held);
     if (saved.foreignEnd) {
-        // Someone recorded the day's end meanwhile: theirs stays unless the person says otherwise.
-        if (!AskToReplaceEnd(day.date, *saved.foreignEnd,
-                             MakeDayEnd(endHour, endMinute, reasons))) {
-            return Answer::Recorded;
-        }
-        save.replaceForeignEnd = true;
-        saved = SaveDay(save, held);
+        // Someone recorded the day's end meanwhile, and theirs stays.
+        return Answer::Recorded;
     }
     if (!saved.ok()) {
         TellSaveFailure(saved, day.date, SaveMoment::Later);

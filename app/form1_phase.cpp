@@ -17,13 +17,20 @@ bool Form1::ClockInRecorded() const {
     return BackColour(Command1) == ActiveButtonColour;
 }
 
+// The reason list, when it is open, folds to the compact window it leaves after the reasons; a
+// window that never showed them keeps its height.
+void Form1::FoldReasons() {
+    if (heightTwips_ == kReasonsHeightTwips) {
+        SetHeightTwips(kAfterReasonsHeightTwips);
+    }
+}
+
 DayPhase Form1::Phase() const {
     return PhaseOf({state_.ClockedIn, ClockInRecorded(), BackColour(Command2) == ActiveButtonColour,
                     Command2->text() == kSave});
 }
 
 void Form1::ApplyPhase(DayPhase phase) {
-    const bool reasonsShown = Phase() == DayPhase::AskingReasons;
     switch (phase) {
         case DayPhase::NotStarted:
             // Start-up, or a new date: nothing of an earlier day shows.
@@ -47,18 +54,14 @@ void Form1::ApplyPhase(DayPhase phase) {
             // A save reached the disk (or the row holds an end someone else gave the day).
             state_.ClockedIn = false;
             SetBackColour(Command2, ActiveButtonColour);
-            if (reasonsShown) {
-                Command2->setText(kOut);
-                SetHeightTwips(kAfterReasonsHeightTwips);
-            }
+            Command2->setText(kOut);
+            FoldReasons();
             break;
         case DayPhase::LetGo:
             // OUT keeps its colour: nothing was saved. Reasons in view go, as nothing is open.
             state_.ClockedIn = false;
-            if (reasonsShown) {
-                Command2->setText(kOut);
-                SetHeightTwips(kAfterReasonsHeightTwips);
-            }
+            Command2->setText(kOut);
+            FoldReasons();
             break;
     }
     SpeakPhase();

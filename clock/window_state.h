@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 // The window's working memory, in the order the window declares it. Times are seconds since local
@@ -20,6 +21,8 @@ struct WindowState {
     QString YearText;
     QString MonthText;
     QString DayText;
+    // The whole date the three texts above were taken from.
+    QDate Date;
     double HourValue = 0;
     double MinuteValue = 0;
     float SecondValue = 0;

@@ -29,6 +29,7 @@ void CaptureDate(WindowState& state, const QDateTime& reading) {
     state.YearText = QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0'));
     state.MonthText = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
     state.DayText = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+    state.Date = date;
     ReadClock(state, reading);
 }
 
