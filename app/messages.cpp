@@ -20,6 +20,16 @@ QString PressAgain(const QString& again) {
                            : QStringLiteral("もう一度 %1 を押してください。").arg(again);
 }
 
+// The file a message is about, on a line of its own under it; and why it failed, as the system
+// says, on the next.
+QString FileLine(const QString& path) {
+    return QStringLiteral("\nファイル: %1").arg(path);
+}
+
+QString FileLines(const QString& path, const QString& why) {
+    return FileLine(path) + QStringLiteral("\n理由: %1").arg(why);
+}
+
 }  // namespace
 
 QString TypeNameFirstMessage(const QString& button) {
@@ -27,10 +37,11 @@ QString TypeNameFirstMessage(const QString& button) {
 }
 
 QString UnusableRecordsFolderMessage(const QString& folder) {
-    return QStringLiteral("記録のフォルダー「%1」を作ることも開くこともできません。"
-                          "記録が別の場所に書かれないよう、時計は起動しませんでした。\n"
-                          "フォルダーの設定 (OMBREL_FOLDER または ombrel/folder) と、"
-                          "ネットワークドライブがつながっているかを確かめてください。")
+    return QStringLiteral(
+               "記録のフォルダー「%1」を作ることも開くこともできません。"
+               "記録が別の場所に書かれないよう、時計は起動しませんでした。\n"
+               "フォルダーの設定 (OMBREL_FOLDER または ombrel/folder) と、"
+               "ネットワークドライブがつながっているかを確かめてください。")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -67,28 +78,28 @@ QString SheetNotSavedMessage(const FileOutcome& written, const QString& again) {
                              ? QStringLiteral("OUT でもう一度保存します。")
                              : QStringLiteral("もう一度 %1 を押すと保存し直します。").arg(again);
     return QStringLiteral("出勤簿を保存できませんでした。") + next +
-           QStringLiteral("\nファイル: %1\n理由: %2").arg(written.path, written.why());
+           FileLines(written.path, written.why());
 }
 
 QString SheetHeldOpenMessage(const QString& path, const QString& again) {
     return QStringLiteral(
                "出勤簿をほかのプログラム (Excel など) が開いているため、保存できませんでした。"
                "そのプログラムで出勤簿を閉じてから、") +
-           PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
+           PressAgain(again) + FileLine(path);
 }
 
 QString SheetNotReadAtInMessage(const QString& path) {
     return QStringLiteral(
                "出勤簿を読めませんでした。ほかのプログラムで開いていれば閉じて"
-               "ください。OUT のときにもう一度読んで保存します。\nファイル: %1")
-        .arg(path);
+               "ください。OUT のときにもう一度読んで保存します。") +
+           FileLine(path);
 }
 
 QString SheetNotReadAtSaveMessage(const QString& path, const QString& again) {
     return QStringLiteral(
                "出勤簿を読めないため、上書きせずにおきます。ほかのプログラムで"
                "開いていれば閉じてから、") +
-           PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
+           PressAgain(again) + FileLine(path);
 }
 
 QString DayAlreadyClosedMessage(const QString& endTime) {
@@ -120,8 +131,7 @@ QString DayRowProblemMessage(const QString& path, int day, const DayRowPlace& pl
                 "%1日の行を戻してから")
                 .arg(day);
     }
-    return problem + QStringLiteral("、") + PressAgain(again) +
-           QStringLiteral("\nファイル: %1").arg(path);
+    return problem + QStringLiteral("、") + PressAgain(again) + FileLine(path);
 }
 
 QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, const QString& row,
@@ -132,7 +142,7 @@ QString UnreadableInTimeMessage(const QString& path, int day, qsizetype line, co
                .arg(day)
                .arg(line + 1)
                .arg(row) +
-           QStringLiteral("、") + PressAgain(again) + QStringLiteral("\nファイル: %1").arg(path);
+           QStringLiteral("、") + PressAgain(again) + FileLine(path);
 }
 
 QString EndBeforeInTimeMessage(const QString& inTime, const QDateTime& end, const QDate& day) {
@@ -223,39 +233,36 @@ QString SheetBusyMessage(const FileOutcome& busy, const QString& again) {
     return QStringLiteral(
                "ほかのパソコンか、もう一つの時計がこの出勤簿を保存しているところで、終わるのを"
                "待ちきれなかったため、保存していません。少したってから、") +
-           PressAgain(again) +
-           QStringLiteral("\nファイル: %1\n理由: %2").arg(busy.path, busy.why());
+           PressAgain(again) + FileLines(busy.path, busy.why());
 }
 
 QString SheetTooLargeMessage(const FileOutcome& refused, const QString& again) {
     return QStringLiteral(
                "出勤簿が大きすぎるため、読まず、上書きもしません。31日の行より後に書き足した"
                "行を減らしてから、") +
-           PressAgain(again) +
-           QStringLiteral("\nファイル: %1\n理由: %2").arg(refused.path, refused.why());
+           PressAgain(again) + FileLines(refused.path, refused.why());
 }
 
 QString SheetRefusedMessage(const FileOutcome& refused, const QString& again) {
     return QStringLiteral(
                "出勤簿の場所にあるものが出勤簿ではないため、読まず、上書きもしません。"
                "取り除いてから、") +
-           PressAgain(again) +
-           QStringLiteral("\nファイル: %1\n理由: %2").arg(refused.path, refused.why());
+           PressAgain(again) + FileLines(refused.path, refused.why());
 }
 
 QString NameFileRefusedMessage(const QString& path, const QString& why) {
     return QStringLiteral(
                "名前のファイルを使えないため、名前なしで始めました。名前を入力して IN を"
                "押してください。このファイルを直すか取り除くと、次からは入力した名前が"
-               "保存されます。\nファイル: %1\n理由: %2")
-        .arg(path, why);
+               "保存されます。") +
+           FileLines(path, why);
 }
 
 QString StartTimeFileRefusedMessage(const FileOutcome& refused) {
     return QStringLiteral(
                "開始時刻のファイルの場所にあるものがふつうのファイルではないため、"
-               "書き込みませんでした。記録は続けます。\nファイル: %1\n理由: %2")
-        .arg(refused.path, refused.why());
+               "書き込みませんでした。記録は続けます。") +
+           FileLines(refused.path, refused.why());
 }
 
 QString ReplaceEndHeading(const QDate& date) {
