@@ -18,17 +18,15 @@ QByteArray BoardPdf(const BoardReport& r) {
     for (const SchoolReport& school : r.schools) {
         pages.startPage();
         // The school's name over its staff, as its own report would print them.
-        const PaperHeading heading{SchoolTitle(school),
-                                   {StaffHeading(school.staff), PrintedOn(r.paper.printed)},
-                                   {}};
+        const PaperHeading heading{
+            SchoolTitle(school), {StaffHeading(school.staff), PrintedOn(r.paper.printed)}, {}};
         if (!school.staff.rows.isEmpty()) {
             AddStaffPages(pages, school.staff, heading);
             continue;
         }
         AddHeading(pages, heading, std::nullopt);
         pages.addLine(QStringLiteral("この期間のシートはありません"), kPdfNoteFont);
-        AddLooks(pages, school.staff.looks,
-                 r.schoolYear ? LooksCovered(*r.schoolYear) : QString());
+        AddLooks(pages, school.staff.looks, r.schoolYear ? LooksCovered(*r.schoolYear) : QString());
     }
     return pages.finish();
 }
