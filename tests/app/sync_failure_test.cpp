@@ -1,12 +1,9 @@
 // A disk that cannot take a save's data (the flush before the rename fails) is a failed save: the
-// old sheet stays byte for byte, the person is told and the day stays open; the report's output
-// is not written and says why. This program brings its own SyncFileData in place of the one in
-// the records library.
+// old sheet stays byte for byte, the person is told and the day stays open. This program brings
+// its own SyncFileData in place of the one in the records library.
 #include "records/file_sync.h"
-#include "report/report_output.h"
 #include "tests/support/form_fixture.h"
 
-#include <QImage>
 #include <QPushButton>
 
 #include <unistd.h>
@@ -54,24 +51,6 @@ TEST_F(SyncFailure, aFlushThatFailsIsAFailedSaveAndTheOldSheetStays) {
     Click(form->Command2);
     EXPECT_FALSE(form->State().ClockedIn);
     EXPECT_EQ(SheetRow(ReadFile("Taro 17 7.csv"), 5), " 5,08,00,12,00,");
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(SyncFailure, aReportWhoseFlushFailsLeavesTheOldOutputAndSaysWhy) {
-    WriteFile("report.csv", "last month");
-    failWith = EIO;
-    const QString error = WriteOutput(Path("report.csv"), "this month");
-    const QString pngError =
-        WriteOutput(Path("report.csv"), PngBytes(QImage(4, 4, QImage::Format_RGB32)));
-    failWith = 0;
-    EXPECT_TRUE(error.contains("report.csv") && error.contains(strerror(EIO)))
-        << error.toStdString();
-    EXPECT_FALSE(pngError.isEmpty());
-    EXPECT_EQ(ReadFile("report.csv"), "last month");
-    EXPECT_EQ(FilesInFolder(), QStringList{"report.csv"});
 }
 
 }  // namespace
