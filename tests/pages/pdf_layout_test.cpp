@@ -1,9 +1,7 @@
 // The printed pages as a reader of the PDF finds them, read back with poppler's pdftotext.
 #include "pages/pdf_report.h"
-#include "platform/runtime_folder.h"
 #include "tests/support/files.h"
 
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -53,11 +51,6 @@ QList<Page> PagesOf(const QByteArray& pdf) {
 // heading again above the people on each page, and nothing of the table over the page's foot
 // (its title and "2 / 3 ページ") or past its bottom.
 TEST(PdfLayout, aLongStaffRunsOverPagesWithItsHeadingOnEach) {
-    int argc = 1;
-    char name[] = "pdf_layout_test";
-    char* argv[] = {name, nullptr};
-    ProvideRuntimeFolder();
-    const QGuiApplication app(argc, argv);  // the pages' fonts
     StaffReport staff;
     staff.year = 2017;
     staff.month = 7;

@@ -1,32 +1,16 @@
 // A disk that cannot take the report's output (the flush before the rename fails): the output is
-// not written, the file that was there stays byte for byte, and the error says why. This program
-// brings its own SyncFileData in place of the one in the records library.
-#include "records/file_sync.h"
+// not written, the file that was there stays byte for byte, and the error says why.
 #include "report/report_output.h"
+#include "tests/support/failing_sync.h"
 #include "tests/support/files.h"
 
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-
-namespace {
-
-int failWith = 0;  // the errno the next flushes fail with; 0: they succeed
-
-}  // namespace
-
-int SyncFileData(int fd) {
-    if (failWith != 0) {
-        errno = failWith;
-        return -1;
-    }
-    return fsync(fd);
-}
 
 namespace {
 
@@ -36,10 +20,10 @@ TEST(OutputSync, aReportWhoseFlushFailsLeavesTheOldOutputAndSaysWhy) {
     PutFileBytes(path, "last month");
     const QByteArray png = PngBytes(QImage(4, 4, QImage::Format_RGB32));
     ASSERT_FALSE(png.isEmpty());
-    failWith = EIO;
+    FailFlushesWith(EIO);
     const QString error = WriteOutput(path, "this month");
     const QString pngError = WriteOutput(path, png);
-    failWith = 0;
+    FailFlushesWith(0);
     EXPECT_TRUE(error.contains(QStringLiteral("report.csv")) &&
                 error.contains(QString::fromLocal8Bit(std::strerror(EIO))))
         << error.toStdString();
