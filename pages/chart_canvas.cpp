@@ -73,27 +73,8 @@ void ChartCanvas::setLeftAxis(double maxHours, const QString& label) {
     }
 }
 
-void ChartCanvas::setRightAxis(double maxHours, const QString& label, const QColor& colour) {
-    // As many ticks as the left axis, so that both share the grid lines.
-    const double ticks = std::round(leftMax_ / TickStep(leftMax_));
-    static constexpr std::array<double, 11> steps{1, 2, 5, 10, 20, 25, 50, 100, 200, 500, 1000};
-    rightMax_ = ticks * steps.back();
-    for (double step : steps) {
-        if (step * ticks >= maxHours) {
-            rightMax_ = step * ticks;
-            break;
-        }
-    }
-    rightLabel_ = label;
-    rightColour_ = colour;
-}
-
 double ChartCanvas::yLeft(double hours) const {
     return plot_.bottom() - plot_.height() * std::clamp(hours / leftMax_, 0.0, 1.0);
-}
-
-double ChartCanvas::yRight(double hours) const {
-    return plot_.bottom() - plot_.height() * std::clamp(hours / rightMax_, 0.0, 1.0);
 }
 
 void ChartCanvas::markedLine(const QPolygonF& points, const QColor& colour, int width,
@@ -140,34 +121,29 @@ void ChartCanvas::legend(const QList<std::pair<QColor, QString>>& entries, doubl
     }
 }
 
-void ChartCanvas::drawAxis(double maxHours, const QString& label, const QColor& colour,
-                           bool right) {
+void ChartCanvas::drawLeftAxis() {
     painter_.setFont(font(12));
-    painter_.setPen(colour);
-    const double step =
-        right ? maxHours / std::round(leftMax_ / TickStep(leftMax_)) : TickStep(maxHours);
-    const double x = right ? plot_.right() : plot_.left();
-    for (double v = 0; v <= maxHours + 1e-9; v += step) {
-        const double y = plot_.bottom() - plot_.height() * (v / maxHours);
-        const QRectF box = right ? QRectF(x + 6, y - 8, 60, 16) : QRectF(x - 66, y - 8, 60, 16);
-        painter_.drawText(box, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+    painter_.setPen(QColor(40, 40, 40));
+    const double step = TickStep(leftMax_);
+    const double x = plot_.left();
+    for (double v = 0; v <= leftMax_ + 1e-9; v += step) {
+        const double y = plot_.bottom() - plot_.height() * (v / leftMax_);
+        painter_.drawText(QRectF(x - 66, y - 8, 60, 16), Qt::AlignRight | Qt::AlignVCenter,
                           QString::number(v));
         painter_.drawLine(QPointF(x - 3, y), QPointF(x + 3, y));
     }
     painter_.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
     painter_.save();
-    painter_.translate(right ? x + 62 : x - 58, plot_.center().y());
-    painter_.rotate(right ? 90 : -90);
+    painter_.translate(x - 58, plot_.center().y());
+    painter_.rotate(-90);
     painter_.setFont(font(13));
-    painter_.drawText(QRectF(-plot_.height() / 2, -10, plot_.height(), 20), Qt::AlignCenter, label);
+    painter_.drawText(QRectF(-plot_.height() / 2, -10, plot_.height(), 20), Qt::AlignCenter,
+                      leftLabel_);
     painter_.restore();
 }
 
 void ChartCanvas::finish() {
     painter_.setPen(QPen(QColor(60, 60, 60), 1));
     painter_.drawLine(plot_.bottomLeft(), plot_.bottomRight());
-    drawAxis(leftMax_, leftLabel_, QColor(40, 40, 40), false);
-    if (rightMax_ > 0) {
-        drawAxis(rightMax_, rightLabel_, rightColour_, true);
-    }
+    drawLeftAxis();
 }

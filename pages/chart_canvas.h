@@ -22,13 +22,10 @@ public:
     QPainter& painter() { return painter_; }
     QRectF plot() const { return plot_; }
 
-    // The axes: the left one always, the right one when a chart shows a second measure; the right
-    // one is set after the left one and rounded up to share its grid lines.
+    // The axis of hours at the left, from 0 to `maxHours`, and its grid lines; the height in the
+    // plot of a number of hours on it.
     void setLeftAxis(double maxHours, const QString& label);
-    void setRightAxis(double maxHours, const QString& label, const QColor& colour);
-    double rightMaximum() const { return rightMax_; }
     double yLeft(double hours) const;
-    double yRight(double hours) const;
 
     // A horizontal line across the plot at a value of one axis, labelled at its right end.
     void referenceLine(double y, const QColor& colour, const QString& label, Qt::PenStyle style);
@@ -44,19 +41,16 @@ public:
     // Text in the painter's font and pen over a light patch, readable across bars and lines.
     void textWithBackdrop(const QRectF& box, int flags, const QString& text);
 
-    // Draws the axes over everything.
+    // Draws the axis over everything.
     void finish();
 
 private:
-    void drawAxis(double maxHours, const QString& label, const QColor& colour, bool right);
+    void drawLeftAxis();
 
     QPainter& painter_;
     QRectF plot_;
     double leftMax_ = 1;
-    double rightMax_ = 0;
     QString leftLabel_;
-    QString rightLabel_;
-    QColor rightColour_;
 };
 
 // A picture of `size` that `draw` paints, from (0, 0).

@@ -1,5 +1,6 @@
 #include "pages/board_tables.h"
 #include "pages/chart_canvas.h"
+#include "pages/group_colours.h"
 #include "pages/png_report.h"
 #include "pages/report_labels.h"
 

@@ -2,7 +2,6 @@
 
 #include "pages/report_model.h"
 
-#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QSize>
@@ -22,12 +21,5 @@ QImage StaffChart(const StaffReport& report);
 // The board's chart, then, for a board of a few schools, each school's staff chart under its name.
 QImage BoardChart(const BoardReport& report);
 
-// The colour of a staff group in the charts, cool to hot.
-QColor GroupColour(StaffGroup group);
-
-class ChartCanvas;
 // A name cut to fit under a bar.
 QString ShortChartName(const QString& name);
-// The staff groups' legend at `legendY`, and over the plot `notCharted` (the bars left out and
-// where they are) when it is not empty.
-void DrawGroupLegend(ChartCanvas& canvas, double legendY, const QString& notCharted);

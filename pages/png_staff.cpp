@@ -1,4 +1,5 @@
 #include "pages/chart_canvas.h"
+#include "pages/group_colours.h"
 #include "pages/png_report.h"
 #include "pages/report_labels.h"
 
@@ -21,22 +22,6 @@ QSize StaffChartSize(int people) {
 
 QString ShortChartName(const QString& name) {
     return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
-}
-
-void DrawGroupLegend(ChartCanvas& canvas, double legendY, const QString& notCharted) {
-    QList<std::pair<QColor, QString>> legend;
-    for (int g = 0; g < kStaffGroupCount; ++g) {
-        legend.append({GroupColour(StaffGroup(g)), GroupName(StaffGroup(g))});
-    }
-    canvas.legend(legend, legendY);
-    if (!notCharted.isEmpty()) {
-        QPainter& p = canvas.painter();
-        const QRectF plot = canvas.plot();
-        p.setFont(canvas.font(13));
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(QRectF(plot.left(), plot.top() - 20, plot.width(), 18),
-                   Qt::AlignRight | Qt::AlignVCenter, notCharted);
-    }
 }
 
 void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {

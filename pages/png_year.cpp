@@ -1,4 +1,5 @@
 #include "pages/chart_canvas.h"
+#include "pages/group_colours.h"
 #include "pages/png_report.h"
 #include "pages/report_labels.h"
 
@@ -10,20 +11,6 @@ constexpr double kHour = 3600.0;
 const QColor kAverageColour(110, 40, 160);
 
 }  // namespace
-
-QColor GroupColour(StaffGroup group) {
-    switch (group) {
-        case StaffGroup::WithinLimit:
-            return QColor(86, 150, 220);
-        case StaffGroup::OverLimit:
-            return QColor(245, 170, 40);
-        case StaffGroup::OverAverageLimit:
-            return QColor(232, 84, 28);
-        case StaffGroup::AtCeiling:
-            return QColor(160, 0, 30);
-    }
-    return Qt::gray;
-}
 
 void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
     const YearVerdict& v = r.verdict;
@@ -95,13 +82,9 @@ void DrawYearChart(QPainter& painter, QSize size, const YearReport& r) {
     for (const auto& [box, text] : labels) {
         canvas.textWithBackdrop(box, Qt::AlignCenter, text);
     }
-    canvas.legend(
-        {{GroupColour(StaffGroup::WithinLimit), GroupName(StaffGroup::WithinLimit)},
-         {GroupColour(StaffGroup::OverLimit), GroupName(StaffGroup::OverLimit)},
-         {GroupColour(StaffGroup::OverAverageLimit), GroupName(StaffGroup::OverAverageLimit)},
-         {GroupColour(StaffGroup::AtCeiling), GroupName(StaffGroup::AtCeiling)},
-         {kAverageColour, QStringLiteral("2～6か月平均の最高")}},
-        plot.bottom() + 36);
+    QList<std::pair<QColor, QString>> legend = GroupLegend();
+    legend.append({kAverageColour, QStringLiteral("2～6か月平均の最高")});
+    canvas.legend(legend, plot.bottom() + 36);
     canvas.finish();
 }
 

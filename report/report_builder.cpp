@@ -18,7 +18,7 @@ QString FormatMonthKey(MonthKey key) {
 // Whether anyone listed has a sheet from `first` on (months are ascending).
 bool AnySheetFrom(const QList<PersonSheets>& people, MonthKey first) {
     return std::any_of(people.begin(), people.end(), [first](const PersonSheets& p) {
-        return !p.months.isEmpty() && p.months.last() >= first;
+        return !p.months.isEmpty() && p.months.last().month >= first;
     });
 }
 
@@ -54,10 +54,11 @@ QString NoSheets(const ReportOptions& options, const QString& period) {
                             .arg(*options.user, options.folder, UnopenedNote(options)),
                         NothingFoundHint(options.folder, options.user, options.recursive));
     }
-    const QList<MonthKey>& months = any.first().months;
+    const QList<MonthSheet>& months = any.first().months;
     return QStringLiteral("「%1」の%2のシートはありません (あるのは %3 から %4 の %5 か月分)%6")
-        .arg(*options.user, period, FormatMonthKey(months.first()), FormatMonthKey(months.last()),
-             QString::number(months.size()), UnopenedNote(options));
+        .arg(*options.user, period, FormatMonthKey(months.first().month),
+             FormatMonthKey(months.last().month), QString::number(months.size()),
+             UnopenedNote(options));
 }
 
 QString SchoolYearText(int schoolYear) {
@@ -92,10 +93,10 @@ QString LoadPersonMonth(const ReportOptions& options, QDate today, MonthKey key,
     const LoadSettings settings{options.folder, options.breakMinutes, today, &daysOff};
     const QList<PersonSheets> found =
         ScanFolder(options.folder, key, key, options.user, options.recursive);
-    if (found.isEmpty() || found.first().files.isEmpty()) {
+    if (found.isEmpty() || found.first().months.isEmpty()) {
         return NoSheets(options, FormatMonthKey(key));
     }
-    LoadedMonth loaded = LoadSheet(settings, found.first().files.first(), key, true);
+    LoadedMonth loaded = LoadSheet(settings, found.first().months.first().path, key, true);
     if (loaded.presence == SheetPresence::Missing) {
         return NoSheets(options, FormatMonthKey(key));
     }
@@ -155,13 +156,13 @@ QString BuildYearReport(const ReportOptions& options, QDate today, YearReport& r
     report.breakMinutes = options.breakMinutes;
     report.looks = person.looks + calendarLooks;
     if (options.format == OutputFormat::Xlsx) {
-        for (qsizetype i = 0; i < sheets.first().months.size(); ++i) {
-            const MonthKey key = sheets.first().months[i];
+        for (const MonthSheet& sheet : sheets.first().months) {
+            const MonthKey key = sheet.month;
             if (key < first) {
                 continue;
             }
             MonthReport month;
-            const LoadedMonth loaded = LoadSheet(settings, sheets.first().files[i], key, true);
+            const LoadedMonth loaded = LoadSheet(settings, sheet.path, key, true);
             if (loaded.presence != SheetPresence::Read) {
                 continue;
             }
@@ -262,7 +263,7 @@ QString BuildStaffFrom(const ReportOptions& options, const FolderWalk& walk, QDa
     // Someone with sheets only before April is not on this year's staff; someone with a folder
     // that could not be opened may be.
     sheets.removeIf([first](const PersonSheets& p) {
-        return p.unopened.isEmpty() && (p.months.isEmpty() || p.months.last() < first);
+        return p.unopened.isEmpty() && (p.months.isEmpty() || p.months.last().month < first);
     });
     if (sheets.isEmpty()) {
         if (noSheets) {

@@ -10,7 +10,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <numeric>
 
 QString ResolveFolder(const QString& given) {
     const QFileInfo info(given.isEmpty() ? QStringLiteral(".") : given);
@@ -110,13 +109,6 @@ FolderWalk WalkSheetFolder(const QString& folder, bool subfolders) {
 
 namespace {
 
-struct Candidate {
-    const FoundSheet* sheet = nullptr;
-    int depth = 0;
-    bool ownFolder = false;   // in the person's own folder
-    bool clocksName = false;  // the file name as the clock writes it, not decomposed
-};
-
 // Whose clock each folder is, by its name file: read once a folder.
 class FolderOwners {
 public:
@@ -166,6 +158,96 @@ QString OwnerOfUnopened(const QString& path, const QString& folder, const Folder
     return isTop ? QFileInfo(folder).fileName() : path.section(u'/', 0, 0);
 }
 
+// A sheet of a month asked for, with what decides which one counts of a month found twice.
+struct Candidate {
+    const FoundSheet* sheet = nullptr;
+    MonthKey month = 0;
+    int depth = 0;
+    bool ownFolder = false;   // in the person's own folder
+    bool clocksName = false;  // the file name as the clock writes it, not decomposed
+};
+
+// Whether `a` counts rather than `b` when both are the same person's month.
+bool CountsBefore(const Candidate& a, const Candidate& b) {
+    if (a.ownFolder != b.ownFolder) {
+        return a.ownFolder;
+    }
+    if (a.depth != b.depth) {
+        return a.depth < b.depth;
+    }
+    if (a.clocksName != b.clocksName) {
+        return a.clocksName;
+    }
+    return a.sheet->path < b.sheet->path;
+}
+
+// The walk's sheets from `first` to `last` (of `wanted` alone when set), the one that counts of
+// a month found twice before the others.
+QList<Candidate> CandidatesIn(const FolderWalk& walk, MonthKey first, MonthKey last,
+                              const std::optional<QString>& wanted, bool subfolders,
+                              FolderOwners& owners) {
+    QList<Candidate> found;
+    for (const FoundSheet& sheet : walk.sheets) {
+        const MonthKey month = KeyOf(sheet.name.year, sheet.name.month);
+        if ((wanted && sheet.name.person != *wanted) || month < first || month > last) {
+            continue;
+        }
+        const QString here = FolderOf(sheet.path);
+        const int depth = int(sheet.path.count(u'/'));
+        // The person's own folder: one of their name, or the one their clock keeps its name in.
+        const bool own =
+            subfolders && ((depth > 0 && here.section(u'/', -1) == sheet.name.person) ||
+                           owners.of(here) == sheet.name.person);
+        const QString fileName = sheet.path.section(u'/', -1);
+        found.append({&sheet, month, depth, own,
+                      fileName == fileName.normalized(QString::NormalizationForm_C)});
+    }
+    std::sort(found.begin(), found.end(), CountsBefore);
+    return found;
+}
+
+// The person's month counted from this sheet, or, when a sheet that counts before it was
+// counted already, this one left out beside it.
+void Count(PersonSheets& person, const Candidate& c) {
+    const auto earlier =
+        std::find_if(person.months.cbegin(), person.months.cend(),
+                     [&c](const MonthSheet& counted) { return counted.month == c.month; });
+    if (earlier != person.months.cend()) {
+        person.duplicates.append({earlier->path, c.sheet->path});
+    } else {
+        person.months.append({c.month, c.sheet->path});
+    }
+}
+
+// Everyone listed, each found again by name.
+class PeopleList {
+public:
+    PersonSheets& at(const QString& name) {
+        auto index = indexOf_.constFind(name);
+        if (index == indexOf_.constEnd()) {
+            index = indexOf_.insert(name, people_.size());
+            people_.append({name, {}, {}, {}});
+        }
+        return people_[*index];
+    }
+
+    // By name, each person's months ascending.
+    QList<PersonSheets> takeSorted() {
+        for (PersonSheets& p : people_) {
+            std::sort(p.months.begin(), p.months.end(),
+                      [](const MonthSheet& a, const MonthSheet& b) { return a.month < b.month; });
+        }
+        std::sort(people_.begin(), people_.end(),
+                  [](const PersonSheets& a, const PersonSheets& b) { return a.person < b.person; });
+        indexOf_.clear();
+        return std::move(people_);
+    }
+
+private:
+    QHash<QString, qsizetype> indexOf_;
+    QList<PersonSheets> people_;
+};
+
 }  // namespace
 
 QList<PersonSheets> ScanFolder(const QString& folder, MonthKey first, MonthKey last,
@@ -181,82 +263,15 @@ QList<PersonSheets> ChooseSheets(const FolderWalk& walk, const QString& folder, 
         person ? std::optional<QString>(person->normalized(QString::NormalizationForm_C))
                : std::nullopt;
     FolderOwners owners(folder);
-    QList<Candidate> found;
-    for (const FoundSheet& sheet : walk.sheets) {
-        if (wanted && sheet.name.person != *wanted) {
-            continue;
-        }
-        const MonthKey key = KeyOf(sheet.name.year, sheet.name.month);
-        if (key < first || key > last) {
-            continue;
-        }
-        const QString here = FolderOf(sheet.path);
-        const int depth = int(sheet.path.count(u'/'));
-        // The person's own folder: one of their name, or the one their clock keeps its name in.
-        const bool own =
-            subfolders && ((depth > 0 && here.section(u'/', -1) == sheet.name.person) ||
-                           owners.of(here) == sheet.name.person);
-        const QString fileName = sheet.path.section(u'/', -1);
-        found.append(
-            {&sheet, depth, own, fileName == fileName.normalized(QString::NormalizationForm_C)});
-    }
-    // The sheet counted of a month found twice comes first.
-    std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
-        if (a.ownFolder != b.ownFolder) {
-            return a.ownFolder;
-        }
-        if (a.depth != b.depth) {
-            return a.depth < b.depth;
-        }
-        if (a.clocksName != b.clocksName) {
-            return a.clocksName;
-        }
-        return a.sheet->path < b.sheet->path;
-    });
-    QHash<QString, qsizetype> indexOf;
-    QList<PersonSheets> people;
-    const auto personAt = [&indexOf, &people](const QString& name) -> PersonSheets& {
-        auto index = indexOf.constFind(name);
-        if (index == indexOf.constEnd()) {
-            index = indexOf.insert(name, people.size());
-            people.append({name, {}, {}, {}, {}});
-        }
-        return people[*index];
-    };
-    QHash<std::pair<QString, MonthKey>, QString> counted;
-    for (const Candidate& c : found) {
-        const SheetName& name = c.sheet->name;
-        PersonSheets& p = personAt(name.person);
-        const MonthKey key = KeyOf(name.year, name.month);
-        const auto earlier = counted.constFind({name.person, key});
-        if (earlier != counted.constEnd()) {
-            p.duplicates.append({*earlier, c.sheet->path});
-            continue;
-        }
-        counted.insert({name.person, key}, c.sheet->path);
-        p.months.append(key);
-        p.files.append(c.sheet->path);
+    PeopleList people;
+    for (const Candidate& c : CandidatesIn(walk, first, last, wanted, subfolders, owners)) {
+        Count(people.at(c.sheet->name.person), c);
     }
     for (const UnopenedFolder& place : walk.unopened) {
         const QString owner = OwnerOfUnopened(place.path, folder, walk, owners);
         if (!wanted || owner == *wanted) {
-            personAt(owner).unopened.append(place);
+            people.at(owner).unopened.append(place);
         }
     }
-    for (PersonSheets& p : people) {
-        // Months ascending, each file with its month.
-        QList<qsizetype> order(p.months.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(),
-                  [&p](qsizetype a, qsizetype b) { return p.months[a] < p.months[b]; });
-        PersonSheets sorted{p.person, {}, {}, std::move(p.duplicates), std::move(p.unopened)};
-        for (const qsizetype i : order) {
-            sorted.months.append(p.months[i]);
-            sorted.files.append(p.files[i]);
-        }
-        p = std::move(sorted);
-    }
-    std::sort(people.begin(), people.end(),
-              [](const PersonSheets& a, const PersonSheets& b) { return a.person < b.person; });
-    return people;
+    return people.takeSorted();
 }

@@ -56,10 +56,15 @@ FolderWalk WalkSheetFolder(const QString& folder, bool subfolders);
 // The folder a walk's path (from the top, with '/') lies in: "" for the top itself.
 QString FolderOf(const QString& path);
 
+// The sheet counted for one of a person's months, as a path from the folder read.
+struct MonthSheet {
+    MonthKey month = 0;
+    QString path;
+};
+
 struct PersonSheets {
     QString person;
-    QList<MonthKey> months;  // ascending
-    QStringList files;       // each month's sheet, as a path from the folder read
+    QList<MonthSheet> months;  // ascending
     // The same person's month found again in another folder: the sheet counted, and the one
     // left out.
     QList<std::pair<QString, QString>> duplicates;

@@ -27,14 +27,13 @@ QList<PersonMonths> LoadPeople(const LoadSettings& settings, const QList<PersonS
     const auto loadPerson = [&settings, first, monthCount](const PersonSheets& sheets) {
         PersonMonths person;
         person.person = sheets.person;
-        person.sheetFile = sheets.files.value(0);
+        person.sheetFile = sheets.months.isEmpty() ? QString() : sheets.months.first().path;
         person.months.resize(monthCount);
-        for (qsizetype i = 0; i < sheets.months.size(); ++i) {
-            const MonthKey month = sheets.months[i];
+        for (const auto& [month, file] : sheets.months) {
             if (month < first || month >= first + monthCount) {
                 continue;
             }
-            LoadedMonth loaded = LoadSheet(settings, sheets.files.value(i), month, false);
+            LoadedMonth loaded = LoadSheet(settings, file, month, false);
             if (loaded.presence == SheetPresence::Read) {
                 person.months[month - first] = loaded.sheet.totals;
             }

@@ -1,31 +1,11 @@
 // A disk that cannot take a save's data (the flush before the rename fails) is a failed save: the
-// old sheet stays byte for byte, the person is told and the day stays open; the report's output
-// is not written and says why. This program brings its own SyncFileData in place of the one in
-// the records library.
-#include "records/file_sync.h"
-#include "report/report_output.h"
+// old sheet stays byte for byte, the person is told and the day stays open.
+#include "tests/support/failing_sync.h"
 #include "tests/support/form_fixture.h"
 
-#include <QImage>
 #include <QPushButton>
 
-#include <unistd.h>
-
 #include <cerrno>
-
-namespace {
-
-int failWith = 0;  // the errno the next flushes fail with; 0: they succeed
-
-}  // namespace
-
-int SyncFileData(int fd) {
-    if (failWith != 0) {
-        errno = failWith;
-        return -1;
-    }
-    return fsync(fd);
-}
 
 namespace {
 
@@ -39,7 +19,7 @@ TEST_F(SyncFailure, aFlushThatFailsIsAFailedSaveAndTheOldSheetStays) {
     const QByteArray before = ReadFile("Taro 17 7.csv");
     ASSERT_EQ(SheetRow(before, 5), " 5,08,00,,,");
     for (const int error : {EIO, ENOSPC, EROFS, EDQUOT}) {
-        failWith = error;
+        FailFlushesWith(error);
         messages.clear();
         At(12, 0);
         Click(form->Command2);
@@ -50,28 +30,10 @@ TEST_F(SyncFailure, aFlushThatFailsIsAFailedSaveAndTheOldSheetStays) {
         EXPECT_EQ(ReadFile("Taro 17 7.csv"), before);
         EXPECT_EQ(FilesInFolder().size(), 3);  // no temporary file, hidden ones included
     }
-    failWith = 0;
+    FailFlushesWith(0);
     Click(form->Command2);
     EXPECT_FALSE(form->State().ClockedIn);
     EXPECT_EQ(SheetRow(ReadFile("Taro 17 7.csv"), 5), " 5,08,00,12,00,");
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(SyncFailure, aReportWhoseFlushFailsLeavesTheOldOutputAndSaysWhy) {
-    WriteFile("report.csv", "last month");
-    failWith = EIO;
-    const QString error = WriteOutput(Path("report.csv"), "this month");
-    const QString pngError =
-        WriteOutput(Path("report.csv"), PngBytes(QImage(4, 4, QImage::Format_RGB32)));
-    failWith = 0;
-    EXPECT_TRUE(error.contains("report.csv") && error.contains(strerror(EIO)))
-        << error.toStdString();
-    EXPECT_FALSE(pngError.isEmpty());
-    EXPECT_EQ(ReadFile("report.csv"), "last month");
-    EXPECT_EQ(FilesInFolder(), QStringList{"report.csv"});
 }
 
 }  // namespace

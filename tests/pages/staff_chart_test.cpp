@@ -1,7 +1,4 @@
 #include "pages/png_report.h"
-#include "platform/runtime_folder.h"
-
-#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -9,11 +6,6 @@ namespace {
 
 // A board's whole staff stays one readable chart of the people with the most overtime.
 TEST(StaffChart, aLargeStaffShowsTheHighestInAChartOfOrdinarySize) {
-    int argc = 1;
-    char name[] = "staff_chart_test";
-    char* argv[] = {name, nullptr};
-    ProvideRuntimeFolder();
-    const QGuiApplication app(argc, argv);  // the chart's fonts
     StaffReport report;
     report.year = 2017;
     report.month = 7;

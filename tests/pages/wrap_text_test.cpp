@@ -1,7 +1,4 @@
 #include "pages/pdf_pages.h"
-#include "platform/runtime_folder.h"
-
-#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -12,11 +9,6 @@ namespace {
 // Lines never wider than the column, nothing lost or doubled, and a text too long for the lines
 // allowed cut with a mark that counts exactly what it leaves out.
 TEST(WrapText, linesFitTheColumnAndACutSaysHowMuchIsLeftOut) {
-    int argc = 1;
-    char name[] = "wrap_text_test";
-    char* argv[] = {name, nullptr};
-    ProvideRuntimeFolder();
-    const QGuiApplication app(argc, argv);  // the pages' fonts
     const QFontMetricsF metrics(PdfFont(28));
     const double width = 400;
     const QString text = QStringLiteral("残業内容 部活動指導 ") + QString(3000, u'n') +
