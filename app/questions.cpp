@@ -10,7 +10,6 @@ int Questions::Ask(QDialog& dialog) {
     if (!answer_) {
         return dialog.exec();
     }
-    dialog.show();
     answer_(dialog);
     if (dialog.isVisible()) {
         dialog.reject();

@@ -11,8 +11,8 @@ class QDialog;
 // here it is shown and the answer waited for.
 //
 // A run with nobody at the screen gives its answers before the questions come: each dialog is
-// then shown and handed to the answer, which answers it through its own keys and buttons, and is
-// closed unanswered if the answer leaves it open. Nothing waits.
+// then handed to the answer, which answers it through its own keys and buttons (showing it first
+// when it types into it), and is closed unanswered if the answer leaves it open. Nothing waits.
 class Questions {
 public:
     // The dialog's result: QDialog::Accepted or Rejected, or for a message box the button pressed.
