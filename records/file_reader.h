@@ -42,5 +42,5 @@ private:
 };
 
 // What stands at a path the reader could not open, seen through a link when links are followed:
-// a link to nothing is a file that cannot be read.
+// a link to nothing is a file that cannot be read here, and no file at all on Windows.
 FileKind KindBehind(const QString& path, Links links);

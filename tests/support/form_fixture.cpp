@@ -68,6 +68,7 @@ void FormFixture::AnswerQuestion(QDialog& question) {
     QApplication::processEvents();
     EXPECT_TRUE(question.isActiveWindow() || QTest::qWaitForWindowActive(&question));
     answerIt(question);
+    EXPECT_FALSE(question.isVisible()) << "the answer left the question open";
 }
 
 Form1& FormFixture::Start(const QString& workingFolder) {
