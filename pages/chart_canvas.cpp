@@ -100,6 +100,17 @@ void ChartCanvas::referenceLine(double y, const QColor& colour, const QString& l
                       label);
 }
 
+void ChartCanvas::barName(double left, double width, const QString& name) {
+    const QString shown = name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
+    painter_.save();
+    painter_.translate(left + width / 2 + 5, plot_.bottom() + 6);
+    painter_.rotate(-90);
+    painter_.setFont(font(12));
+    painter_.setPen(QColor(40, 40, 40));
+    painter_.drawText(QRectF(-110, -9, 108, 18), Qt::AlignRight | Qt::AlignVCenter, shown);
+    painter_.restore();
+}
+
 void ChartCanvas::textWithBackdrop(const QRectF& box, int flags, const QString& text) {
     const QRectF used = painter_.boundingRect(box, flags, text);
     painter_.fillRect(used.adjusted(-3, 0, 3, 0), QColor(255, 255, 255, 215));

@@ -38,6 +38,10 @@ public:
 
     QFont font(int pixelSize, bool bold = false) const;
 
+    // A bar's name, read upwards under the bar that starts at `left` and is `width` wide; a long
+    // name is cut to fit.
+    void barName(double left, double width, const QString& name);
+
     // Text in the painter's font and pen over a light patch, readable across bars and lines.
     void textWithBackdrop(const QRectF& box, int flags, const QString& text);
 

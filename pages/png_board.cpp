@@ -81,14 +81,7 @@ void DrawBoardChart(QPainter& painter, QSize size, const BoardReport& r) {
                        QStringLiteral("%1人").arg(s.staff));
         }
         if (named) {
-            p.save();
-            p.translate(left + step / 2 + 5, plot.bottom() + 6);
-            p.rotate(-90);
-            p.setFont(canvas.font(12));
-            p.setPen(QColor(40, 40, 40));
-            p.drawText(QRectF(-110, -9, 108, 18), Qt::AlignRight | Qt::AlignVCenter,
-                       ShortChartName(school.name));
-            p.restore();
+            canvas.barName(left, step, school.name);
         }
     }
     DrawGroupLegend(

@@ -20,6 +20,3 @@ QImage YearChart(const YearReport& report);
 QImage StaffChart(const StaffReport& report);
 // The board's chart, then, for a board of a few schools, each school's staff chart under its name.
 QImage BoardChart(const BoardReport& report);
-
-// A name cut to fit under a bar.
-QString ShortChartName(const QString& name);

@@ -20,10 +20,6 @@ QSize StaffChartSize(int people) {
 
 }  // namespace
 
-QString ShortChartName(const QString& name) {
-    return name.size() > 10 ? name.first(9) + QStringLiteral("…") : name;
-}
-
 void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
     const bool year = r.schoolYear.has_value();
     const int everyone = int(r.rows.size());
@@ -69,14 +65,7 @@ void DrawStaffChart(QPainter& painter, QSize size, const StaffReport& r) {
                        FormatDuration(row.overtimeSeconds));
         }
         if (named) {
-            p.save();
-            p.translate(left + step / 2 + 5, plot.bottom() + 6);
-            p.rotate(-90);
-            p.setFont(canvas.font(12));
-            p.setPen(QColor(40, 40, 40));
-            p.drawText(QRectF(-110, -9, 108, 18), Qt::AlignRight | Qt::AlignVCenter,
-                       ShortChartName(row.person));
-            p.restore();
+            canvas.barName(left, step, row.person);
         }
     }
     if (year) {
